@@ -1,0 +1,259 @@
+#include "core/canvas/Canvas.h"
+
+#include "core/canvas/BitmapFont.h"
+#include "core/canvas/PalmFonts.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <vector>
+
+namespace zf {
+
+namespace {
+
+// ceil(a / b) for b > 0.
+int ceilDiv(long long a, long long b)
+{
+    return int(a >= 0 ? (a + b - 1) / b : -((-a) / b));
+}
+
+} // namespace
+
+Canvas::Canvas(QImage &image)
+{
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32
+        && image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(QImage::Format_RGB32);
+    m_width = image.width();
+    m_height = image.height();
+    m_bits = reinterpret_cast<QRgb *>(image.bits());
+    m_stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    m_state.clipRight = m_width;
+    m_state.clipBottom = m_height;
+}
+
+QRect Canvas::clipRect() const
+{
+    return QRect(QPoint(m_state.clipLeft - m_state.originX, m_state.clipTop - m_state.originY),
+                 QPoint(m_state.clipRight - 1 - m_state.originX,
+                        m_state.clipBottom - 1 - m_state.originY));
+}
+
+void Canvas::translate(int dx, int dy)
+{
+    m_state.originX += dx;
+    m_state.originY += dy;
+}
+
+void Canvas::intersectClip(const QRect &rect)
+{
+    const QRect r = rect.normalized().translated(m_state.originX, m_state.originY);
+    m_state.clipLeft = std::max(m_state.clipLeft, r.left());
+    m_state.clipTop = std::max(m_state.clipTop, r.top());
+    m_state.clipRight = std::max(m_state.clipLeft, std::min(m_state.clipRight, r.right() + 1));
+    m_state.clipBottom = std::max(m_state.clipTop, std::min(m_state.clipBottom, r.bottom() + 1));
+}
+
+void Canvas::setFont(const QString &name)
+{
+    m_state.font = &palmFont(name);
+}
+
+const BitmapFont &Canvas::font() const
+{
+    return m_state.font ? *m_state.font : palmFont(QStringLiteral("PalmText9"));
+}
+
+void Canvas::span(int y, int x1, int x2, QRgb rgb)
+{
+    if (y < m_state.clipTop || y >= m_state.clipBottom)
+        return;
+    x1 = std::max(x1, m_state.clipLeft);
+    x2 = std::min(x2, m_state.clipRight);
+    if (x1 < x2) {
+        QRgb *row = m_bits + qsizetype(y) * m_stride;
+        std::fill(row + x1, row + x2, rgb);
+    }
+}
+
+void Canvas::fillRect(int left, int top, int right, int bottom)
+{
+    if (!m_state.brush.clear)
+        fillRect(left, top, right, bottom, m_state.brush.color);
+}
+
+void Canvas::fillRect(int left, int top, int right, int bottom, PalmColor color)
+{
+    const QRgb rgb = palmToRgb(color);
+    const int y1 = std::max(top + m_state.originY, m_state.clipTop);
+    const int y2 = std::min(bottom + m_state.originY, m_state.clipBottom);
+    for (int y = y1; y < y2; ++y)
+        span(y, left + m_state.originX, right + m_state.originX, rgb);
+}
+
+void Canvas::rasterLine(int x1, int y1, int x2, int y2, QRgb rgb)
+{
+    // Bresenham along the longer axis. A tie (the exact line half-way between
+    // two pixels) goes to the smaller coordinate of the shorter axis: the
+    // decision "step when err > 0" keeps the start's coordinate on a tie, so
+    // lines running towards the larger coordinate never step on a tie, and
+    // those running towards the smaller one always do.
+    if (std::max(x1, x2) < m_state.clipLeft || std::min(x1, x2) >= m_state.clipRight
+        || std::max(y1, y2) < m_state.clipTop || std::min(y1, y2) >= m_state.clipBottom)
+        return;
+    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+    const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    const int minorStep = xMajor ? sy : sx;
+    const int bias = minorStep < 0 ? 1 : 0;
+    int x = x1, y = y1;
+    long long err = 2LL * minor - major;
+    for (int i = 0; i < major; ++i) {
+        plot(x, y, rgb);
+        if (err + bias > 0) {
+            if (xMajor)
+                y += sy;
+            else
+                x += sx;
+            err -= 2LL * major;
+        }
+        err += 2LL * minor;
+        if (xMajor)
+            x += sx;
+        else
+            y += sy;
+    }
+}
+
+void Canvas::line(int x1, int y1, int x2, int y2)
+{
+    if (m_state.pen.clear)
+        return;
+    rasterLine(x1 + m_state.originX, y1 + m_state.originY, x2 + m_state.originX,
+               y2 + m_state.originY, palmToRgb(m_state.pen.color));
+}
+
+void Canvas::polyline(std::span<const QPoint> points)
+{
+    for (std::size_t i = 1; i < points.size(); ++i)
+        line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+}
+
+void Canvas::fillPolygon(std::span<const QPoint> points, QRgb rgb)
+{
+    // Sample each pixel at its corner point, even-odd. An edge covers the rows
+    // from its upper end up to, not including, its lower end, and a span runs
+    // from the ceiling of its left crossing to before the ceiling of its right
+    // one: left and top edges are inside, right and bottom edges are not.
+    const std::size_t n = points.size();
+    int top = points[0].y(), bottom = points[0].y();
+    for (const QPoint &p : points) {
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    top = std::max(top + m_state.originY, m_state.clipTop) - m_state.originY;
+    bottom = std::min(bottom + m_state.originY, m_state.clipBottom) - m_state.originY;
+
+    std::vector<int> crossings;
+    crossings.reserve(n);
+    for (int y = top; y < bottom; ++y) {
+        crossings.clear();
+        for (std::size_t i = 0; i < n; ++i) {
+            const QPoint &a = points[i];
+            const QPoint &b = points[(i + 1) % n];
+            if (a.y() == b.y())
+                continue;
+            const QPoint &upper = a.y() < b.y() ? a : b;
+            const QPoint &lower = a.y() < b.y() ? b : a;
+            if (y < upper.y() || y >= lower.y())
+                continue;
+            const long long num = (long long)(y - upper.y()) * (lower.x() - upper.x());
+            crossings.push_back(upper.x() + ceilDiv(num, lower.y() - upper.y()));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
+            span(y + m_state.originY, crossings[i] + m_state.originX,
+                 crossings[i + 1] + m_state.originX, rgb);
+    }
+}
+
+void Canvas::polygon(std::span<const QPoint> points)
+{
+    if (points.size() < 2)
+        return;
+    if (!m_state.brush.clear && points.size() > 2)
+        fillPolygon(points, palmToRgb(m_state.brush.color));
+    if (m_state.pen.clear)
+        return;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QPoint &a = points[i];
+        const QPoint &b = points[(i + 1) % points.size()];
+        line(a.x(), a.y(), b.x(), b.y());
+    }
+}
+
+PalmColor Canvas::pixel(int x, int y) const
+{
+    x += m_state.originX;
+    y += m_state.originY;
+    if (x < m_state.clipLeft || x >= m_state.clipRight || y < m_state.clipTop
+        || y >= m_state.clipBottom)
+        return kInvalidPalmColor;
+    return rgbToPalm(m_bits[qsizetype(y) * m_stride + x]);
+}
+
+void Canvas::textOut(int x, int y, const QString &text)
+{
+    const BitmapFont &font = this->font();
+    const QRgb rgb = palmToRgb(m_state.fontColor);
+    const std::uint64_t *rows = font.rows().data();
+    int penX = x + m_state.originX;
+    const int lineTop = y + m_state.originY;
+    const int clipLeft = m_state.clipLeft, clipRight = m_state.clipRight;
+    const int clipTop = m_state.clipTop, clipBottom = m_state.clipBottom;
+
+    font.forEachGlyph(text, [&](const BitmapFont::Glyph &glyph) {
+        const int gx = penX + glyph.left;
+        penX += glyph.advance;
+        const int firstRow = std::max(0, clipTop - (lineTop + glyph.top));
+        const int lastRow = std::min(glyph.rowCount, clipBottom - (lineTop + glyph.top));
+        // Whole rows inside the clip need no test per pixel.
+        const bool inside = gx >= clipLeft && gx + glyph.width <= clipRight;
+        for (int r = firstRow; r < lastRow; ++r) {
+            std::uint64_t bits = rows[glyph.firstRow + r];
+            const qsizetype rowStart = qsizetype(lineTop + glyph.top + r) * m_stride;
+            while (bits) {
+                const int x = gx + std::countr_zero(bits);
+                bits &= bits - 1;
+                if (inside || (x >= clipLeft && x < clipRight))
+                    m_bits[rowStart + x] = rgb;
+            }
+        }
+    });
+}
+
+int Canvas::textWidth(const QString &text) const
+{
+    return font().textWidth(text);
+}
+
+int Canvas::textHeight(const QString &text) const
+{
+    return font().textHeight(text);
+}
+
+CanvasScope::CanvasScope(Canvas &canvas, const QRect &rect)
+    : m_canvas(canvas), m_saved(canvas.m_state)
+{
+    canvas.intersectClip(rect);
+    canvas.translate(rect.x(), rect.y());
+}
+
+CanvasScope::~CanvasScope()
+{
+    m_canvas.m_state = m_saved;
+}
+
+} // namespace zf

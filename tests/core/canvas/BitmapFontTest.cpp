@@ -1,0 +1,95 @@
+#include "core/canvas/BitmapFont.h"
+#include "core/canvas/Cp1252.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace zf::test {
+namespace {
+
+QByteArray tinyFont()
+{
+    QFile file(QStringLiteral(ZENTIFORM_TEST_DATA_DIR) + QStringLiteral("/fonts-test/Tiny.bdf"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+TEST(BitmapFont, ReadsMetricsAndGlyphs)
+{
+    QString error;
+    const BitmapFont font = BitmapFont::fromData(tinyFont(), &error);
+    ASSERT_FALSE(font.isNull()) << error.toStdString();
+    EXPECT_EQ(font.lineHeight(), 4);
+    EXPECT_EQ(font.ascent(), 3);
+    EXPECT_TRUE(font.hasGlyph('A'));
+    EXPECT_FALSE(font.hasGlyph('B'));
+    const BitmapFont::Glyph &g = font.glyph('g');
+    EXPECT_EQ(g.advance, 3);
+    EXPECT_EQ(g.top, 2);
+    EXPECT_EQ(g.rowCount, 2);
+    EXPECT_EQ(g.width, 2);
+    EXPECT_EQ(font.rows()[g.firstRow], 0b11u);
+    EXPECT_EQ(font.rows()[g.firstRow + 1], 0b10u);
+}
+
+TEST(BitmapFont, AGlyphlessCharacterTakesTheBoxCharactersAdvance)
+{
+    const BitmapFont font = BitmapFont::fromData(tinyFont());
+    EXPECT_EQ(font.advance('B'), 4);
+    EXPECT_EQ(font.glyphFor(U'\u4e00').advance, 4);
+    EXPECT_EQ(font.textWidth(QStringLiteral("AB\u00e9")), 3 + 4 + 2);
+}
+
+TEST(BitmapFont, BadDataGivesANullFontAndAMessage)
+{
+    QString error;
+    EXPECT_TRUE(BitmapFont::fromData(QByteArray(), &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_TRUE(BitmapFont::fromData(QByteArray(5000, '\xff'), &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(BitmapFont::fromFile(QStringLiteral("/no/such/font.bdf"), &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("/no/such/font.bdf")));
+}
+
+TEST(BitmapFont, TruncatedFilesNeverCrash)
+{
+    const QByteArray data = tinyFont();
+    for (qsizetype size = 0; size < data.size(); size += 7) {
+        const BitmapFont font = BitmapFont::fromData(data.left(size));
+        // Whatever was read still measures and every code has a glyph or a box.
+        for (int code = 0; code < 256; ++code)
+            EXPECT_GT(font.glyph(uchar(code)).advance, 0);
+    }
+}
+
+TEST(BitmapFont, ANullFontDrawsBoxes)
+{
+    const BitmapFont font;
+    EXPECT_TRUE(font.isNull());
+    EXPECT_EQ(font.textWidth(QStringLiteral("ab")), 10);
+    EXPECT_EQ(font.textHeight(QStringLiteral("ab")), 11);
+}
+
+TEST(Cp1252, MapsTheCodePageBothWays)
+{
+    EXPECT_EQ(cp1252FromUnicode(U'A'), 0x41);
+    EXPECT_EQ(cp1252FromUnicode(U'\u00e9'), 0xE9);
+    EXPECT_EQ(cp1252FromUnicode(U'\u20ac'), 0x80);
+    EXPECT_EQ(cp1252FromUnicode(U'\u2122'), 0x99);
+    EXPECT_EQ(cp1252FromUnicode(U'\u0178'), 0x9F);
+    EXPECT_EQ(cp1252FromUnicode(U'\u0081'), -1); // unassigned in the code page
+    EXPECT_EQ(cp1252FromUnicode(U'\u0100'), -1);
+    EXPECT_EQ(cp1252FromUnicode(U'\U0001F600'), -1);
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t ch = cp1252ToUnicode(uchar(byte));
+        if (ch != 0 || byte == 0) {
+            EXPECT_EQ(cp1252FromUnicode(ch), byte) << byte;
+        }
+    }
+    EXPECT_EQ(cp1252ToUnicode(0x8D), 0u);
+}
+
+} // namespace
+} // namespace zf::test

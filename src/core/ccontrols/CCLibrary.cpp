@@ -1,0 +1,87 @@
+#include "core/ccontrols/ccontrols.h"
+#include "core/ccontrols/CCEdit.h"
+#include "core/model/DesignObject.h"
+#include "core/model/DesignProject.h"
+
+#include <array>
+
+namespace zf {
+
+namespace {
+
+struct KindInfo
+{
+    ControlKind kind;
+    const char *shortPrefix;
+    const char *longPrefix;
+};
+
+// In the order a click tests the toolbox buttons.
+constexpr std::array kKinds = {
+    KindInfo{ControlKind::Button, "Bt", "Button"},     KindInfo{ControlKind::Label, "Lb", "Label"},
+    KindInfo{ControlKind::CheckBox, "Cb", "CheckBox"}, KindInfo{ControlKind::Switch, "Sw", "Switch"},
+    KindInfo{ControlKind::Edit, "Ed", "Edit"},         KindInfo{ControlKind::ListBox, "Lb", "ListBox"},
+    KindInfo{ControlKind::Radio, "Rd", "Radio"},       KindInfo{ControlKind::DropDown, "Dd", "DropDown"},
+    KindInfo{ControlKind::Table, "Tb", "Table"},       KindInfo{ControlKind::Menu, "Mn", "Menu"},
+    KindInfo{ControlKind::Dialog, "Dl", "Dialog"},     KindInfo{ControlKind::EditLine, "El", "EditLine"},
+    KindInfo{ControlKind::PopUp, "Pu", "PopUp"},       KindInfo{ControlKind::Image, "Im", "Image"},
+};
+
+} // namespace
+
+int CCLibrary::library() const
+{
+    return kLibraryCControls;
+}
+
+std::vector<ControlKind> CCLibrary::toolboxKinds() const
+{
+    std::vector<ControlKind> kinds;
+    for (const KindInfo &info : kKinds)
+        kinds.push_back(info.kind);
+    return kinds;
+}
+
+std::optional<ControlKind> CCLibrary::kindOf(const DesignObject &object) const
+{
+    switch (object.classId()) {
+    case ClassId::TCCButton: return ControlKind::Button;
+    case ClassId::TCCSwitch: return ControlKind::Switch;
+    case ClassId::TCCLabel: return ControlKind::Label;
+    case ClassId::TCCCheckbox: return ControlKind::CheckBox;
+    case ClassId::TCCListBox: return ControlKind::ListBox;
+    case ClassId::TCCRadio: return ControlKind::Radio;
+    case ClassId::TCCDropDown: return ControlKind::DropDown;
+    case ClassId::TPTDialog: return ControlKind::Dialog;
+    case ClassId::TCCPopUp: return ControlKind::PopUp;
+    case ClassId::TCCBitmap: return ControlKind::Image;
+    case ClassId::TCCTable: return ControlKind::Table;
+    case ClassId::TCCEdit:
+        return object.tag() != 0 ? ControlKind::EditLine : ControlKind::Edit;
+    case ClassId::TCCMenu: return ControlKind::Menu;
+    case ClassId::TCCMenuBar: return ControlKind::MenuBar;
+    default: return std::nullopt;
+    }
+}
+
+QString CCLibrary::namePrefix(ControlKind kind, bool shortNames) const
+{
+    if (kind == ControlKind::MenuBar)
+        return shortNames ? QStringLiteral("Mb") : QStringLiteral("MenuBar");
+    for (const KindInfo &info : kKinds) {
+        if (info.kind == kind)
+            return QLatin1String(shortNames ? info.shortPrefix : info.longPrefix);
+    }
+    return {};
+}
+
+void CCLibrary::listControls(const DesignForm &form, ControlList &lines) const
+{
+    listScreenObjects(form, lines);
+    for (DesignObject *object : form.windowChildren()) {
+        if (const auto kind = kindOf(*object))
+            lines.push_back({object->name() + QStringLiteral(": ") + kindWord(*kind), object});
+    }
+}
+
+} // namespace zf

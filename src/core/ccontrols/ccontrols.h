@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/model/LibrarySupport.h"
+
+namespace zf {
+
+class TCCMenu;
+class TCCMenuBar;
+
+// The CControls library: a PocketC source file the generated code includes.
+class CCLibrary final : public LibrarySupport
+{
+public:
+    int library() const override;
+    QString statusText() const override { return QStringLiteral("CControls"); }
+    std::vector<ControlKind> toolboxKinds() const override;
+    std::optional<ControlKind> kindOf(const DesignObject &object) const override;
+    QString namePrefix(ControlKind kind, bool shortNames) const override;
+    void listControls(const DesignForm &form, ControlList &lines) const override;
+
+protected:
+    std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,
+                                              int y) const override;
+    bool deselectsOnCreate(ControlKind kind) const override { return kind != ControlKind::Table; }
+    bool createWindowObject(DesignForm &form, ControlKind kind, bool *created) const override;
+};
+
+// The menu rules of a design window. A window shows at most one open menu,
+// and the titles of all its menus while the menu bar is shown.
+void OpenMenu(DesignForm &form, TCCMenu &menu);
+void CloseMenus(DesignForm &form, TCCMenuBar &bar);
+// Removes every menu of the window, then the bar.
+void DeleteMenuBar(DesignForm &form, TCCMenuBar &bar);
+
+} // namespace zf

@@ -1,0 +1,74 @@
+#include "core/designer/DesignCommands.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/model/DesignProject.h"
+#include "core/model/UserInterface.h"
+
+namespace zf {
+
+namespace {
+
+// The selected object when it is a control or dialog of this form.
+DesignObject *selectedControl(const DesignForm &form)
+{
+    DesignObject *object = form.project().selectedObject();
+    if (!object || object->form() != &form || object == form.screen())
+        return nullptr;
+    return object;
+}
+
+bool confirmMenuBarDeletion(UserInterface &ui)
+{
+    const UserInterface::Message question{
+        QStringLiteral("Warning"), QStringLiteral("Are you sure? All menus wil be deleted"),
+        UserInterface::Button::Yes | UserInterface::Button::No, UserInterface::Icon::Warning,
+        UserInterface::Button::No};
+    return ui.ask(question) == UserInterface::Button::Yes;
+}
+
+} // namespace
+
+bool DeleteControl(DesignForm &form)
+{
+    DesignObject *object = selectedControl(form);
+    if (!object)
+        return false;
+    auto *bar = objectCast<TCCMenuBar>(object);
+    if (bar && !confirmMenuBarDeletion(form.project().ui()))
+        return false;
+
+    form.perform(QStringLiteral("Delete ") + object->name(), [&] {
+        if (bar)
+            DeleteMenuBar(form, *bar);
+        else
+            form.removeObject(object);
+        form.setLastSelected(nullptr);
+        form.project().setSelectedObject(form.screen());
+        form.deselectAll();
+        form.refreshControlList();
+    });
+    return true;
+}
+
+void BringToFront(DesignForm &form)
+{
+    if (DesignObject *object = selectedControl(form))
+        form.perform(QStringLiteral("Bring to Front"), [&] { form.bringToFront(object); });
+}
+
+void SendToBack(DesignForm &form)
+{
+    if (DesignObject *object = selectedControl(form))
+        form.perform(QStringLiteral("Send to Back"), [&] { form.sendToBack(object); });
+}
+
+void SetObjectBounds(DesignForm &form, DesignObject *object, const QRect &bounds, MergeKey merge)
+{
+    form.perform(
+        QStringLiteral("Move ") + object->name(),
+        [&] { object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height()); },
+        merge);
+}
+
+} // namespace zf

@@ -1,0 +1,85 @@
+#include "core/model/DesignProject.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/model/DesignForm.h"
+#include "core/model/LibrarySupport.h"
+
+namespace zf {
+
+DesignProject::DesignProject(UserInterface &ui)
+    : m_ui(ui)
+{
+}
+
+DesignProject::~DesignProject()
+{
+    destroyAllForms();
+}
+
+void DesignProject::setLibrary(int library)
+{
+    if (m_library == library)
+        return;
+    m_library = library;
+    Q_EMIT libraryChanged(library);
+}
+
+const LibrarySupport &DesignProject::librarySupport() const
+{
+    return LibrarySupport::forLibrary(m_library);
+}
+
+QString DesignProject::nextFormName()
+{
+    ++m_formCounter;
+    return (m_shortNames ? QStringLiteral("Fm") : QStringLiteral("Form"))
+           + QString::number(m_formCounter);
+}
+
+QString DesignProject::uniqueControlName(const QString &prefix, const DesignForm &form)
+{
+    // Besides the screen's objects, the names the window refuses anyway (its
+    // menus, its own parts, other letter cases) are skipped too, so that a
+    // fresh name can always be given.
+    for (;;) {
+        ++m_controlCounter;
+        const QString candidate = prefix + QString::number(m_controlCounter);
+        if (!form.isNameTaken(candidate))
+            return candidate;
+    }
+}
+
+DesignForm *DesignProject::addForm(const QString &name)
+{
+    m_forms.push_back(std::make_unique<DesignForm>(*this, name));
+    DesignForm *form = m_forms.back().get();
+    Q_EMIT formAdded(form);
+    return form;
+}
+
+void DesignProject::destroyAllForms()
+{
+    setCurrentDesignWindow(nullptr);
+    setSelectedObject(nullptr);
+    while (!m_forms.empty()) {
+        Q_EMIT formAboutToBeRemoved(m_forms.back().get());
+        m_forms.pop_back();
+    }
+}
+
+void DesignProject::setCurrentDesignWindow(DesignForm *form)
+{
+    if (m_currentForm == form)
+        return;
+    m_currentForm = form;
+    Q_EMIT currentDesignWindowChanged(form);
+}
+
+void DesignProject::setSelectedObject(DesignObject *object)
+{
+    if (m_selectedObject == object)
+        return;
+    m_selectedObject = object;
+    Q_EMIT selectedObjectChanged(object);
+}
+
+} // namespace zf

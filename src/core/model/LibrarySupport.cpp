@@ -1,0 +1,81 @@
+#include "core/model/LibrarySupport.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/model/DesignProject.h"
+#include "core/model/PTDialog.h"
+#include "core/ptoolbox/ptoolbox.h"
+
+#include <algorithm>
+
+namespace zf {
+
+const LibrarySupport &LibrarySupport::forLibrary(int library)
+{
+    static const LibrarySupport none;
+    static const CCLibrary ccontrols;
+    static const PTLibrary ptoolbox;
+    switch (library) {
+    case kLibraryCControls:
+        return ccontrols;
+    case kLibraryPToolBox:
+        return ptoolbox;
+    default:
+        return none;
+    }
+}
+
+bool LibrarySupport::createControlAt(DesignForm &form, int x, int y, DesignContainer *clicked) const
+{
+    DesignProject &project = form.project();
+    const std::optional<ControlKind> tool = project.pressedTool();
+    const std::vector<ControlKind> kinds = toolboxKinds();
+    if (!tool || std::find(kinds.begin(), kinds.end(), *tool) == kinds.end())
+        return false;
+    const ControlKind kind = *tool;
+    project.setPressedTool(std::nullopt); // one click places one control
+
+    bool created = false;
+    if (createWindowObject(form, kind, &created))
+        return created;
+
+    form.perform(QStringLiteral("Create ") + kindWord(kind), [&] {
+        if (deselectsOnCreate(kind))
+            form.deselectAll();
+        const QString name = project.uniqueControlName(namePrefix(kind, project.shortNames()), form);
+        DesignObject *object = nullptr;
+        if (kind == ControlKind::Dialog) {
+            object = form.newDialog(name);
+        } else {
+            // A click on the shown dialog places the control inside it.
+            DesignContainer *container = objectCast<TPTDialog>(clicked) ? clicked : form.screen();
+            std::unique_ptr<DesignObject> control = makeControl(kind, name, x, y);
+            control->setName(name);
+            control->setColor(project.newControlColor());
+            if (setsPalmForm())
+                control->setPalmForm(container);
+            object = form.addObject(std::move(control), container);
+        }
+        project.setSelectedObject(object);
+        form.refreshControlList();
+    });
+    return true;
+}
+
+void LibrarySupport::listScreenObjects(const DesignForm &form, ControlList &lines) const
+{
+    const auto line = [this](DesignObject *object) {
+        const auto kind = kindOf(*object);
+        return ControlListLine{object->name() + QStringLiteral(": ") + (kind ? kindWord(*kind) : QString()),
+                               object};
+    };
+    for (DesignObject *object : form.screen()->children()) {
+        if (auto *dialog = objectCast<TPTDialog>(object)) {
+            for (DesignObject *child : dialog->children())
+                lines.push_back(line(child));
+        }
+        lines.push_back(line(object));
+    }
+    lines.push_back({form.name() + QStringLiteral(": Form"), form.screen()});
+}
+
+} // namespace zf

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/model/ControlKind.h"
+#include "core/model/DesignForm.h"
+
+#include <QString>
+
+#include <memory>
+
+#include <optional>
+#include <vector>
+
+namespace zf {
+
+class DesignContainer;
+class DesignObject;
+
+// Everything that differs between the two libraries, chosen at the moment an
+// operation runs from the library then in force. This base class is the
+// support of any other library value: every operation does nothing.
+class LibrarySupport
+{
+public:
+    // The support for `library`: CControls (1), PToolBox (2), or the one that
+    // does nothing.
+    static const LibrarySupport &forLibrary(int library);
+
+    virtual ~LibrarySupport() = default;
+
+    virtual int library() const { return 0; }
+    // What the status bar shows for the library.
+    virtual QString statusText() const { return {}; }
+
+    // The kinds the toolbox offers, in the order a click tests them.
+    virtual std::vector<ControlKind> toolboxKinds() const { return {}; }
+    // The kind an object stands for in this library, if any.
+    virtual std::optional<ControlKind> kindOf(const DesignObject &) const { return std::nullopt; }
+    // The name prefix of a kind: the long one, or the short one with short
+    // names on.
+    virtual QString namePrefix(ControlKind, bool /*shortNames*/) const { return {}; }
+
+    // Creates the control of the pressed toolbox kind where the user released
+    // the mouse, as one undo step: (x, y) in the coordinates of `clicked`, the
+    // screen or the shown dialog. The new control gets a fresh name, becomes
+    // the selected object and has its line in the control list. Returns false
+    // when no kind of this library was pressed.
+    bool createControlAt(DesignForm &form, int x, int y, DesignContainer *clicked) const;
+
+    // Fills the form's control list.
+    virtual void listControls(const DesignForm &, ControlList &) const {}
+
+protected:
+    // A new control of `kind` with its kind's own settings; (x, y) is the
+    // click in its container. Null for the kinds made otherwise (dialogs,
+    // menus).
+    virtual std::unique_ptr<DesignObject> makeControl(ControlKind, const QString & /*name*/,
+                                                      int /*x*/, int /*y*/) const
+    {
+        return nullptr;
+    }
+    // Whether placing `kind` clears the selection first.
+    virtual bool deselectsOnCreate(ControlKind) const { return true; }
+    // Whether new controls remember their container in PalmForm.
+    virtual bool setsPalmForm() const { return false; }
+    // Creates a kind that lives outside the screen (a menu); false when
+    // `kind` is not one.
+    virtual bool createWindowObject(DesignForm &, ControlKind, bool * /*created*/) const
+    {
+        return false;
+    }
+
+    // The lines of the screen's objects, a dialog's controls before the
+    // dialog, then the form's own line; the libraries add what they own.
+    void listScreenObjects(const DesignForm &form, ControlList &lines) const;
+};
+
+} // namespace zf

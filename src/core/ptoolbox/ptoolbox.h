@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/model/LibrarySupport.h"
+
+namespace zf {
+
+// The PToolBox library: a native Palm library whose header is "Fctl.h".
+class PTLibrary final : public LibrarySupport
+{
+public:
+    int library() const override;
+    QString statusText() const override { return QStringLiteral("PToolboxLib"); }
+    std::vector<ControlKind> toolboxKinds() const override;
+    std::optional<ControlKind> kindOf(const DesignObject &object) const override;
+    QString namePrefix(ControlKind kind, bool shortNames) const override;
+    void listControls(const DesignForm &form, ControlList &lines) const override;
+
+protected:
+    std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,
+                                              int y) const override;
+    bool setsPalmForm() const override { return true; }
+};
+
+} // namespace zf

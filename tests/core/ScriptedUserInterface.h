@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/model/UserInterface.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <variant>
+#include <vector>
+
+namespace zf::test {
+
+// A user who answers from a script: every question is recorded, and the
+// answers are taken from queues in order. An unexpected question fails the
+// test through `unexpected`, so a missing prompt never passes silently.
+class ScriptedUserInterface : public UserInterface
+{
+public:
+    std::vector<Message> messages;
+    std::vector<FileRequest> fileRequests;
+    int zoomPauses = 0;
+    int zoomResumes = 0;
+    QStringList unexpected;
+
+    std::deque<Button> answers;
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<int>> libraries;
+
+    Button ask(const Message &message) override
+    {
+        messages.push_back(message);
+        if (message.buttons == Buttons(Button::Ok))
+            return Button::Ok;
+        if (answers.empty()) {
+            unexpected << message.text;
+            return Button::Cancel;
+        }
+        const Button answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> openFileName(const FileRequest &request) override
+    {
+        return nextFile(request);
+    }
+
+    std::optional<QString> saveFileName(const FileRequest &request) override
+    {
+        return nextFile(request);
+    }
+
+    std::optional<int> chooseLibrary(int) override
+    {
+        if (libraries.empty()) {
+            unexpected << QStringLiteral("New Project dialog");
+            return std::nullopt;
+        }
+        const auto answer = libraries.front();
+        libraries.pop_front();
+        return answer;
+    }
+
+    void pauseZoom() override { ++zoomPauses; }
+    void resumeZoom() override { ++zoomResumes; }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto &m : messages)
+            result << m.text;
+        return result;
+    }
+
+private:
+    std::optional<QString> nextFile(const FileRequest &request)
+    {
+        fileRequests.push_back(request);
+        if (files.empty()) {
+            unexpected << request.title;
+            return std::nullopt;
+        }
+        const auto answer = files.front();
+        files.pop_front();
+        return answer;
+    }
+};
+
+} // namespace zf::test

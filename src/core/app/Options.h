@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/app/RecentProjects.h"
+#include "core/files/IniDocument.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace zf {
+
+// The user's settings kept in "options.ini": the library, grid and short
+// names at start-up, the toolbar layout and the Recent Projects list. Read
+// at start-up and written at shut-down; keys of the file that are not ours
+// are kept.
+class Options
+{
+public:
+    // Where options.ini lives: beside the executable when one stands there
+    // (portable use), else in the user's configuration folder.
+    static QString defaultPath();
+    static QString locate(const QString &programFolder, const QString &configFolder);
+
+    explicit Options(const QString &path = defaultPath());
+
+    QString path() const { return m_document.path(); }
+
+    // A missing file gives the defaults. False with errorString() when the
+    // file exists but cannot be read; the defaults are in force then too.
+    bool load();
+    // Writes the settings, creating the folder when needed. False with
+    // errorString() when the file cannot be written.
+    bool save();
+    QString errorString() const { return m_error; }
+
+    // 1 CControls, 2 PToolBox. A stored number that names neither library
+    // would leave the program without a toolbox, so it reads as 2.
+    int library() const { return m_library; }
+    void setLibrary(int library) { m_library = library; }
+    bool grid() const { return m_grid; }
+    void setGrid(bool on) { m_grid = on; }
+    bool shortNames() const { return m_shortNames; }
+    void setShortNames(bool on) { m_shortNames = on; }
+    // Opaque bytes of the window system's toolbar state.
+    QByteArray toolbarLayout() const { return m_toolbarLayout; }
+    void setToolbarLayout(const QByteArray &layout) { m_toolbarLayout = layout; }
+
+    RecentProjects &recentProjects() { return m_recent; }
+    const RecentProjects &recentProjects() const { return m_recent; }
+
+private:
+    IniDocument m_document;
+    QString m_error;
+    int m_library = 2;
+    bool m_grid = true;
+    bool m_shortNames = false;
+    QByteArray m_toolbarLayout;
+    RecentProjects m_recent;
+};
+
+} // namespace zf

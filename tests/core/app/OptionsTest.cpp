@@ -1,0 +1,134 @@
+#include "core/app/Options.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zf;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+TEST(Options, MissingFileGivesTheDefaults)
+{
+    QTemporaryDir folder;
+    Options options(folder.filePath(QStringLiteral("options.ini")));
+    options.setLibrary(1);
+    options.recentProjects().add(QStringLiteral("/stale.zpj"));
+    EXPECT_TRUE(options.load());
+    EXPECT_EQ(options.library(), 2);
+    EXPECT_TRUE(options.grid());
+    EXPECT_FALSE(options.shortNames());
+    EXPECT_TRUE(options.toolbarLayout().isEmpty());
+    EXPECT_TRUE(options.recentProjects().isEmpty());
+}
+
+TEST(Options, ReadsTheStoredSettings)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("options.ini"));
+    writeFile(path, "[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+                    "[MRU Items]\r\nF0=/p/b.zpj\r\nF1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n");
+    Options options(path);
+    ASSERT_TRUE(options.load());
+    EXPECT_EQ(options.library(), 1);
+    EXPECT_FALSE(options.grid());
+    EXPECT_TRUE(options.shortNames());
+    // A gap is skipped; keys beyond the tenth entry are not part of the list.
+    EXPECT_EQ(options.recentProjects().paths(), QStringList({"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}));
+}
+
+TEST(Options, OnlyTheValueOneTurnsGridAndShortNamesOn)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("options.ini"));
+    writeFile(path, "[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\n");
+    Options options(path);
+    ASSERT_TRUE(options.load());
+    // A library number that names neither library falls back to PToolBox.
+    EXPECT_EQ(options.library(), 2);
+    EXPECT_FALSE(options.grid());
+    EXPECT_FALSE(options.shortNames());
+    // A damaged layout is dropped, not half applied.
+    EXPECT_TRUE(options.toolbarLayout().isEmpty());
+}
+
+TEST(Options, SaveWritesGeneralAndTheRecentList)
+{
+    QTemporaryDir folder;
+    // The configuration folder may not exist yet on a first run.
+    const QString path = folder.filePath(QStringLiteral("config/zentiform/options.ini"));
+    Options options(path);
+    ASSERT_TRUE(options.load());
+    options.setLibrary(1);
+    options.setGrid(false);
+    options.setShortNames(true);
+    options.setToolbarLayout(QByteArray("\x00\xFF layout", 9));
+    options.recentProjects().add(QStringLiteral("/p/first.zpj"));
+    options.recentProjects().add(QString::fromUtf8("/p/Café.zpj"));
+    ASSERT_TRUE(options.save()) << options.errorString().toStdString();
+    EXPECT_EQ(readFile(path),
+              QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+                         "Toolbars=AP8gbGF5b3V0\r\n"
+                         "[MRU Items]\r\nF0=/p/Caf\xE9.zpj\r\nF1=/p/first.zpj\r\n"));
+
+    Options reread(path);
+    ASSERT_TRUE(reread.load());
+    EXPECT_EQ(reread.toolbarLayout(), QByteArray("\x00\xFF layout", 9));
+    EXPECT_EQ(reread.recentProjects().paths(), options.recentProjects().paths());
+}
+
+TEST(Options, SaveErasesTheOldRecentListAndKeepsForeignKeys)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("options.ini"));
+    writeFile(path, "[General]\r\nLib=2\r\nTheme=dark\r\n"
+                    "[MRU Items]\r\nF0=/a\r\nF1=/b\r\nF2=/c\r\nF3=/d\r\n"
+                    "[Other]\r\nx=1\r\n");
+    Options options(path);
+    ASSERT_TRUE(options.load());
+    options.recentProjects().clear();
+    options.recentProjects().add(QStringLiteral("/z"));
+    ASSERT_TRUE(options.save());
+    EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\n"
+                                         "ShortNames=0\r\nToolbars=\r\n"
+                                         "[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
+}
+
+TEST(Options, FailedSaveIsReported)
+{
+    QTemporaryDir folder;
+    const QString blocker = folder.filePath(QStringLiteral("file"));
+    writeFile(blocker, "not a folder");
+    Options options(blocker + QStringLiteral("/options.ini"));
+    options.load();
+    EXPECT_FALSE(options.save());
+    EXPECT_FALSE(options.errorString().isEmpty());
+}
+
+TEST(Options, PortableFileBesideTheProgramWins)
+{
+    QTemporaryDir program;
+    QTemporaryDir config;
+    EXPECT_EQ(Options::locate(program.path(), config.path()),
+              QDir(config.path()).filePath(QStringLiteral("options.ini")));
+    writeFile(QDir(program.path()).filePath(QStringLiteral("options.ini")), "");
+    EXPECT_EQ(Options::locate(program.path(), config.path()),
+              QDir(program.path()).filePath(QStringLiteral("options.ini")));
+}

@@ -50,7 +50,7 @@ for base, marks, codes in (
         ('N', '~', [0xD1]), ('n', '~', [0xF1]), ('Y', "'", [0xDD]), ('y', "'", [0xFD]),
         ('y', ':', [0xFF]), ('Y', ':', [0x9F]), ('S', 'v', [0x8A]), ('s', 'v', [0x9A]),
         ('Z', 'v', [0x8E]), ('z', 'v', [0x9E]), ('C', ',', [0xC7]), ('c', ',', [0xE7])):
-    for mark, code in zip(marks * len(codes) if len(marks) == 1 else marks, codes):
+    for mark, code in zip(marks, codes, strict=True):
         COMPOSED[code] = (base, mark)
 
 

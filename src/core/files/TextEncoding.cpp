@@ -23,7 +23,8 @@ constexpr bool isUndefinedByte(char16_t c)
     return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
-// The 1252 byte of a UTF-16 code unit, or -1 when it has none.
+} // namespace
+
 int windows1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -36,8 +37,6 @@ int windows1252Byte(char16_t c)
     }
     return -1;
 }
-
-} // namespace
 
 QString decodeWindows1252(QByteArrayView bytes)
 {

@@ -21,6 +21,10 @@ QString decodeText(QByteArrayView bytes, TextEncoding *detected = nullptr);
 // Windows does, so no byte is ever lost.
 QString decodeWindows1252(QByteArrayView bytes);
 
+// The Windows-1252 byte of one UTF-16 code unit, or -1 when it has none; the
+// five undefined bytes come back from the control characters they decode to.
+int windows1252Byte(char16_t c);
+
 // True when every character of text has a Windows-1252 byte.
 bool fitsWindows1252(QStringView text);
 

@@ -1,6 +1,6 @@
 #include "core/canvas/BitmapFont.h"
 
-#include "core/canvas/Cp1252.h"
+#include "core/files/TextEncoding.h"
 
 #include <QFile>
 
@@ -28,6 +28,14 @@ struct FtFaceDeleter
 };
 using FtLibrary = std::unique_ptr<std::remove_pointer_t<FT_Library>, FtLibraryDeleter>;
 using FtFace = std::unique_ptr<std::remove_pointer_t<FT_Face>, FtFaceDeleter>;
+
+constexpr std::array<char, 256> allBytes()
+{
+    std::array<char, 256> bytes{};
+    for (int i = 0; i < 256; ++i)
+        bytes[i] = char(i);
+    return bytes;
+}
 
 BitmapFont fail(QString *error, const QString &message)
 {
@@ -93,10 +101,9 @@ BitmapFont BitmapFont::fromData(const QByteArray &data, QString *error)
     if (font.m_lineHeight <= 0 || font.m_lineHeight > 256)
         return fail(error, QStringLiteral("The font has no usable line height"));
 
+    const QString characters = decodeWindows1252(QByteArray(allBytes().data(), 256));
     for (int code = 0; code < 256; ++code) {
-        const FT_ULong charcode = byUnicode ? cp1252ToUnicode(uchar(code)) : FT_ULong(code);
-        if (byUnicode && charcode == 0)
-            continue;
+        const FT_ULong charcode = byUnicode ? FT_ULong(characters[code].unicode()) : FT_ULong(code);
         const FT_UInt index = FT_Get_Char_Index(face.get(), charcode);
         if (index == 0
             || FT_Load_Glyph(face.get(), index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
@@ -152,7 +159,7 @@ void BitmapFont::rebuildBox(int advance, int lineHeight, int ascent)
 
 const BitmapFont::Glyph &BitmapFont::glyphFor(char32_t ch) const
 {
-    const int code = cp1252FromUnicode(ch);
+    const int code = ch > 0xFFFF ? -1 : windows1252Byte(char16_t(ch));
     return code < 0 ? m_box : glyph(uchar(code));
 }
 

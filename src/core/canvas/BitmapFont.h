@@ -10,7 +10,8 @@
 namespace zf {
 
 // A one-bit font of the handheld kind: one fixed size, a proportional advance
-// per character, glyphs addressed by their Windows-1252 byte. It is read once
+// per character, glyphs addressed by their Windows-1252 byte (the handheld's
+// code page for every printable character). It is read once
 // through FreeType (BDF, PCF or Windows .fon/.fnt) and kept pre-rasterised, so
 // measuring and drawing text never call FreeType.
 //

@@ -1,5 +1,4 @@
 #include "core/canvas/BitmapFont.h"
-#include "core/canvas/Cp1252.h"
 
 #include <QFile>
 
@@ -70,25 +69,6 @@ TEST(BitmapFont, ANullFontDrawsBoxes)
     EXPECT_TRUE(font.isNull());
     EXPECT_EQ(font.textWidth(QStringLiteral("ab")), 10);
     EXPECT_EQ(font.textHeight(QStringLiteral("ab")), 11);
-}
-
-TEST(Cp1252, MapsTheCodePageBothWays)
-{
-    EXPECT_EQ(cp1252FromUnicode(U'A'), 0x41);
-    EXPECT_EQ(cp1252FromUnicode(U'\u00e9'), 0xE9);
-    EXPECT_EQ(cp1252FromUnicode(U'\u20ac'), 0x80);
-    EXPECT_EQ(cp1252FromUnicode(U'\u2122'), 0x99);
-    EXPECT_EQ(cp1252FromUnicode(U'\u0178'), 0x9F);
-    EXPECT_EQ(cp1252FromUnicode(U'\u0081'), -1); // unassigned in the code page
-    EXPECT_EQ(cp1252FromUnicode(U'\u0100'), -1);
-    EXPECT_EQ(cp1252FromUnicode(U'\U0001F600'), -1);
-    for (int byte = 0; byte < 256; ++byte) {
-        const char32_t ch = cp1252ToUnicode(uchar(byte));
-        if (ch != 0 || byte == 0) {
-            EXPECT_EQ(cp1252FromUnicode(ch), byte) << byte;
-        }
-    }
-    EXPECT_EQ(cp1252ToUnicode(0x8D), 0u);
 }
 
 } // namespace

@@ -120,6 +120,9 @@ TEST_F(PalmFonts, TextMetrics)
     // The code page's own characters: euro 0x80, e acute 0xE9, ellipsis 0x85.
     EXPECT_EQ(palmFont(kLarge).textWidth(QStringLiteral("\u20ac\u00e9\u2026")), 7 + 7 + 10);
     EXPECT_EQ(palmFont(kScreen).textWidth(QStringLiteral("Dialog")), 6 + 2 + 5 + 2 + 5 + 5);
+    // Bytes the code page leaves undefined come from files as control
+    // characters; they measure as the device's symbols in those places.
+    EXPECT_EQ(palmFont(kStandard).textWidth(QString(QChar(0x8D)) + QChar(0x81)), 10 + 5);
 }
 
 TEST_F(PalmFonts, BoldFacesAreHeavier)

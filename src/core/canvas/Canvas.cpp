@@ -48,7 +48,13 @@ void Canvas::translate(int dx, int dy)
 
 void Canvas::intersectClip(const QRect &rect)
 {
-    const QRect r = rect.normalized().translated(m_state.originX, m_state.originY);
+    // A control can be dragged to no size at all, or less: nothing shows.
+    if (rect.width() <= 0 || rect.height() <= 0) {
+        m_state.clipRight = m_state.clipLeft;
+        m_state.clipBottom = m_state.clipTop;
+        return;
+    }
+    const QRect r = rect.translated(m_state.originX, m_state.originY);
     m_state.clipLeft = std::max(m_state.clipLeft, r.left());
     m_state.clipTop = std::max(m_state.clipTop, r.top());
     m_state.clipRight = std::max(m_state.clipLeft, std::min(m_state.clipRight, r.right() + 1));

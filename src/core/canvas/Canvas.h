@@ -43,6 +43,18 @@ inline constexpr PalmColor kInvalidPalmColor = 0xFFFFFFFFu;
 // The canvas paints straight into an RGB32 (or ARGB32) image it does not own;
 // the image must not be resized, copied on write or destroyed while a canvas
 // uses it.
+//
+// Painting a control inside its form, in the control's own coordinates:
+//
+//     Canvas canvas(image);
+//     CanvasScope screen(canvas, kDeviceScreenRect); // the form's screen
+//     CanvasScope control(canvas, controlRect);      // in screen coordinates
+//     canvas.fillRect(0, 0, w, h, background);
+//     canvas.setPen(kPalmBlack);
+//     canvas.setClearBrush();
+//     canvas.polygon({{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+//     canvas.setFont(QStringLiteral("PilotBold"));
+//     canvas.textOut(2, 1, caption);
 class Canvas
 {
 public:
@@ -69,7 +81,8 @@ public:
     QRect clipRect() const;
     // Moves the origin by (dx, dy); the clip stays where it is on the image.
     void translate(int dx, int dy);
-    // Narrows the clip to its intersection with rect (local coordinates).
+    // Narrows the clip to its intersection with rect (local coordinates); a
+    // rect without area leaves nothing to paint.
     void intersectClip(const QRect &rect);
 
     // Pen, brush, font.

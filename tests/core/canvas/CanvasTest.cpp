@@ -196,14 +196,17 @@ TEST(Canvas, ShapesOutsideTheImageAreClippedSafely)
     expectPicture(image, {"..##", "####", "#.##"});
 }
 
-TEST(Canvas, EmptyScopeClipsEverything)
+TEST(Canvas, ScopeWithoutAreaClipsEverything)
 {
     QImage image = blankImage(3, 3, kPalmWhite);
     Canvas canvas(image);
-    CanvasScope scope(canvas, QRect(1, 1, 0, 0));
-    canvas.fillRect(-5, -5, 5, 5, kPalmBlack);
-    canvas.setPixel(0, 0, kPalmBlack);
-    EXPECT_TRUE(canvas.clipRect().isEmpty());
+    for (const QRect &rect : {QRect(1, 1, 0, 0), QRect(2, 2, -2, 3), QRect(0, 2, 3, -2)}) {
+        CanvasScope scope(canvas, rect);
+        canvas.fillRect(-5, -5, 5, 5, kPalmBlack);
+        canvas.setPixel(0, 0, kPalmBlack);
+        canvas.setPixel(-1, -1, kPalmBlack);
+        EXPECT_TRUE(canvas.clipRect().isEmpty());
+    }
     expectPicture(image, {"...", "...", "..."});
 }
 

@@ -80,10 +80,9 @@ BitmapFont BitmapFont::fromData(const QByteArray &data, QString *error)
     FtLibrary library(rawLibrary);
 
     FT_Face rawFace = nullptr;
-    if (data.isEmpty()
-        || FT_New_Memory_Face(library.get(), reinterpret_cast<const FT_Byte *>(data.constData()),
-                              FT_Long(data.size()), 0, &rawFace)
-               != 0)
+    if (data.isEmpty() ||
+        FT_New_Memory_Face(library.get(), reinterpret_cast<const FT_Byte *>(data.constData()),
+                           FT_Long(data.size()), 0, &rawFace) != 0)
         return fail(error, QStringLiteral("Not a font file"));
     FtFace face(rawFace);
     if (face->num_fixed_sizes < 1 || FT_Select_Size(face.get(), 0) != 0)
@@ -105,8 +104,8 @@ BitmapFont BitmapFont::fromData(const QByteArray &data, QString *error)
     for (int code = 0; code < 256; ++code) {
         const FT_ULong charcode = byUnicode ? FT_ULong(characters[code].unicode()) : FT_ULong(code);
         const FT_UInt index = FT_Get_Char_Index(face.get(), charcode);
-        if (index == 0
-            || FT_Load_Glyph(face.get(), index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
+        if (index == 0 ||
+            FT_Load_Glyph(face.get(), index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
             continue;
         const FT_GlyphSlot slot = face->glyph;
         const FT_Bitmap &bitmap = slot->bitmap;

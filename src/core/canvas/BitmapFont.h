@@ -25,8 +25,8 @@ public:
     struct Glyph
     {
         int advance = 0;
-        int left = 0; // first column, from the pen position
-        int top = 0;  // first row, from the top of the line
+        int left = 0;  // first column, from the pen position
+        int top = 0;   // first row, from the top of the line
         int width = 0; // columns up to the last one with ink
         int rowCount = 0;
         std::size_t firstRow = 0; // index into rows()
@@ -63,8 +63,7 @@ public:
 
     // Calls f(const Glyph &) for each character in order; a surrogate pair is
     // one character.
-    template<class F>
-    void forEachGlyph(const QString &text, F &&f) const
+    template <class F> void forEachGlyph(const QString &text, F &&f) const
     {
         const qsizetype n = text.size();
         const QChar *chars = text.constData();

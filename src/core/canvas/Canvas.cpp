@@ -22,8 +22,8 @@ int ceilDiv(long long a, long long b)
 
 Canvas::Canvas(QImage &image)
 {
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32
-        && image.format() != QImage::Format_ARGB32_Premultiplied)
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 &&
+        image.format() != QImage::Format_ARGB32_Premultiplied)
         image.convertTo(QImage::Format_RGB32);
     m_width = image.width();
     m_height = image.height();
@@ -35,9 +35,9 @@ Canvas::Canvas(QImage &image)
 
 QRect Canvas::clipRect() const
 {
-    return QRect(QPoint(m_state.clipLeft - m_state.originX, m_state.clipTop - m_state.originY),
-                 QPoint(m_state.clipRight - 1 - m_state.originX,
-                        m_state.clipBottom - 1 - m_state.originY));
+    return QRect(
+        QPoint(m_state.clipLeft - m_state.originX, m_state.clipTop - m_state.originY),
+        QPoint(m_state.clipRight - 1 - m_state.originX, m_state.clipBottom - 1 - m_state.originY));
 }
 
 void Canvas::translate(int dx, int dy)
@@ -105,8 +105,8 @@ void Canvas::rasterLine(int x1, int y1, int x2, int y2, QRgb rgb)
     // decision "step when err > 0" keeps the start's coordinate on a tie, so
     // lines running towards the larger coordinate never step on a tie, and
     // those running towards the smaller one always do.
-    if (std::max(x1, x2) < m_state.clipLeft || std::min(x1, x2) >= m_state.clipRight
-        || std::max(y1, y2) < m_state.clipTop || std::min(y1, y2) >= m_state.clipBottom)
+    if (std::max(x1, x2) < m_state.clipLeft || std::min(x1, x2) >= m_state.clipRight ||
+        std::max(y1, y2) < m_state.clipTop || std::min(y1, y2) >= m_state.clipBottom)
         return;
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
@@ -204,8 +204,8 @@ PalmColor Canvas::pixel(int x, int y) const
 {
     x += m_state.originX;
     y += m_state.originY;
-    if (x < m_state.clipLeft || x >= m_state.clipRight || y < m_state.clipTop
-        || y >= m_state.clipBottom)
+    if (x < m_state.clipLeft || x >= m_state.clipRight || y < m_state.clipTop ||
+        y >= m_state.clipBottom)
         return kInvalidPalmColor;
     return rgbToPalm(m_bits[qsizetype(y) * m_stride + x]);
 }

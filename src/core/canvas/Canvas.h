@@ -142,8 +142,8 @@ private:
     void span(int y, int x1, int x2, QRgb rgb);
     void plot(int x, int y, QRgb rgb)
     {
-        if (x >= m_state.clipLeft && x < m_state.clipRight && y >= m_state.clipTop
-            && y < m_state.clipBottom)
+        if (x >= m_state.clipLeft && x < m_state.clipRight && y >= m_state.clipTop &&
+            y < m_state.clipBottom)
             m_bits[qsizetype(y) * m_stride + x] = rgb;
     }
     void rasterLine(int x1, int y1, int x2, int y2, QRgb rgb);

@@ -148,8 +148,8 @@ void drawAppSymbols(QPainter &p, const int (&centres)[4], int cy)
     box(p, kPrint, QRect(centres[1] + 3, cy - 3, 2, 3));
     p.drawRect(centres[1] - 2, cy, 4, 3);
     // Tick.
-    p.drawPolyline(
-        QPolygon({QPoint(centres[2] - 4, cy), QPoint(centres[2] - 1, cy + 3), QPoint(centres[2] + 4, cy - 3)}));
+    p.drawPolyline(QPolygon({QPoint(centres[2] - 4, cy), QPoint(centres[2] - 1, cy + 3),
+                             QPoint(centres[2] + 4, cy - 3)}));
     // Lines of a memo.
     for (int row = -3; row <= 3; row += 2)
         line(p, kPrint, centres[3] - 4, cy + row, centres[3] + (row == 3 ? 1 : 4), cy + row);

@@ -213,8 +213,8 @@ TEST(Canvas, ScopeWithoutAreaClipsEverything)
 class CanvasText : public ::testing::Test
 {
 protected:
-    BitmapFont tiny = BitmapFont::fromFile(QStringLiteral(ZENTIFORM_TEST_DATA_DIR)
-                                           + QStringLiteral("/fonts-test/Tiny.bdf"));
+    BitmapFont tiny = BitmapFont::fromFile(QStringLiteral(ZENTIFORM_TEST_DATA_DIR) +
+                                           QStringLiteral("/fonts-test/Tiny.bdf"));
 };
 
 TEST_F(CanvasText, TextStandsWithItsTopLeftCornerAtThePointOnAClearBackground)
@@ -245,7 +245,8 @@ TEST_F(CanvasText, CharactersWithoutGlyphDrawABox)
     canvas.setFontColor(kPalmBlack);
     // 'Z' has no glyph, the Greek letter and the lone surrogate no code at all,
     // and the pair is one character.
-    const QString text = QStringLiteral("Z\u03a9") + QChar(0xD800) + QString::fromUcs4(U"\U0001F600");
+    const QString text =
+        QStringLiteral("Z\u03a9") + QChar(0xD800) + QString::fromUcs4(U"\U0001F600");
     canvas.textOut(-2, 0, text);
     expectPicture(image, {
                              "#.###.###.###",

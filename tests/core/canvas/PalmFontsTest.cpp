@@ -71,8 +71,10 @@ TEST_F(PalmFonts, EveryAdvanceMatchesThePublishedTables)
     loadPalmFonts(shippedFonts());
     const auto table = publishedAdvances();
     ASSERT_EQ(table.size(), 4u);
-    const std::map<QString, QString> tableOf = {{kStandard, kStandard}, {kBold, kBold},
-                                                {kLarge, kLarge},       {kBold12, kBold12},
+    const std::map<QString, QString> tableOf = {{kStandard, kStandard},
+                                                {kBold, kBold},
+                                                {kLarge, kLarge},
+                                                {kBold12, kBold12},
                                                 {kScreen, kStandard}};
     for (const auto &[face, source] : tableOf) {
         const BitmapFont &font = palmFont(face);

@@ -23,6 +23,14 @@ void DesignProject::setLibrary(int library)
     Q_EMIT libraryChanged(library);
 }
 
+void DesignProject::setPressedTool(std::optional<ControlKind> kind)
+{
+    if (m_pressedTool == kind)
+        return;
+    m_pressedTool = kind;
+    Q_EMIT pressedToolChanged(kind);
+}
+
 const LibrarySupport &DesignProject::librarySupport() const
 {
     return LibrarySupport::forLibrary(m_library);

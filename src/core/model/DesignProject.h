@@ -61,7 +61,7 @@ public:
     // The toolbox button that is down, if any: the kind the next click on a
     // form creates.
     std::optional<ControlKind> pressedTool() const { return m_pressedTool; }
-    void setPressedTool(std::optional<ControlKind> kind) { m_pressedTool = kind; }
+    void setPressedTool(std::optional<ControlKind> kind);
 
     // "Form" + n, or "Fm" + n with short names.
     QString nextFormName();
@@ -88,6 +88,7 @@ Q_SIGNALS:
     void currentDesignWindowChanged(DesignForm *form);
     void selectedObjectChanged(DesignObject *object);
     void libraryChanged(int library);
+    void pressedToolChanged(std::optional<ControlKind> kind);
 
 private:
     UserInterface &m_ui;

@@ -17,6 +17,7 @@ public:
     std::optional<ControlKind> kindOf(const DesignObject &object) const override;
     QString namePrefix(ControlKind kind, bool shortNames) const override;
     void listControls(const DesignForm &form, ControlList &lines) const override;
+    const CodeGenerator *codeGenerator() const override;
 
 protected:
     std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,

@@ -12,6 +12,7 @@
 
 namespace zf {
 
+class CodeGenerator;
 class DesignContainer;
 class DesignObject;
 
@@ -48,6 +49,9 @@ public:
 
     // Fills the form's control list.
     virtual void listControls(const DesignForm &, ControlList &) const {}
+
+    // The generator of the four PocketC texts (core/codegen), or null.
+    virtual const CodeGenerator *codeGenerator() const { return nullptr; }
 
 protected:
     // A new control of `kind` with its kind's own settings; (x, y) is the

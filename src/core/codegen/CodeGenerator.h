@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace zf {
+
+class DesignForm;
+
+// The forms of one Generate, in the generate window's order: most recently
+// activated first.
+using FormList = std::vector<const DesignForm *>;
+
+struct CodeRequest
+{
+    FormList forms;
+    // The form main() shows; the first of `forms` when null.
+    const DesignForm *firstForm = nullptr;
+    QString projectName;
+    // Target "Palm memos / DOC files": each include file starts with its
+    // "/$" title line.
+    bool memoMode = false;
+    // PToolBox: generate the colour calls.
+    bool color = true;
+};
+
+// The four texts, as lists of lines.
+struct GeneratedCode
+{
+    QStringList main;
+    QStringList forms;
+    QStringList events;
+    QStringList header;
+};
+
+// What generating code means for one library: its generator and what the
+// generate window and the file outputs need to know about it.
+class CodeGenerator
+{
+public:
+    virtual ~CodeGenerator() = default;
+
+    // Appends the bodies of the four texts, main, forms, events, header in
+    // that order, after whatever head lines code.main holds already. A
+    // request without forms appends nothing.
+    virtual void generate(const CodeRequest &request, GeneratedCode &code) const = 0;
+
+    // The library's name in the generate window's title.
+    virtual QString titleName() const = 0;
+    // Whether the colour option applies to the library.
+    virtual bool hasColorOption() const = 0;
+    // The file the generated code includes from its own folder, and the
+    // warning shown when it is not there.
+    virtual QString libraryFileName() const = 0;
+    virtual QString missingLibraryMessage() const = 0;
+};
+
+} // namespace zf

@@ -1,0 +1,103 @@
+#include "core/codegen/CodeText.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/model/DesignForm.h"
+#include "core/model/PTDialog.h"
+
+namespace zf {
+
+namespace {
+
+constexpr int kMaxLiteralLength = 255;
+const QString kNone = QStringLiteral("(None)");
+
+} // namespace
+
+QString quoted(QStringView text)
+{
+    QString literal;
+    literal.reserve(text.size() + 2);
+    literal += u'"';
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\\') {
+            // The user's own escape sequence passes through whole; a lone
+            // backslash at the end would escape the closing quote.
+            if (i + 1 < text.size() && text[i + 1] != u'\r' && text[i + 1] != u'\n') {
+                literal += c;
+                literal += text[++i];
+            } else {
+                literal += QStringLiteral("\\\\");
+            }
+        } else if (c == u'"') {
+            literal += QStringLiteral("\\\"");
+        } else if (c == u'\r') {
+            literal += QStringLiteral("\\r");
+        } else if (c == u'\n') {
+            literal += QStringLiteral("\\n");
+        } else {
+            literal += c;
+        }
+    }
+    literal += u'"';
+    return literal;
+}
+
+QString bitmapLiteral(int width, QStringView bits)
+{
+    // Negative widths do not occur in a sound model; as the original wrote
+    // them, they come out as their 32-bit pattern.
+    QString literal = quoted(QString::number(quint32(width), 16).rightJustified(2, u'0'));
+    qsizetype start = 0;
+    do {
+        literal += QStringLiteral(" + ");
+        literal += quoted(bits.mid(start, kMaxLiteralLength));
+        start += kMaxLiteralLength;
+    } while (start < bits.size());
+    return literal;
+}
+
+QString rowField(QStringView row, int k)
+{
+    int field = 1;
+    qsizetype start = 0;
+    while (field < k) {
+        const qsizetype separator = row.indexOf(u'~', start);
+        if (separator < 0)
+            return {};
+        start = separator + 1;
+        ++field;
+    }
+    const qsizetype end = row.indexOf(u'~', start);
+    return (end < 0 ? row.mid(start) : row.mid(start, end - start)).toString();
+}
+
+bool namesNothing(const QString &reference)
+{
+    return reference.trimmed().isEmpty() || reference == kNone;
+}
+
+void writeMemoTitle(LineWriter &out, bool memoMode, const QString &fileName)
+{
+    if (memoMode)
+        out("/$ ", fileName);
+}
+
+const QString &CodeContainer::name() const
+{
+    return dialog ? dialog->name() : form->name();
+}
+
+std::vector<CodeContainer> codeContainers(const FormList &forms)
+{
+    std::vector<CodeContainer> containers;
+    for (const DesignForm *form : forms) {
+        containers.push_back({form, form->screen(), nullptr});
+        for (const DesignObject *object : form->screen()->children()) {
+            if (const auto *dialog = objectCast<TPTDialog>(object))
+                containers.push_back({form, dialog, dialog});
+        }
+    }
+    return containers;
+}
+
+} // namespace zf

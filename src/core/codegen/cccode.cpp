@@ -1,0 +1,536 @@
+#include "core/codegen/cccode.h"
+#include "core/ccontrols/CCBitmap.h"
+#include "core/ccontrols/CCButton.h"
+#include "core/ccontrols/CCCheckbox.h"
+#include "core/ccontrols/CCDropDown.h"
+#include "core/ccontrols/CCEdit.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/ccontrols/CCLabel.h"
+#include "core/ccontrols/CCListBox.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCPopUp.h"
+#include "core/ccontrols/CCRadio.h"
+#include "core/ccontrols/CCSwitch.h"
+#include "core/ccontrols/CCTable.h"
+#include "core/codegen/CodeText.h"
+#include "core/codegen/LineWriter.h"
+#include "core/codegen/TableColumns.h"
+#include "core/model/DesignForm.h"
+#include "core/model/PTDialog.h"
+
+namespace zf {
+
+namespace {
+
+// What a placed object is to the generator. An Image is a CControls object
+// only when clickable (Tag 1); otherwise it is a plain picture drawn with the
+// built-in bitmap() and has no handle.
+enum class Kind {
+    Button,
+    Switch,
+    Radio,
+    Label,
+    ListBox,
+    DropDown,
+    CheckBox,
+    Edit,
+    EditLine,
+    PopUp,
+    Image,
+    Picture,
+    Table,
+    Dialog,
+    MenuBar,
+    Menu,
+    Other, // a class CControls does not know: nothing is written for it
+};
+
+Kind kindOf(const DesignObject &object)
+{
+    switch (object.classId()) {
+    case ClassId::TCCButton:
+        return Kind::Button;
+    case ClassId::TCCSwitch:
+        return Kind::Switch;
+    case ClassId::TCCRadio:
+        return Kind::Radio;
+    case ClassId::TCCLabel:
+        return Kind::Label;
+    case ClassId::TCCListBox:
+        return Kind::ListBox;
+    case ClassId::TCCDropDown:
+        return Kind::DropDown;
+    case ClassId::TCCCheckbox:
+        return Kind::CheckBox;
+    case ClassId::TCCEdit:
+        return static_cast<const TCCEdit &>(object).isEditLine() ? Kind::EditLine : Kind::Edit;
+    case ClassId::TCCPopUp:
+        return Kind::PopUp;
+    case ClassId::TCCBitmap:
+        return object.tag() == 1 ? Kind::Image : Kind::Picture;
+    case ClassId::TCCTable:
+        return Kind::Table;
+    case ClassId::TPTDialog:
+        return Kind::Dialog;
+    case ClassId::TCCMenuBar:
+        return Kind::MenuBar;
+    case ClassId::TCCMenu:
+        return Kind::Menu;
+    default:
+        return Kind::Other;
+    }
+}
+
+// Objects with a Chandle of their own.
+bool hasHandle(Kind kind)
+{
+    return kind != Kind::Dialog && kind != Kind::Picture && kind != Kind::Other;
+}
+
+// Objects with an event handler: pop-ups report through their trigger.
+bool hasEvents(Kind kind)
+{
+    return hasHandle(kind) && kind != Kind::PopUp;
+}
+
+// Placed straight in front of a text to show it in another Palm font.
+QString fontCode(const DesignObject &object)
+{
+    const QString name = object.font().name();
+    if (name == QLatin1String("PilotBold"))
+        return QStringLiteral("/f1");
+    if (name == QLatin1String("PilotLarge"))
+        return QStringLiteral("/f2");
+    if (name == QLatin1String("PilotBold12"))
+        return QStringLiteral("/f7");
+    return {};
+}
+
+int alignCode(TextAlignment alignment)
+{
+    switch (alignment) {
+    case TextAlignment::Center:
+        return 1;
+    case TextAlignment::Right:
+        return 2;
+    case TextAlignment::Left:
+        break;
+    }
+    return 0;
+}
+
+const QStringList &itemsOf(const DesignObject &object)
+{
+    return static_cast<const ItemListObject &>(object).items();
+}
+
+template <typename T> const T &as(const DesignObject &object)
+{
+    return static_cast<const T &>(object);
+}
+
+// The window's menu bars and menus, in the window's child order.
+std::vector<const DesignObject *> windowObjects(const DesignForm &form, Kind kind)
+{
+    std::vector<const DesignObject *> objects;
+    for (const DesignObject *object : form.windowChildren()) {
+        if (kindOf(*object) == kind)
+            objects.push_back(object);
+    }
+    return objects;
+}
+
+// A control inside a dialog is placed relative to the dialog; the library
+// places it on the screen.
+struct Offset
+{
+    qint64 dx = 0;
+    qint64 dy = 0;
+};
+
+Offset offsetOf(const CodeContainer &c)
+{
+    return c.dialog ? Offset{c.dialog->left(), c.dialog->top()} : Offset{};
+}
+
+void writeHandles(LineWriter &out, const CodeContainer &c)
+{
+    QStringList names;
+    if (c.dialog)
+        names << QLatin1Char('h') + c.name();
+    for (const DesignObject *child : c.container->children()) {
+        if (hasHandle(kindOf(*child)))
+            names << child->name();
+    }
+    if (!c.dialog) {
+        for (const DesignObject *object : c.form->windowChildren()) {
+            const Kind kind = kindOf(*object);
+            if (kind == Kind::MenuBar || kind == Kind::Menu)
+                names << object->name();
+        }
+    }
+    out("Chandle ", names.join(QStringLiteral(", ")), ";");
+    out.blank();
+}
+
+void writeConstructor(LineWriter &out, const DesignObject &o, Offset offset)
+{
+    const QString &n = o.name();
+    const qint64 x = o.userLeft() + offset.dx;
+    const qint64 y = o.userTop() + offset.dy;
+    const auto itemsBox = [&](const char *function, int visibleItems) {
+        out("  ", n, "=", function, "(", x, ",", y, ",", o.userWidth(), ",", visibleItems, ");");
+    };
+    switch (kindOf(o)) {
+    case Kind::Button: {
+        const auto &b = as<TCCButton>(o);
+        out("  ", n, "=Cbutton(", x, ",", y, ",", b.userWidth(), ",", b.userHeight(), ",", b.line(),
+            ",", b.radius(), ");");
+        break;
+    }
+    case Kind::Switch: {
+        const auto &s = as<TCCSwitch>(o);
+        out("  ", n, "=Cswitch(", x, ",", y, ",", s.userWidth(), ",", s.userHeight(), ",", s.line(),
+            ",", s.radius(), ");");
+        break;
+    }
+    case Kind::Radio:
+        out("  ", n, "=Cradio(", x, ",", y, ",", o.userWidth(), ",", o.userHeight(), ");");
+        break;
+    case Kind::Label: {
+        const auto &l = as<TCCLabel>(o);
+        out("  ", n, "=Clabel(", x, ",", y, ",", l.userWidth(), ",", l.line(), ",", l.style(), ",",
+            alignCode(l.alignment()), ");");
+        break;
+    }
+    case Kind::ListBox:
+        itemsBox("Clistbox", as<TCCListBox>(o).visibleItems());
+        break;
+    case Kind::DropDown:
+        itemsBox("Cdropdown", as<TCCDropDown>(o).visibleItems());
+        break;
+    case Kind::PopUp:
+        itemsBox("Cpopup", as<TCCPopUp>(o).visibleItems());
+        break;
+    case Kind::CheckBox:
+        out("  ", n, "=Ccheckbox(", x, ",", y, ",", o.width(), ");");
+        break;
+    case Kind::Edit: {
+        const auto &e = as<TCCEdit>(o);
+        out("  ", n, "=Cedit(", x, ",", y, ",", e.userWidth(), ",", e.line(), ",", e.style(), ",",
+            alignCode(e.alignment()), ");");
+        break;
+    }
+    case Kind::EditLine: {
+        const auto &e = as<TCCEdit>(o);
+        out("  ", n, "=Ceditline(", x, ",", y, ",", e.userWidth(), ",", e.line(), ",", e.style(),
+            ");");
+        break;
+    }
+    case Kind::Image:
+        out("  ", n, "=Cimage(", o.left() + offset.dx, ",", o.top() + offset.dy, ",", o.width(),
+            ",", o.height(), ");");
+        break;
+    case Kind::Table: {
+        const auto &t = as<TCCTable>(o);
+        const TableColumns columns(t);
+        out("  ", n, "=Ctable(", x, ",", y, ",", t.userWidth(), ",", t.visibleRows(), ",",
+            columns.count(), ");");
+        for (int i = 0; i < columns.count(); ++i)
+            out("  Csetrow(", n, ",", i, ",", columns.width(i), ",", columns.align(i), ");");
+        break;
+    }
+    case Kind::Picture:
+    case Kind::Dialog:
+    case Kind::MenuBar:
+    case Kind::Menu:
+    case Kind::Other:
+        break;
+    }
+}
+
+void writeControls(LineWriter &out, const CodeContainer &c)
+{
+    out(c.name(), "Controls(){");
+    if (c.dialog) {
+        const TPTDialog &d = *c.dialog;
+        out("  h", d.name(), "=Cframe(", d.left(), ",", d.top(), ",", d.width(), ",", d.height(),
+            ");");
+    }
+    const Offset offset = offsetOf(c);
+    for (const DesignObject *child : c.container->children())
+        writeConstructor(out, *child, offset);
+    if (!c.dialog) {
+        for (const DesignObject *object : c.form->windowChildren()) {
+            const Kind kind = kindOf(*object);
+            if (kind == Kind::MenuBar) {
+                out("  ", object->name(), "=Cmenubar();");
+            } else if (kind == Kind::Menu) {
+                const auto &m = as<TCCMenu>(*object);
+                out("  ", m.name(), "=Cmenu(", m.userLeft(), ",", m.userWidth(), ",",
+                    m.topicWidth(), ");");
+            }
+        }
+    }
+    out("}");
+}
+
+void writeItems(LineWriter &out, const DesignObject &o)
+{
+    for (const QString &item : itemsOf(o))
+        out("  Cadditem(", o.name(), ",", quoted(item), ");");
+}
+
+void writeContent(LineWriter &out, const DesignObject &o)
+{
+    const QString &n = o.name();
+    const auto content = [&](const QString &text) {
+        out("  Csetcontent(", n, ",", quoted(text), ");");
+    };
+    switch (kindOf(o)) {
+    case Kind::Button:
+        content(fontCode(o) + as<TCCButton>(o).content());
+        break;
+    case Kind::Label:
+        content(fontCode(o) + as<TCCLabel>(o).content());
+        break;
+    case Kind::Switch: {
+        const auto &s = as<TCCSwitch>(o);
+        content(fontCode(o) + s.content());
+        out("  Csetstate(", n, ",", s.state(), ");");
+        break;
+    }
+    case Kind::CheckBox: {
+        const auto &b = as<TCCCheckbox>(o);
+        out("  Csetstate(", n, ",", b.state(), ");");
+        content(fontCode(o) + b.content());
+        break;
+    }
+    case Kind::Radio:
+    case Kind::ListBox:
+    case Kind::PopUp:
+    case Kind::DropDown:
+        out("  Csetcursel(", n, ",", static_cast<const ItemListObject &>(o).selectedItem(), ");");
+        writeItems(out, o);
+        break;
+    case Kind::Edit: {
+        const auto &e = as<TCCEdit>(o);
+        out("  Csettopic(", n, ",", quoted(e.topic()), ");");
+        content(e.content());
+        break;
+    }
+    case Kind::EditLine:
+        content(as<TCCEdit>(o).content());
+        break;
+    case Kind::Image: {
+        const auto &b = as<TCCBitmap>(o);
+        out("  Csetcontent(", n, ",", bitmapLiteral(b.width(), b.stringBits()), ");");
+        break;
+    }
+    case Kind::Table: {
+        const auto &t = as<TCCTable>(o);
+        const int cols = TableColumns(t).count();
+        for (const QString &row : t.items()) {
+            out("  Cadditem(", n, ",", quoted(rowField(row, 1)), ");");
+            for (int j = 1; j < cols; ++j)
+                out("  Csetfield(", n, ",", j, ",", quoted(rowField(row, j + 1)), ");");
+        }
+        out("  Csetcursel(", n, ",0);");
+        break;
+    }
+    case Kind::Picture:
+    case Kind::Dialog:
+    case Kind::MenuBar:
+    case Kind::Menu:
+    case Kind::Other:
+        break;
+    }
+}
+
+void writeContents(LineWriter &out, const CodeContainer &c)
+{
+    out(c.name(), "Contents(){");
+    if (c.dialog)
+        out("  Csetcontent(h", c.name(), ",", quoted(c.dialog->title()), ");");
+    for (const DesignObject *child : c.container->children())
+        writeContent(out, *child);
+    if (!c.dialog) {
+        const std::vector<const DesignObject *> menus = windowObjects(*c.form, Kind::Menu);
+        for (const DesignObject *object : c.form->windowChildren()) {
+            const Kind kind = kindOf(*object);
+            if (kind == Kind::MenuBar) {
+                for (const DesignObject *menu : menus)
+                    out("  Caddmenu(", object->name(), ",", menu->name(), ");");
+            } else if (kind == Kind::Menu) {
+                out("  Csettopic(", object->name(), ",", quoted(as<TCCMenu>(*object).topic()),
+                    ");");
+                writeItems(out, *object);
+            }
+        }
+    }
+    out("}");
+}
+
+void writeDraw(LineWriter &out, const CodeContainer &c)
+{
+    out(c.name(), "Draw(){");
+    if (c.dialog) {
+        out("  Cdraw(h", c.name(), ");");
+    } else {
+        out("  title(", quoted(c.form->screen()->title()), ");");
+        out("  clearg();");
+    }
+    const Offset offset = offsetOf(c);
+    for (const DesignObject *child : c.container->children()) {
+        const Kind kind = kindOf(*child);
+        if (kind == Kind::Picture) {
+            const auto &b = as<TCCBitmap>(*child);
+            out("    bitmap(", b.left() + offset.dx, ",", b.top() + offset.dy, ",",
+                bitmapLiteral(b.width(), b.stringBits()), ");");
+        } else if (hasHandle(kind)) {
+            out("  Cdraw(", child->name(), ");");
+        }
+    }
+    out("}");
+    out.blank();
+}
+
+void writeEventBlock(LineWriter &out, const CodeContainer &c)
+{
+    std::vector<const DesignObject *> children;
+    for (const DesignObject *child : c.container->children()) {
+        if (hasEvents(kindOf(*child)))
+            children.push_back(child);
+    }
+    for (const DesignObject *child : children) {
+        out("On", child->name(), "(){");
+        if (const auto *button = objectCast<TCCButton>(child)) {
+            if (!namesNothing(button->showForm()))
+                out("  ", button->showForm(), "();");
+        }
+        out("}");
+        out.blank();
+    }
+
+    std::vector<const DesignObject *> bars;
+    if (!c.dialog) {
+        bars = windowObjects(*c.form, Kind::MenuBar);
+        if (!bars.empty()) {
+            out("On", bars.front()->name(), "(string Option){");
+            out("  switch (Option){");
+            for (const DesignObject *menu : windowObjects(*c.form, Kind::Menu)) {
+                for (const QString &entry : itemsOf(*menu)) {
+                    out("    case ", quoted(entry), ":");
+                    out("      //action for menu", entry);
+                    out("      break;");
+                }
+            }
+            out("}");
+            out("}");
+            out.blank();
+        }
+    }
+
+    out(c.name(), "Events(){");
+    out("  int e;");
+    out("  while(1){");
+    out("    e=event(1);");
+    bool first = true;
+    const auto branch = [&] {
+        const char *keyword = first ? "    if (Cevent(" : "    else if (Cevent(";
+        first = false;
+        return keyword;
+    };
+    for (const DesignObject *child : children)
+        out(branch(), child->name(), ",e)) On", child->name(), "();");
+    for (const DesignObject *bar : bars) {
+        const QString &m = bar->name();
+        out(branch(), m, ",e)) On", m, "(Cgetcontent(", m, "));");
+    }
+    out("  }");
+    out("}");
+    out.blank();
+}
+
+} // namespace
+
+void GenerateMain(QStringList &lines, const DesignForm &firstForm, const FormList &forms,
+                  const QString &projectName)
+{
+    LineWriter out(lines);
+    out.blank();
+    out("#include \"", projectName, ".h\"");
+    out("#include \"", projectName, "Forms.pc\"");
+    out("#include \"", projectName, "Events.pc\"");
+    out.blank();
+    out("//init");
+    out("main(){");
+    out("  graph_on();");
+    out("  title(\"\");");
+    out("  ", firstForm.name(), "();");
+    out("}");
+    out.blank();
+    for (const CodeContainer &c : codeContainers(forms)) {
+        const QString &k = c.name();
+        out(k, "(){");
+        out("  ", k, "Controls();");
+        out("  ", k, "Contents();");
+        out("  ", k, "Draw();");
+        out("  ", k, "Events();");
+        out("}");
+        out.blank();
+    }
+}
+
+void GenerateForms(QStringList &lines, bool memoMode, const FormList &forms,
+                   const QString &projectName)
+{
+    LineWriter out(lines);
+    writeMemoTitle(out, memoMode, projectName + QStringLiteral("Forms.pc"));
+    out("#include \"Ccontrols.c\"");
+    for (const CodeContainer &c : codeContainers(forms)) {
+        writeHandles(out, c);
+        writeControls(out, c);
+        writeContents(out, c);
+        writeDraw(out, c);
+    }
+}
+
+void GenerateEvents(QStringList &lines, bool memoMode, const FormList &forms,
+                    const QString &projectName)
+{
+    LineWriter out(lines);
+    writeMemoTitle(out, memoMode, projectName + QStringLiteral("Events.pc"));
+    out("#include \"", projectName, ".h\"");
+    for (const CodeContainer &c : codeContainers(forms))
+        writeEventBlock(out, c);
+}
+
+void GenerateHeader(QStringList &lines, bool memoMode, const FormList &forms,
+                    const QString &projectName)
+{
+    LineWriter out(lines);
+    writeMemoTitle(out, memoMode, projectName + QStringLiteral(".h"));
+    out("//Form and dialog prototypes");
+    for (const CodeContainer &c : codeContainers(forms))
+        out(c.name(), "();");
+}
+
+void CCCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) const
+{
+    if (request.forms.empty())
+        return;
+    const DesignForm &first = request.firstForm ? *request.firstForm : *request.forms.front();
+    GenerateMain(code.main, first, request.forms, request.projectName);
+    GenerateForms(code.forms, request.memoMode, request.forms, request.projectName);
+    GenerateEvents(code.events, request.memoMode, request.forms, request.projectName);
+    GenerateHeader(code.header, request.memoMode, request.forms, request.projectName);
+}
+
+QString CCCodeGenerator::missingLibraryMessage() const
+{
+    return QStringLiteral(
+        "CControls library not found at project source path. You must copy it before compile.");
+}
+
+} // namespace zf

@@ -1,0 +1,4 @@
+//Form and dialog prototypes
+Main();
+DlgAsk();
+About();

@@ -17,6 +17,15 @@ public:
     std::optional<ControlKind> kindOf(const DesignObject &object) const override;
     QString namePrefix(ControlKind kind, bool shortNames) const override;
     void listControls(const DesignForm &form, ControlList &lines) const override;
+
+    // Property rows, CCProperties.cpp.
+    PropertyRows propertyRows(const DesignObject &object) const override;
+    QStringList showControlProperties(DesignObject &object,
+                                      const QString &currentRow) const override;
+    QString applyPropertyValue(DesignObject &object, const QString &row,
+                               const QString &text) const override;
+    ItemsEditor itemsEditor(const DesignObject &object) const override;
+
     const CodeGenerator *codeGenerator() const override;
 
 protected:

@@ -2,8 +2,10 @@
 
 #include "core/model/ControlKind.h"
 #include "core/model/DesignForm.h"
+#include "core/properties/PropertyRow.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -49,6 +51,26 @@ public:
 
     // Fills the form's control list.
     virtual void listControls(const DesignForm &, ControlList &) const {}
+
+    // Property rows (core/properties/PropertySheet.h runs the sheet). The rows
+    // of an object in order with their value texts; the screen stands for its
+    // form.
+    virtual PropertyRows propertyRows(const DesignObject &) const { return {}; }
+    // What showing an object's rows changes, each change an undo step;
+    // returns the messages to report. `currentRow` is the sheet's row.
+    virtual QStringList showControlProperties(DesignObject &, const QString & /*currentRow*/) const
+    {
+        return {};
+    }
+    // Applies an edited value inside an open change of the object's form;
+    // returns the message refusing or limiting it, or an empty text.
+    virtual QString applyPropertyValue(DesignObject &, const QString & /*row*/,
+                                       const QString & /*text*/) const
+    {
+        return {};
+    }
+    // The editor the object's "Items" row opens.
+    virtual ItemsEditor itemsEditor(const DesignObject &) const { return ItemsEditor::None; }
 
     // The generator of the four PocketC texts (core/codegen), or null.
     virtual const CodeGenerator *codeGenerator() const { return nullptr; }

@@ -1,0 +1,190 @@
+#include "core/properties/TableGrid.h"
+#include "ScriptedUserInterface.h"
+#include "core/ccontrols/CCTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+// The table a click creates: one empty row of three left-aligned columns,
+// 25 pixels each.
+TCCTable newTable()
+{
+    TCCTable table;
+    table.setItems({"~~"});
+    table.setColWidths({"25", "25", "25"});
+    table.setColAlign({"0", "0", "0"});
+    return table;
+}
+
+QStringList gridRow(const TableGrid &grid, int row)
+{
+    QStringList cells;
+    for (int c = 0; c < grid.gridColumns(); ++c)
+        cells << grid.cell(row, c);
+    return cells;
+}
+
+constexpr int kData = TableGrid::kFirstDataRow;
+
+} // namespace
+
+TEST(TableGrid, LaysOutHeadersAlignmentsWidthsAndRows)
+{
+    TCCTable table = newTable();
+    table.setItems({"a~b~c", "d"});
+    table.setColAlign({"1", "2", "7"});
+    const TableGrid grid(table);
+    EXPECT_EQ(grid.gridColumns(), 4);
+    EXPECT_EQ(grid.gridRows(), 5);
+    EXPECT_EQ(gridRow(grid, 0), QStringList({"", "Col 0", "Col 1", "Col 2"}));
+    EXPECT_EQ(gridRow(grid, 1), QStringList({"ColAlign", "Center", "Right", "Left"}));
+    EXPECT_EQ(gridRow(grid, 2), QStringList({"ColWidth", "25", "25", "25"}));
+    EXPECT_EQ(gridRow(grid, 3), QStringList({"Row 0", "a", "b", "c"}));
+    // A row with fewer fields than columns shows empty cells.
+    EXPECT_EQ(gridRow(grid, 4), QStringList({"Row 1", "d", "", ""}));
+
+    // OK writes them back as empty fields, keeping the column count; an
+    // alignment of any other text is stored as left.
+    TCCTable written = newTable();
+    grid.writeTo(written);
+    EXPECT_EQ(written.items(), QStringList({"a~b~c", "d~~"}));
+    EXPECT_EQ(written.colAlign(), QStringList({"1", "2", "0"}));
+    EXPECT_EQ(written.cols(), 3);
+}
+
+TEST(TableGrid, ATableWithoutRowsKeepsNone)
+{
+    TCCTable table = newTable();
+    table.setItems({});
+    TableGrid grid(table);
+    EXPECT_EQ(grid.gridRows(), 3);
+    grid.writeTo(table);
+    EXPECT_TRUE(table.items().isEmpty());
+}
+
+TEST(TableGrid, EmptyAndOddCellsAreStoredAsTheyMean)
+{
+    TCCTable table = newTable();
+    TableGrid grid(table);
+    grid.setCell(TableGrid::kAlignRow, 1, "");
+    grid.setCell(TableGrid::kAlignRow, 2, "Centre");
+    grid.setCell(TableGrid::kAlignRow, 3, "Center");
+    grid.setCell(TableGrid::kWidthRow, 1, "");
+    grid.setCell(TableGrid::kWidthRow, 2, "3x0"); // a pasted width keeps its digits
+    grid.setCell(kData, 1, "a~b");                // the separator never enters a cell
+    grid.writeTo(table);
+    EXPECT_EQ(table.colAlign(), QStringList({"0", "0", "1"}));
+    EXPECT_EQ(table.colWidths(), QStringList({"", "30", "25"}));
+    EXPECT_EQ(table.items(), QStringList({"ab~~"}));
+}
+
+TEST(TableGrid, TypedCharacters)
+{
+    EXPECT_FALSE(TableGrid::acceptsCharacter(kData, u'~'));
+    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kAlignRow, u'~'));
+    EXPECT_TRUE(TableGrid::acceptsCharacter(kData, u'x'));
+    EXPECT_TRUE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'7'));
+    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'x'));
+    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'-'));
+}
+
+TEST(TableGrid, DeleteRowAsksAndRenumbers)
+{
+    ScriptedUserInterface ui;
+    TCCTable table = newTable();
+    table.setItems({"a", "b", "c"});
+    TableGrid grid(table);
+
+    // The alignment and width rows are no table rows: nothing is asked.
+    EXPECT_FALSE(grid.deleteRow(TableGrid::kAlignRow, ui));
+    EXPECT_FALSE(grid.deleteRow(TableGrid::kWidthRow, ui));
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.answers = {UserInterface::Button::No, UserInterface::Button::Yes};
+    EXPECT_FALSE(grid.deleteRow(kData + 1, ui));
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_TRUE(grid.deleteRow(kData + 1, ui));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    const UserInterface::Message &question = ui.messages.back();
+    EXPECT_EQ(question.text, "The selected row will be deleted. Are you sure?");
+    EXPECT_EQ(question.caption, "Confirm");
+    EXPECT_EQ(question.buttons, UserInterface::Button::Yes | UserInterface::Button::No);
+    EXPECT_EQ(question.icon, UserInterface::Icon::Question);
+    EXPECT_EQ(question.defaultButton, UserInterface::Button::No);
+    EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "c", "", ""}));
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST(TableGrid, ColumnsAreAddedAndDeleted)
+{
+    ScriptedUserInterface ui;
+    TCCTable table = newTable();
+    table.setItems({"a~b~c"});
+    TableGrid grid(table);
+
+    EXPECT_EQ(grid.addColumn(), 4);
+    EXPECT_EQ(gridRow(grid, 0).back(), "Col 3");
+    EXPECT_EQ(grid.cell(TableGrid::kAlignRow, 4), "Left");
+    EXPECT_EQ(grid.cell(TableGrid::kWidthRow, 4), "25");
+    EXPECT_EQ(grid.cell(kData, 4), "");
+
+    ui.answers = {UserInterface::Button::Yes};
+    EXPECT_TRUE(grid.deleteColumn(1, ui));
+    EXPECT_EQ(ui.texts(), QStringList({"The selected column will be deleted. Are you sure?"}));
+    EXPECT_EQ(gridRow(grid, 0), QStringList({"", "Col 0", "Col 1", "Col 2"}));
+    EXPECT_EQ(gridRow(grid, kData), QStringList({"Row 0", "b", "c", ""}));
+
+    // Deleting every column leaves a table of no columns.
+    ui.answers = {UserInterface::Button::Yes, UserInterface::Button::Yes,
+                  UserInterface::Button::Yes};
+    while (grid.columnCount() > 0)
+        ASSERT_TRUE(grid.deleteColumn(1, ui));
+    grid.writeTo(table);
+    EXPECT_EQ(table.cols(), 0);
+    EXPECT_EQ(table.items(), QStringList({""}));
+    EXPECT_EQ(TableGrid(table).columnCount(), 0);
+}
+
+TEST(TableGrid, RowsAreAddedAndClearAllEmptiesThemOnly)
+{
+    ScriptedUserInterface ui;
+    TCCTable table = newTable();
+    table.setItems({"a~b~c"});
+    table.setColAlign({"2", "0", "0"});
+    TableGrid grid(table);
+
+    EXPECT_EQ(grid.addRow(), kData + 1);
+    EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "", "", ""}));
+
+    ui.answers = {UserInterface::Button::No, UserInterface::Button::Yes};
+    EXPECT_FALSE(grid.clearAll(ui));
+    EXPECT_EQ(grid.cell(kData, 1), "a");
+    EXPECT_TRUE(grid.clearAll(ui));
+    EXPECT_EQ(ui.texts().back(), "All the row contents will be cleared. Are you sure?");
+    grid.writeTo(table);
+    EXPECT_EQ(table.items(), QStringList({"~~", "~~"}));
+    EXPECT_EQ(table.colAlign(), QStringList({"2", "0", "0"}));
+    EXPECT_EQ(table.colWidths(), QStringList({"25", "25", "25"}));
+}
+
+TEST(TableGrid, ListsOutOfStepWithTheColumnCountLoseNothing)
+{
+    // A loaded table counts three columns whatever its lists hold.
+    TCCTable table = newTable();
+    table.setColWidths({"10", "20", "30", "40", "50"});
+    table.setColAlign({"0", "1"});
+    table.setItems({"a~b~c~d~e~f"});
+    TableGrid grid(table);
+    EXPECT_EQ(grid.columnCount(), 6);
+    EXPECT_EQ(grid.cell(TableGrid::kWidthRow, 6), "");
+    EXPECT_EQ(grid.cell(TableGrid::kAlignRow, 5), "Left");
+    grid.writeTo(table);
+    EXPECT_EQ(table.items(), QStringList({"a~b~c~d~e~f"}));
+    EXPECT_EQ(table.colWidths(), QStringList({"10", "20", "30", "40", "50", ""}));
+    EXPECT_EQ(table.colAlign(), QStringList({"0", "1", "0", "0", "0", "0"}));
+    EXPECT_EQ(table.cols(), 6);
+}

@@ -195,6 +195,8 @@ TEST_F(CControlsRows, TwoStateRows)
     EXPECT_EQ(drop->height(), 25); // opened: two rows
     enter(drop, "TestItems", "No");
     EXPECT_EQ(drop->testItems(), 0);
+    enter(drop, "TestItems", "Maybe"); // only "No" closes it
+    EXPECT_EQ(drop->testItems(), 1);
 
     auto *image = place<TCCBitmap>(ControlKind::Image);
     enter(image, "Clickable", "No");
@@ -202,6 +204,8 @@ TEST_F(CControlsRows, TwoStateRows)
     EXPECT_EQ(sheet.value("Clickable"), "No");
     enter(image, "Clickable", "Yes");
     EXPECT_EQ(image->tag(), 1);
+    enter(image, "Clickable", "True"); // only "Yes" makes it clickable
+    EXPECT_EQ(image->tag(), 0);
 }
 
 TEST_F(CControlsRows, PopUpTestNoHidesItButKeepsItsLine)
@@ -211,7 +215,8 @@ TEST_F(CControlsRows, PopUpTestNoHidesItButKeepsItsLine)
     EXPECT_EQ(popup->test(), 0);
     EXPECT_FALSE(popup->isVisible());
     EXPECT_TRUE(controlListTexts().contains("PopUp1: PopUp"));
-    enter(popup, "Test", "Yes");
+    enter(popup, "Test", "yes"); // only "No" hides it
+    EXPECT_EQ(popup->test(), 1);
     EXPECT_TRUE(popup->isVisible());
 }
 

@@ -157,6 +157,17 @@ TEST_F(PToolBoxRows, FieldFlagsAreStoredInvertedWhereTheLibraryInvertsThem)
     enter(field, "Justification", "Left");
     EXPECT_EQ(field->justification(), 0);
 
+    // Words outside the lists: the one word that stores the other value
+    // decides.
+    enter(field, "Underline", "Yes");
+    enter(field, "Editable", "");
+    enter(field, "Justification", "Center");
+    enter(field, "SingleLine", "Yes");
+    EXPECT_EQ(field->underline(), 1);
+    EXPECT_EQ(field->editable(), 1);
+    EXPECT_EQ(field->justification(), 1);
+    EXPECT_EQ(field->singleLine(), 0);
+
     enter(field, "MaxChars", "80");
     enter(field, "Text", "Your name");
     enter(field, "LineColor", "Gray");
@@ -264,6 +275,8 @@ TEST_F(PToolBoxRows, ButtonFrameTypeAndRadioOrientation)
     EXPECT_EQ(button->buttonType(), 1);
     enter(button, "Type", "Standard");
     EXPECT_EQ(button->buttonType(), 0);
+    enter(button, "Type", "Fast");
+    EXPECT_EQ(button->buttonType(), 1);
     enter(button, "ShowForm", "Form7");
     EXPECT_EQ(button->showForm(), "Form7");
     enter(button, "Width", "50");
@@ -277,6 +290,8 @@ TEST_F(PToolBoxRows, ButtonFrameTypeAndRadioOrientation)
     EXPECT_EQ(sheet.value("Orientation"), "Vertical");
     enter(radio, "Orientation", "Horizontal");
     EXPECT_EQ(radio->orientation(), 0);
+    enter(radio, "Orientation", "Diagonal");
+    EXPECT_EQ(radio->orientation(), 1);
 }
 
 TEST_F(PToolBoxRows, LabelsSizeThemselvesToTheirText)

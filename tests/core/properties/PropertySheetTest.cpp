@@ -25,9 +25,12 @@ TEST_F(Sheet, ANumberIsAppliedOnceItIsOne)
     EXPECT_EQ(button->userLeft(), -5);
     sheet.endEdit();
 
-    // A cleared cell applies nothing and reports nothing.
+    // A cleared cell or a lone minus applies nothing and reports nothing.
     sheet.beginEdit("Top");
     sheet.editText("");
+    sheet.endEdit();
+    sheet.beginEdit("Top");
+    sheet.editText("-");
     sheet.endEdit();
     EXPECT_EQ(button->userTop(), 30);
     EXPECT_TRUE(ui.messages.empty());

@@ -1,0 +1,167 @@
+// A whole form's picture: the device around the screen, objects in child
+// order and clipped to their containers, what is hidden left out, and the
+// menus of the window over the screen.
+#include "designer/PaintTestSupport.h"
+#include "model/ModelFixture.h"
+
+#include "core/canvas/DevicePicture.h"
+#include "core/ccontrols/CCButton.h"
+#include "core/ccontrols/CCLabel.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/CCPopUp.h"
+#include "core/model/PTDialog.h"
+#include "core/ptoolbox/PTButton.h"
+
+namespace zf::test {
+namespace {
+
+constexpr PalmColor kRed = 0x0000FF;
+constexpr PalmColor kGreen = 0x00FF00;
+
+class FormRendererTest : public ModelFixture
+{
+protected:
+    QImage screenPicture() const { return renderForm(*form, RenderArea::Screen); }
+};
+
+TEST_F(FormRendererTest, DevicePictureSurroundsTheScreenAtFourTwo)
+{
+    form->screen()->setGridVisible(1);
+    place(ControlKind::Button, 20, 30);
+    const QImage device = renderForm(*form);
+    ASSERT_EQ(device.size(), QSize(167, 226));
+    const QImage artwork = devicePicture();
+    for (int y = 0; y < device.height(); ++y) {
+        for (int x = 0; x < device.width(); ++x) {
+            if (!QRect(4, 2, 160, 160).contains(x, y)) {
+                ASSERT_EQ(device.pixel(x, y), artwork.pixel(x, y)) << x << ", " << y;
+            }
+        }
+    }
+    const QImage screen = screenPicture();
+    ASSERT_EQ(screen.size(), QSize(160, 160));
+    EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
+    // The screen's own drawing, with the button drawn over it at its place.
+    EXPECT_EQ(colorAt(screen, 0, 13), kPalmBlack);
+    EXPECT_EQ(colorAt(screen, 15, 15), kTestGray);
+    EXPECT_EQ(colorAt(screen, 22, 29), kPalmBlack); // the button's top edge
+}
+
+TEST_F(FormRendererTest, LaterChildrenLieOnTop)
+{
+    auto *first = place<TCCButton>(ControlKind::Button, 20, 30);
+    auto *second = place<TCCButton>(ControlKind::Button, 30, 34);
+    for (TCCButton *button : {first, second})
+        button->setContent(QString());
+    first->setColorFill(kRed);
+    second->setColorFill(kGreen);
+    // (40, 38) lies inside both faces.
+    EXPECT_EQ(colorAt(screenPicture(), 40, 38), kGreen);
+    form->bringToFront(first);
+    EXPECT_EQ(colorAt(screenPicture(), 40, 38), kRed);
+}
+
+TEST_F(FormRendererTest, ObjectsAreClippedToTheScreen)
+{
+    auto *label = place<TCCLabel>(ControlKind::Label, 150, 50);
+    label->setStyle(2);
+    label->setLine(1);
+    ASSERT_EQ(label->width(), 32);
+    const QImage device = renderForm(*form);
+    const QImage artwork = devicePicture();
+    // The label's box would reach x = 4 + 181; the device shows right of 163.
+    EXPECT_EQ(colorAt(device, 4 + 159, 2 + 50), kPalmBlack);
+    for (int x = 164; x < 167; ++x)
+        EXPECT_EQ(device.pixel(x, 2 + 50), artwork.pixel(x, 2 + 50)) << x;
+}
+
+class DialogRendererTest : public PToolBoxFixture
+{
+};
+
+TEST_F(DialogRendererTest, ControlsOfADialogAreClippedToIt)
+{
+    TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
+    ASSERT_EQ(dialog->bounds(), QRect(3, 58, 156, 84));
+    auto *button = place<TPTButton>(ControlKind::Button, 140, 20, dialog);
+    button->setText(QString());
+    button->setColorFill(kRed);
+    button->setFrame(TPTButton::SquareFrame);
+    ASSERT_EQ(button->bounds(), QRect(138, 18, 46, 17));
+    const QImage screen = renderForm(*form, RenderArea::Screen);
+    // The face covers the dialog's frame up to its last column, 155, and
+    // no further.
+    EXPECT_EQ(colorAt(screen, 3 + 150, 58 + 28), kRed);
+    EXPECT_EQ(colorAt(screen, 3 + 155, 58 + 28), kRed);
+    EXPECT_EQ(colorAt(screen, 3 + 156, 58 + 28), kPalmWhite);
+}
+
+TEST_F(DialogRendererTest, HiddenDialogsAreNotDrawn)
+{
+    const QImage before = renderForm(*form);
+    TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
+    place(ControlKind::Button, 20, 30, dialog);
+    EXPECT_NE(renderForm(*form), before);
+    form->hideDialog(dialog);
+    EXPECT_EQ(renderForm(*form), before);
+}
+
+TEST_F(FormRendererTest, PopUpWithTestZeroIsNotDrawn)
+{
+    const QImage before = renderForm(*form);
+    auto *popUp = place<TCCPopUp>(ControlKind::PopUp, 20, 30);
+    EXPECT_NE(renderForm(*form), before);
+    popUp->setTest(0);
+    EXPECT_EQ(renderForm(*form), before);
+}
+
+TEST_F(FormRendererTest, ObjectsWithoutAreaAreNotDrawn)
+{
+    const QImage before = renderForm(*form);
+    auto *label = place<TCCLabel>(ControlKind::Label, 60, 60);
+    label->setStyle(2);
+    label->setLine(1);
+    for (int width : {0, -5}) {
+        label->setWidth(width);
+        EXPECT_EQ(renderForm(*form), before) << width;
+    }
+}
+
+TEST_F(FormRendererTest, MenuBarAndMenusLieOverTheScreenAtTheirPlaceInTheWindow)
+{
+    const QImage before = renderForm(*form);
+    auto *menu = place<TCCMenu>(ControlKind::Menu);
+    ASSERT_NE(menu, nullptr);
+    TCCMenuBar *bar = form->menuBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->bounds().topLeft(), QPoint(4, 2));
+    ASSERT_EQ(menu->bounds().topLeft(), QPoint(8, 2));
+    const QImage device = renderForm(*form);
+    // The right end of the bar's top line, where the screen is white.
+    EXPECT_EQ(colorAt(device, 4 + 157, 2), kPalmBlack);
+    EXPECT_EQ(colorAt(device, 4 + 158, 2), kPalmWhite);
+    // The open menu's inverted title cell, and its list under the bar.
+    EXPECT_EQ(colorAt(device, 8 + 2, 2 + 12), kPalmBlack);
+    EXPECT_EQ(colorAt(device, 8, 2 + 20), kPalmBlack);
+    EXPECT_EQ(renderForm(*form, RenderArea::Screen), device.copy(4, 2, 160, 160));
+
+    bar->setTest(0);
+    EXPECT_EQ(colorAt(renderForm(*form), 4 + 157, 2), kPalmWhite);
+    menu->setVisible(false);
+    EXPECT_EQ(renderForm(*form), before);
+}
+
+TEST_F(FormRendererTest, RenderingAgainLeavesAnEarlierPictureAlone)
+{
+    FormRenderer renderer;
+    const QImage kept = renderer.render(*form);
+    const QImage copy = kept.copy();
+    place(ControlKind::Button, 20, 30);
+    const QImage &next = renderer.render(*form);
+    EXPECT_EQ(kept, copy);
+    EXPECT_NE(next, kept);
+}
+
+} // namespace
+} // namespace zf::test

@@ -47,6 +47,10 @@ public:
     // request without forms appends nothing.
     virtual void generate(const CodeRequest &request, GeneratedCode &code) const = 0;
 
+    // What in the forms will keep the generated code from building; the
+    // texts are generated all the same.
+    virtual QStringList warnings(const FormList &forms) const = 0;
+
     // The library's name in the generate window's title.
     virtual QString titleName() const = 0;
     // Whether the colour option applies to the library.

@@ -12,6 +12,7 @@
 #include "core/ccontrols/CCRadio.h"
 #include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/codegen/CodeChecks.h"
 #include "core/codegen/CodeText.h"
 #include "core/codegen/LineWriter.h"
 #include "core/codegen/TableColumns.h"
@@ -525,6 +526,35 @@ void CCCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
     GenerateForms(code.forms, request.memoMode, request.forms, request.projectName);
     GenerateEvents(code.events, request.memoMode, request.forms, request.projectName);
     GenerateHeader(code.header, request.memoMode, request.forms, request.projectName);
+}
+
+QStringList CCCodeGenerator::warnings(const FormList &forms) const
+{
+    // "e" is the event loops' own variable.
+    QStringList warnings = nameWarnings(forms, {QStringLiteral("e")});
+    warnings << showFormWarnings(forms, [](const DesignObject &object) {
+        const auto *button = objectCast<TCCButton>(&object);
+        return button ? button->showForm() : QString();
+    });
+    for (const DesignForm *form : forms) {
+        form->forEachObject([&](DesignObject *object) {
+            const auto *table = objectCast<TCCTable>(object);
+            if (!table || TableColumns(*table).isComplete())
+                return;
+            const QString where = form->name() + QStringLiteral(": table ") + table->name();
+            if (table->cols() > TableColumns::kMaxColumns)
+                warnings << where + QStringLiteral(" has ") + QString::number(table->cols()) +
+                                QStringLiteral(" columns; only the first ") +
+                                QString::number(TableColumns::kMaxColumns) +
+                                QStringLiteral(" are set up");
+            else if (table->cols() >= 0)
+                warnings << where + QStringLiteral(" lacks the width or alignment of a column; ") +
+                                TableColumns::kDefaultWidth + QStringLiteral(" and ") +
+                                TableColumns::kDefaultAlign +
+                                QStringLiteral(" are written in their place");
+        });
+    }
+    return warnings;
 }
 
 QString CCCodeGenerator::missingLibraryMessage() const

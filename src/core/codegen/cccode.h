@@ -25,6 +25,7 @@ class CCCodeGenerator final : public CodeGenerator
 {
 public:
     void generate(const CodeRequest &request, GeneratedCode &code) const override;
+    QStringList warnings(const FormList &forms) const override;
     QString titleName() const override { return QStringLiteral("CControls"); }
     bool hasColorOption() const override { return false; }
     QString libraryFileName() const override { return QStringLiteral("CControls.c"); }

@@ -4,6 +4,7 @@
 #include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCRadio.h"
 #include "core/ccontrols/CCSwitch.h"
+#include "core/codegen/CodeChecks.h"
 #include "core/codegen/CodeText.h"
 #include "core/codegen/LineWriter.h"
 #include "core/codegen/PtColors.h"
@@ -533,6 +534,18 @@ void PTCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
                      request.color);
     GeneratePtHeader(code.header, request.memoMode, request.forms, request.projectName,
                      request.color);
+}
+
+QStringList PTCodeGenerator::warnings(const FormList &forms) const
+{
+    // The event loops' own variables.
+    QStringList warnings =
+        nameWarnings(forms, {QStringLiteral("e"), QStringLiteral("p"), QStringLiteral("bt")});
+    warnings << showFormWarnings(forms, [](const DesignObject &object) {
+        const auto *button = objectCast<TPTButton>(&object);
+        return button ? button->showForm() : QString();
+    });
+    return warnings;
 }
 
 QString PTCodeGenerator::missingLibraryMessage() const

@@ -38,6 +38,7 @@ class PTCodeGenerator final : public CodeGenerator
 {
 public:
     void generate(const CodeRequest &request, GeneratedCode &code) const override;
+    QStringList warnings(const FormList &forms) const override;
     QString titleName() const override { return QStringLiteral("PToolboxLib"); }
     bool hasColorOption() const override { return true; }
     QString libraryFileName() const override { return QStringLiteral("Fctl.h"); }

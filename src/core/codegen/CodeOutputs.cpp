@@ -1,0 +1,201 @@
+#include "core/codegen/CodeOutputs.h"
+#include "core/codegen/AppIcons.h"
+#include "core/codegen/CodeText.h"
+#include "core/files/IniDocument.h"
+#include "core/files/TextEncoding.h"
+#include "core/model/DesignForm.h"
+#include "core/model/UserInterface.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zf {
+
+namespace {
+
+using Button = UserInterface::Button;
+using Icon = UserInterface::Icon;
+
+void warn(UserInterface &ui, const QString &text)
+{
+    ui.ask({QStringLiteral("Warning"), text, Button::Ok, Icon::Warning, Button::Ok});
+}
+
+// Whole or not at all: a failed write leaves the old file in place.
+bool writeFile(const QString &path, const QByteArray &bytes, UserInterface &ui)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    ui.error(QStringLiteral("Unable to write to ") + path + QLatin1Char('\n') + file.errorString());
+    return false;
+}
+
+// File names differ only in letter case on the handheld's desktop systems;
+// "Ccontrols.c" is the file "CControls.c".
+bool containsFile(const QString &folder, const QString &name)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    return std::any_of(files.begin(), files.end(), [&](const QString &file) {
+        return file.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+
+} // namespace
+
+const DesignForm *findFirstForm(const FormList &forms, const QString &name)
+{
+    for (const DesignForm *form : forms) {
+        if (form->name() == name)
+            return form;
+    }
+    return forms.empty() ? nullptr : forms.front();
+}
+
+QStringList headLines(const GenerateSettings &settings, const QString &projectName)
+{
+    if (settings.memo)
+        return {QStringLiteral("//Main ") + projectName + QStringLiteral(".pc")};
+    QStringList lines = {
+        QStringLiteral("@cid ") + quoted(settings.creatorId) + u';',
+        QStringLiteral("@name ") + quoted(settings.appName) + u';',
+        QStringLiteral("@dbname ") + quoted(settings.appDb) + u';',
+        QStringLiteral("@ver ") + quoted(settings.version) + u';',
+    };
+    for (IconSlot slot : kIconSlots) {
+        const IconSlotInfo &info = iconSlotInfo(slot);
+        lines << QLatin1String(info.directive) + u' ' + quoted(QString::fromLatin1(info.fileName)) +
+                     u';';
+    }
+    return lines;
+}
+
+bool generateCode(const CodeGenerator &generator, const FormList &forms, const QString &projectName,
+                  const GenerateSettings &settings, GeneratedCode &code, UserInterface &ui)
+{
+    code = {};
+    if (forms.empty()) {
+        ui.error(kNoFormToGenerate);
+        return false;
+    }
+    code.main = headLines(settings, projectName);
+    generator.generate({forms, findFirstForm(forms, settings.firstForm), projectName, settings.memo,
+                        settings.color},
+                       code);
+    return true;
+}
+
+bool storeGenerateSettings(const QString &projectFile, const GenerateSettings &settings,
+                           bool colorOption, UserInterface &ui)
+{
+    if (projectFile.isEmpty())
+        return true;
+    IniDocument doc;
+    if (!doc.open(projectFile)) {
+        ui.error(QStringLiteral("Unable to read ") + projectFile + QLatin1Char('\n') +
+                 doc.errorString());
+        return false;
+    }
+    settings.writeCode(doc, colorOption);
+    if (!doc.save()) {
+        ui.error(QStringLiteral("Unable to write to ") + projectFile + QLatin1Char('\n') +
+                 doc.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString outputFolder(const QString &setting, const QString &projectFile)
+{
+    const QDir projectDir = QFileInfo(projectFile).absoluteDir();
+    if (setting.trimmed().isEmpty())
+        return projectDir.absolutePath();
+    return QDir::cleanPath(projectDir.absoluteFilePath(setting));
+}
+
+QString sourceText(const QStringList &lines)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QStringList sourceFileNames(const QString &projectName)
+{
+    return {projectName + QStringLiteral(".pc"), projectName + QStringLiteral("Forms.pc"),
+            projectName + QStringLiteral("Events.pc"), projectName + QStringLiteral(".h")};
+}
+
+EncodedSource encodeSource(const QStringList &lines, const QString &name)
+{
+    EncodedSource encoded;
+    QString unmappable;
+    encoded.bytes = encodeWindows1252(sourceText(lines), &unmappable);
+    if (!unmappable.isEmpty()) {
+        encoded.bytes.clear();
+        encoded.error = QStringLiteral("Unable to write ") + name +
+                        QStringLiteral(": the characters ") + unmappable +
+                        QStringLiteral(" have no place in the handheld's code page "
+                                       "(Windows-1252). No file was written.");
+    }
+    return encoded;
+}
+
+SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
+{
+    const QStringList names = sourceFileNames(output.projectName);
+    const QStringList *texts[] = {&output.code.main, &output.code.forms, &output.code.events,
+                                  &output.code.header};
+    const QDir folder(output.folder);
+
+    // Nothing is written unless every text fits the handheld's code page.
+    std::vector<QByteArray> contents;
+    for (int i = 0; i < 4; ++i) {
+        EncodedSource encoded = encodeSource(*texts[i], folder.filePath(names[i]));
+        if (!encoded.error.isEmpty()) {
+            ui.error(encoded.error);
+            return SaveOutcome::Failed;
+        }
+        contents.push_back(std::move(encoded.bytes));
+    }
+
+    if (!QDir().mkpath(output.folder)) {
+        ui.error(QStringLiteral("Unable to create the folder ") + output.folder);
+        return SaveOutcome::Failed;
+    }
+    bool failed = false;
+    for (int i = 0; i < 4; ++i) {
+        const QString path = folder.filePath(names[i]);
+        if (QFileInfo::exists(path)) {
+            const Button answer =
+                ui.ask({QStringLiteral("Warning"),
+                        path + QStringLiteral(" already exists. Do you want to "
+                                              "replace it?"),
+                        Button::Yes | Button::No | Button::Cancel, Icon::Warning});
+            if (answer == Button::Cancel)
+                return SaveOutcome::Cancelled;
+            if (answer != Button::Yes)
+                continue;
+        }
+        failed = !writeFile(path, contents[size_t(i)], ui) || failed;
+    }
+    if (output.icons) {
+        for (IconSlot slot : kIconSlots) {
+            const QString path = folder.filePath(QLatin1String(iconSlotInfo(slot).fileName));
+            failed = !writeFile(path, output.icons->bitmap(slot), ui) || failed;
+        }
+    }
+    if (output.library && !containsFile(output.folder, output.library->libraryFileName()))
+        warn(ui, output.library->missingLibraryMessage());
+    return failed ? SaveOutcome::Failed : SaveOutcome::Completed;
+}
+
+} // namespace zf

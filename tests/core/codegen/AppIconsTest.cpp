@@ -1,0 +1,107 @@
+#include "core/codegen/AppIcons.h"
+#include "core/codegen/GenerateSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace zf;
+
+namespace {
+
+struct BitmapHeader
+{
+    qint32 width = 0;
+    qint32 height = 0;
+    int bits = 0;
+};
+
+BitmapHeader headerOf(const QByteArray &bmp)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bmp.constData());
+    return {qFromLittleEndian<qint32>(data + 18), qFromLittleEndian<qint32>(data + 22),
+            qFromLittleEndian<quint16>(data + 28)};
+}
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(AppIconsTest, EverySlotStartsWithAPictureOfItsSizeAndDepth)
+{
+    const AppIcons icons;
+    for (IconSlot slot : kIconSlots) {
+        const IconSlotInfo &info = iconSlotInfo(slot);
+        const QByteArray &bmp = icons.bitmap(slot);
+        ASSERT_TRUE(AppIcons::isWindowsBitmap(bmp)) << info.key;
+        const BitmapHeader header = headerOf(bmp);
+        EXPECT_EQ(header.width, info.width) << info.key;
+        EXPECT_EQ(std::abs(header.height), info.height) << info.key;
+        // Two-bit pictures are kept in the four-bit file format, which every
+        // reader takes.
+        EXPECT_EQ(header.bits, info.depth == 2 ? 4 : info.depth) << info.key;
+    }
+    EXPECT_EQ(iconSlotInfo(IconSlot::Small2).width, 15);
+    EXPECT_EQ(iconSlotInfo(IconSlot::Small2).height, 9);
+    EXPECT_EQ(iconOpenTitle(IconSlot::Large4), QStringLiteral("Open 4 bit large icon"));
+    EXPECT_EQ(iconOpenTitle(IconSlot::Small1), QStringLiteral("Open 1 bit small icon"));
+}
+
+TEST(AppIconsTest, APickedFileIsKeptByteForByte)
+{
+    QTemporaryDir dir;
+    AppIcons icons;
+    // A 2-bit bitmap as handheld tools write it, which Qt itself cannot read.
+    QByteArray twoBit = AppIcons::defaultBitmap(IconSlot::Large2);
+    qToLittleEndian<quint16>(2, reinterpret_cast<uchar *>(twoBit.data()) + 28);
+    const QString path = writeFile(dir, "mine.bmp", twoBit);
+    QString error;
+    ASSERT_TRUE(icons.load(IconSlot::Large2, path, &error)) << error.toStdString();
+    EXPECT_EQ(icons.bitmap(IconSlot::Large2), twoBit);
+}
+
+TEST(AppIconsTest, WhatIsNoBitmapLeavesTheSlotAlone)
+{
+    QTemporaryDir dir;
+    AppIcons icons;
+    const QByteArray before = icons.bitmap(IconSlot::Small8);
+    QString error;
+    const QString text = writeFile(dir, "text.bmp", "BM but not a bitmap at all");
+    EXPECT_FALSE(icons.load(IconSlot::Small8, text, &error));
+    EXPECT_EQ(error, text + QStringLiteral(" is not a valid bitmap"));
+    const QString truncated =
+        writeFile(dir, "cut.bmp", AppIcons::defaultBitmap(IconSlot::Small8).left(20));
+    EXPECT_FALSE(icons.load(IconSlot::Small8, truncated, &error));
+    EXPECT_FALSE(icons.load(IconSlot::Small8, dir.filePath(QStringLiteral("none.bmp")), &error));
+    const QString huge = writeFile(dir, "huge.bmp",
+                                   AppIcons::defaultBitmap(IconSlot::Small8) +
+                                       QByteArray(AppIcons::kMaxFileSize, '\0'));
+    EXPECT_FALSE(icons.load(IconSlot::Small8, huge, &error));
+    EXPECT_EQ(icons.bitmap(IconSlot::Small8), before);
+}
+
+TEST(AppIconsTest, StoredPathsLoadWhenTheirFilesExist)
+{
+    QTemporaryDir dir;
+    const QByteArray picked = AppIcons::defaultBitmap(IconSlot::Small1);
+    GenerateSettings settings;
+    settings.iconPaths[size_t(IconSlot::Large1)] = writeFile(dir, "l1.bmp", picked);
+    settings.iconPaths[size_t(IconSlot::Large2)] = dir.filePath(QStringLiteral("gone.bmp"));
+    settings.iconPaths[size_t(IconSlot::Large4)] = writeFile(dir, "bad.bmp", "nonsense");
+    AppIcons icons;
+    const QStringList errors = icons.loadFrom(settings);
+    EXPECT_EQ(icons.bitmap(IconSlot::Large1), picked);
+    // A file that is gone says nothing; one that is no bitmap is reported.
+    EXPECT_EQ(icons.bitmap(IconSlot::Large2), AppIcons::defaultBitmap(IconSlot::Large2));
+    EXPECT_EQ(errors, QStringList{settings.iconPath(IconSlot::Large4) +
+                                  QStringLiteral(" is not a valid bitmap")});
+}

@@ -21,6 +21,13 @@ public:
     int zoomPauses = 0;
     int zoomResumes = 0;
     QStringList unexpected;
+    // Whether the zoom view was paused when each question or dialog came
+    // up, in the order they came, and what every one of them was:
+    // "ask: " + text, "open: " + title, "save: " + title, "library".
+    std::vector<bool> pausedDuring;
+    QStringList events;
+    // The library preselected in each New Project dialog.
+    std::vector<int> libraryProposals;
 
     std::deque<Button> answers;
     std::deque<std::optional<QString>> files;
@@ -29,6 +36,7 @@ public:
     Button ask(const Message &message) override
     {
         messages.push_back(message);
+        note(QStringLiteral("ask: ") + message.text);
         if (message.buttons == Buttons(Button::Ok))
             return Button::Ok;
         if (answers.empty()) {
@@ -42,16 +50,20 @@ public:
 
     std::optional<QString> openFileName(const FileRequest &request) override
     {
+        note(QStringLiteral("open: ") + request.title);
         return nextFile(request);
     }
 
     std::optional<QString> saveFileName(const FileRequest &request) override
     {
+        note(QStringLiteral("save: ") + request.title);
         return nextFile(request);
     }
 
-    std::optional<int> chooseLibrary(int) override
+    std::optional<int> chooseLibrary(int current) override
     {
+        note(QStringLiteral("library"));
+        libraryProposals.push_back(current);
         if (libraries.empty()) {
             unexpected << QStringLiteral("New Project dialog");
             return std::nullopt;
@@ -61,8 +73,17 @@ public:
         return answer;
     }
 
-    void pauseZoom() override { ++zoomPauses; }
-    void resumeZoom() override { ++zoomResumes; }
+    void pauseZoom() override
+    {
+        ++zoomPauses;
+        zoomPaused = true;
+    }
+    void resumeZoom() override
+    {
+        ++zoomResumes;
+        zoomPaused = false;
+    }
+    bool zoomPaused = false;
 
     QStringList texts() const
     {
@@ -73,6 +94,12 @@ public:
     }
 
 private:
+    void note(const QString &event)
+    {
+        events << event;
+        pausedDuring.push_back(zoomPaused);
+    }
+
     std::optional<QString> nextFile(const FileRequest &request)
     {
         fileRequests.push_back(request);

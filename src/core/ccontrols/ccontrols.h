@@ -26,6 +26,13 @@ public:
                                const QString &text) const override;
     ItemsEditor itemsEditor(const DesignObject &object) const override;
 
+    // Form-file records, CCRecords.cpp.
+    void saveControlRecord(IniDocument &doc, const DesignObject &object) const override;
+    std::unique_ptr<DesignObject> loadControlRecord(const FormFileRecord &record,
+                                                    const DesignForm &form,
+                                                    DesignContainer *container) const override;
+    QStringList extraRecordSections(const DesignObject &object) const override;
+    void saveMenuRecords(IniDocument &doc, const DesignForm &form) const override;
     const CodeGenerator *codeGenerator() const override;
 
 protected:

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 namespace zf {
 
@@ -405,6 +406,22 @@ QStringList IniDocument::sections() const
     for (const Section &section : m_sections) {
         if (!section.erased && (!m_duplicateSections || findSection(section.name) == &section))
             names.append(owned(section.name));
+    }
+    return names;
+}
+
+QStringList IniDocument::repeatedSections() const
+{
+    QStringList names;
+    if (!m_duplicateSections)
+        return names;
+    std::unordered_set<const Section *> named;
+    for (const Section &section : m_sections) {
+        if (section.erased)
+            continue;
+        const Section *first = findSection(section.name);
+        if (first && first != &section && named.insert(first).second)
+            names.append(owned(first->name));
     }
     return names;
 }

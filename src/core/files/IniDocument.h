@@ -77,6 +77,9 @@ public:
     QString errorString() const { return m_error; }
 
     QStringList sections() const;
+    // Sections that appear more than once in the text, each named once, in
+    // file order: only their first appearance can be read.
+    QStringList repeatedSections() const;
     bool hasSection(QStringView section) const;
     QStringList keys(QStringView section) const;
     bool hasKey(QStringView section, QStringView key) const;

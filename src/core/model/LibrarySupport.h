@@ -17,6 +17,8 @@ namespace zf {
 class CodeGenerator;
 class DesignContainer;
 class DesignObject;
+class FormFileRecord;
+class IniDocument;
 
 // Everything that differs between the two libraries, chosen at the moment an
 // operation runs from the library then in force. This base class is the
@@ -71,6 +73,27 @@ public:
     }
     // The editor the object's "Items" row opens.
     virtual ItemsEditor itemsEditor(const DesignObject &) const { return ItemsEditor::None; }
+
+    // Form-file records (core/files/FormFile.h runs the frame around them).
+    // Writes the record of one object lying on the screen; a dialog's record
+    // is followed by those of its controls. Other classes write nothing.
+    virtual void saveControlRecord(IniDocument &, const DesignObject &) const {}
+    // Builds the object a record describes, not yet placed: `container` is
+    // where its "Parent" puts it. Null when the "Control" word is none of this
+    // library's kinds.
+    virtual std::unique_ptr<DesignObject> loadControlRecord(const FormFileRecord &,
+                                                            const DesignForm &,
+                                                            DesignContainer * /*container*/) const
+    {
+        return nullptr;
+    }
+    // The sections a record writes besides its own (a table's lists).
+    virtual QStringList extraRecordSections(const DesignObject &) const { return {}; }
+    // The form's colour keys in its FORM section.
+    virtual void saveFormColors(IniDocument &, const DesignForm &) const {}
+    virtual void loadFormColors(const FormFileRecord &, DesignForm &) const {}
+    // The records of the window's own objects, after all the others.
+    virtual void saveMenuRecords(IniDocument &, const DesignForm &) const {}
 
     // The generator of the four PocketC texts (core/codegen), or null.
     virtual const CodeGenerator *codeGenerator() const { return nullptr; }

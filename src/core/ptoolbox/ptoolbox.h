@@ -21,6 +21,13 @@ public:
                                const QString &text) const override;
     ItemsEditor itemsEditor(const DesignObject &object) const override;
 
+    // Form-file records, PTRecords.cpp.
+    void saveControlRecord(IniDocument &doc, const DesignObject &object) const override;
+    std::unique_ptr<DesignObject> loadControlRecord(const FormFileRecord &record,
+                                                    const DesignForm &form,
+                                                    DesignContainer *container) const override;
+    void saveFormColors(IniDocument &doc, const DesignForm &form) const override;
+    void loadFormColors(const FormFileRecord &record, DesignForm &form) const override;
     const CodeGenerator *codeGenerator() const override;
 
 protected:

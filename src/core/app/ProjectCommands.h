@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+namespace zf {
+
+class DesignProject;
+class FormCommands;
+class RecentProjects;
+class Workspace;
+
+// The project commands of the File menu and the routines behind them:
+// saving, opening and closing a project with its forms.
+class ProjectCommands
+{
+public:
+    // How a project save ended.
+    enum class SaveResult {
+        Saved,        // the project file and every open form were written
+        FormsUnsaved, // the project file was written, some open form was not
+        NotWritten,   // the project file was not written
+    };
+
+    ProjectCommands(DesignProject &project, Workspace &workspace, FormCommands &forms,
+                    RecentProjects &recent);
+
+    // GuardaProyecto: saves every open form (asking as Save Form does) and
+    // updates the project file at `path` in place.
+    SaveResult guardaProyecto(const QString &path);
+    // AbrirProyecto: the library first, then the windows and the forms the
+    // file lists. A file that does not exist opens as an empty project.
+    void abrirProyecto(const QString &path);
+    // CerrarTodo: destroys every form and leaves no project open.
+    void cerrarTodo();
+
+    // The save prompt of the commands that end a project, and of quitting:
+    // true when the command may go on. With no project open there is no
+    // question. A Yes whose save does not complete stops the command, as
+    // Cancel does: going on would throw away work the user meant to keep.
+    bool confirmProjectSaved();
+
+    // The commands. Save Project and Save Project As return true when the
+    // project was saved completely.
+    void newProject();
+    void openProject();
+    bool saveProject();
+    bool saveProjectAs();
+    void closeAll();
+    void openRecentProject(const QString &path);
+
+private:
+    // The project's name from its file: the file name without its last four
+    // characters (the extension and its dot).
+    static QString projectNameOf(const QString &path);
+
+    DesignProject &m_project;
+    Workspace &m_workspace;
+    FormCommands &m_forms;
+    RecentProjects &m_recent;
+};
+
+} // namespace zf

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ScriptedUserInterface.h"
+#include "core/app/FormCommands.h"
+#include "core/app/ProjectCommands.h"
+#include "core/app/RecentProjects.h"
+#include "core/app/Workspace.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
+#include "core/model/LibrarySupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zf::test {
+
+// The commands with a scripted user, a workspace and a folder of their own.
+class CommandsFixture : public ::testing::Test
+{
+protected:
+    CommandsFixture() { project.setLibrary(kLibraryCControls); }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QByteArray read(const QString &file) const
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void write(const QString &file, const QByteArray &bytes) const
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    // Places a control of `kind` on the screen of `form`.
+    DesignObject *place(DesignForm &form, ControlKind kind, int x = 10, int y = 10)
+    {
+        project.setPressedTool(kind);
+        EXPECT_TRUE(project.librarySupport().createControlAt(form, x, y, form.screen()));
+        return project.selectedObject();
+    }
+
+    // The last message asked, which must be the only one since `from`.
+    const UserInterface::Message &onlyMessageSince(std::size_t from) const
+    {
+        EXPECT_EQ(ui.messages.size(), from + 1);
+        return ui.messages.back();
+    }
+
+    // The zoom view's timer is on or off, not counted: what matters is that
+    // a command leaves it running.
+    bool zoomRunning() const { return !ui.zoomPaused; }
+
+    ScriptedUserInterface ui;
+    DesignProject project{ui};
+    Workspace workspace;
+    RecentProjects recent;
+    FormCommands forms{project, workspace};
+    ProjectCommands projects{project, workspace, forms, recent};
+    QTemporaryDir dir;
+};
+
+using Button = UserInterface::Button;
+using Icon = UserInterface::Icon;
+
+} // namespace zf::test

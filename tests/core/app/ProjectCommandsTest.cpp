@@ -1,0 +1,407 @@
+#include "CommandsFixture.h"
+
+#include "core/ccontrols/CCButton.h"
+#include "core/files/IniDocument.h"
+#include "core/ptoolbox/PTButton.h"
+#include "core/ptoolbox/PTLabel.h"
+
+#include <QSignalSpy>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+class ProjectCommandsTest : public CommandsFixture
+{
+protected:
+    // New Project with `library`, answering the prompt first when a project
+    // is open.
+    void newProject(int library = kLibraryCControls)
+    {
+        if (project.isOpen())
+            ui.answers.push_back(Button::No);
+        ui.libraries.push_back(library);
+        projects.newProject();
+    }
+
+    // A saved project with `count` saved forms; returns its path.
+    QString savedProject(int count = 1)
+    {
+        newProject();
+        for (int i = 1; i < count; ++i)
+            forms.nuevoForm();
+        const QString file = path(QStringLiteral("Demo.zpj"));
+        ui.files.push_back(file);
+        for (int i = 1; i <= count; ++i)
+            ui.files.push_back(path(QStringLiteral("f%1.zsc").arg(i)));
+        EXPECT_TRUE(projects.saveProjectAs());
+        return file;
+    }
+
+    QStringList events() const { return ui.events; }
+};
+
+const QString kTitle = QStringLiteral("Zentiform 1.2");
+
+} // namespace
+
+TEST_F(ProjectCommandsTest, NewProjectStartsWithOneFormAndThePropertyWindow)
+{
+    forms.nuevoForm();
+    forms.nuevoForm();
+    workspace.setPropertiesBounds(QRect(50, 60, 70, 80));
+    ui.libraries.push_back(kLibraryPToolBox);
+    projects.newProject();
+
+    // No project was open: no question, straight to the dialog.
+    EXPECT_EQ(events(), QStringList({"library"}));
+    EXPECT_EQ(ui.libraryProposals, std::vector<int>({kLibraryCControls}));
+    EXPECT_EQ(ui.pausedDuring, std::vector<bool>({true}));
+    EXPECT_TRUE(zoomRunning());
+
+    EXPECT_EQ(project.library(), kLibraryPToolBox);
+    EXPECT_EQ(project.projectName(), QStringLiteral("Project1"));
+    EXPECT_TRUE(project.projectFile().isEmpty());
+    EXPECT_EQ(workspace.title(), QStringLiteral("Zentiform 1.2 - Project1"));
+    EXPECT_TRUE(workspace.propertiesShown());
+    EXPECT_EQ(workspace.propertiesBounds(), QRect(0, 0, 264, 346));
+    EXPECT_TRUE(workspace.generateCodeEnabled());
+    ASSERT_EQ(project.forms().size(), 1u);
+    EXPECT_EQ(project.forms()[0]->name(), QStringLiteral("Form1"));
+    EXPECT_EQ(project.currentDesignWindow(), project.forms()[0].get());
+}
+
+TEST_F(ProjectCommandsTest, TheSavePromptComesFirstAndCancelStopsTheCommand)
+{
+    newProject();
+    ui.answers.push_back(Button::Cancel);
+    projects.newProject();
+    const auto &prompt = onlyMessageSince(0);
+    EXPECT_EQ(prompt.caption, QStringLiteral("Confirm"));
+    EXPECT_EQ(prompt.text, QStringLiteral("Save changes to project Project1?"));
+    EXPECT_EQ(prompt.buttons, Button::Yes | Button::No | Button::Cancel);
+    EXPECT_EQ(prompt.icon, Icon::Question);
+    EXPECT_EQ(ui.pausedDuring.back(), true);
+    EXPECT_EQ(ui.libraryProposals.size(), 1u); // the dialog came only once
+    EXPECT_EQ(project.forms().size(), 1u);
+
+    // Cancel in the library dialog changes nothing either.
+    ui.answers.push_back(Button::No);
+    ui.libraries.push_back(std::nullopt);
+    projects.newProject();
+    EXPECT_EQ(project.library(), kLibraryCControls);
+    EXPECT_EQ(project.forms().size(), 1u);
+    EXPECT_TRUE(zoomRunning());
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST_F(ProjectCommandsTest, AYesWhoseSaveDoesNotHappenStopsTheCommand)
+{
+    newProject();
+    DesignForm *form = project.forms()[0].get();
+    // Yes, then the Save Project As dialog cancelled: New Project stops, and
+    // the unsaved form is kept.
+    ui.answers.push_back(Button::Yes);
+    ui.files.push_back(std::nullopt);
+    projects.newProject();
+    EXPECT_EQ(events().mid(1), QStringList({"ask: Save changes to project Project1?", "save: Save project"}));
+    EXPECT_EQ(project.forms()[0].get(), form);
+
+    // The same for Close All, Open Project and a recent project.
+    for (const auto &command : std::vector<std::function<void()>>{
+             [&] { projects.closeAll(); }, [&] { projects.openProject(); },
+             [&] { projects.openRecentProject(path(QStringLiteral("x.zpj"))); }}) {
+        ui.answers.push_back(Button::Yes);
+        ui.files.push_back(std::nullopt);
+        command();
+        EXPECT_EQ(project.forms()[0].get(), form);
+        EXPECT_EQ(project.projectName(), QStringLiteral("Project1"));
+    }
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, SaveProjectOfANewProjectIsSaveProjectAs)
+{
+    newProject();
+    place(*project.forms()[0], ControlKind::Button);
+    const QString file = path(QStringLiteral("Demo.zpj"));
+    const QString formFile = path(QStringLiteral("Form1.zsc"));
+    ui.files.push_back(file);
+    ui.files.push_back(formFile);
+    EXPECT_TRUE(projects.saveProject());
+
+    EXPECT_EQ(events(), QStringList({"library", "save: Save project", "save: Save Form"}));
+    const auto &request = ui.fileRequests[0];
+    EXPECT_EQ(request.filter, QStringLiteral("Zentiform project (*.zpj)|*.zpj"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("zpj"));
+    EXPECT_EQ(request.proposedName, QStringLiteral("Project1"));
+    EXPECT_TRUE(zoomRunning());
+
+    // Save Project As: the title shows the name without its extension.
+    EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
+    EXPECT_EQ(project.projectFile(), file);
+    EXPECT_EQ(workspace.title(), QStringLiteral("Zentiform 1.2 - Demo"));
+    EXPECT_EQ(recent.paths(), QStringList({file}));
+    EXPECT_EQ(read(file), QByteArray("[Project]\r\nName=" + file.toUtf8() + "\r\nLib=1\r\n"
+                                     "[Properties]\r\nActive=1\r\nTop=0\r\nLeft=0\r\nWidth=264\r\nHeight=346\r\n"
+                                     "[Zoom]\r\nActive=0\r\n"
+                                     "[ActiveForms]\r\nForm0=" + formFile.toUtf8() + "\r\n"));
+
+    // Save Project: no dialog for the project, the replace question for the
+    // form; the title shows the file name with its extension.
+    ui.answers.push_back(Button::Yes);
+    EXPECT_TRUE(projects.saveProject());
+    EXPECT_EQ(ui.messages.back().text, formFile + QStringLiteral(" already exists. Do you want to replace it?"));
+    EXPECT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(workspace.title(), QStringLiteral("Zentiform 1.2 - Demo.zpj"));
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlace)
+{
+    const QString file = savedProject(3);
+    // Another program's keys, and settings of the generate dialog.
+    QByteArray text = read(file);
+    text.replace("[Zoom]", "[Code]\r\nPrefix=App\r\n[Icons]\r\nLarge1=a.bmp\r\n[Zoom]");
+    text.replace("Lib=1\r\n", "Lib=1\r\nAuthor=me\r\n");
+    write(file, text);
+
+    ui.answers.push_back(Button::No);
+    ASSERT_TRUE(forms.closeForm(project.forms()[0].get()));
+    workspace.setPropertiesShown(false);
+    workspace.setZoomShown(true);
+    workspace.setZoomPosition(QPoint(500, 60));
+    ui.answers.push_back(Button::Yes);
+    ui.answers.push_back(Button::Yes);
+    EXPECT_TRUE(projects.saveProject());
+    // One replace question per open form; the closed one is not saved.
+    EXPECT_EQ(ui.messages.size(), 3u);
+
+    IniDocument doc;
+    ASSERT_TRUE(doc.open(file));
+    EXPECT_EQ(doc.sections(), QStringList({"Project", "Properties", "Code", "Icons", "Zoom", "ActiveForms"}));
+    EXPECT_EQ(doc.readString(u"Project", u"Author"), QStringLiteral("me"));
+    EXPECT_EQ(doc.readString(u"Code", u"Prefix"), QStringLiteral("App"));
+    EXPECT_EQ(doc.readString(u"Icons", u"Large1"), QStringLiteral("a.bmp"));
+    // A hidden window's bounds are not written; the old ones stay.
+    EXPECT_EQ(doc.readString(u"Properties", u"Active"), QStringLiteral("0"));
+    EXPECT_EQ(doc.readString(u"Properties", u"Width"), QStringLiteral("264"));
+    EXPECT_EQ(doc.readString(u"Zoom", u"Active"), QStringLiteral("1"));
+    EXPECT_EQ(doc.readString(u"Zoom", u"Top"), QStringLiteral("60"));
+    EXPECT_EQ(doc.readString(u"Zoom", u"Left"), QStringLiteral("500"));
+    // The keys carry each window's place in the list, not a count.
+    EXPECT_EQ(doc.keys(u"ActiveForms"), QStringList({"Form1", "Form2"}));
+    EXPECT_EQ(doc.readString(u"ActiveForms", u"Form1"), path(QStringLiteral("f2.zsc")));
+}
+
+TEST_F(ProjectCommandsTest, SaveProjectAsOverAnExistingFileAsksFirst)
+{
+    newProject();
+    const QString file = path(QStringLiteral("Old.zpj"));
+    write(file, "[Project]\nName=old\n");
+    ui.files.push_back(file);
+    ui.answers.push_back(Button::No);
+    EXPECT_FALSE(projects.saveProjectAs());
+    const auto &question = onlyMessageSince(0);
+    EXPECT_EQ(question.caption, QStringLiteral("New project"));
+    EXPECT_EQ(question.text, file + QStringLiteral(" already exists. Do you want to replace it?"));
+    EXPECT_EQ(question.buttons, Button::Yes | Button::No);
+    EXPECT_EQ(question.icon, Icon::Warning);
+    EXPECT_EQ(question.defaultButton, Button::No);
+    EXPECT_EQ(read(file), QByteArray("[Project]\nName=old\n"));
+    EXPECT_EQ(project.projectName(), QStringLiteral("Project1"));
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, ARefusedProjectWriteSaysSoAndKeepsTheOldFile)
+{
+    const QString file = savedProject();
+    const QByteArray before = read(file);
+    QFile::setPermissions(file, QFile::ReadOwner);
+    ui.answers.push_back(Button::Yes); // replace the form
+    EXPECT_FALSE(projects.saveProject());
+    EXPECT_EQ(ui.messages.back().text.section(QLatin1Char('\n'), 0, 0),
+              QStringLiteral("Unable to write to ") + file);
+    EXPECT_EQ(read(file), before);
+
+    // As the answer to the prompt, it stops the command.
+    ui.answers.push_back(Button::Yes);
+    ui.answers.push_back(Button::Yes);
+    projects.closeAll();
+    EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
+    EXPECT_EQ(project.forms().size(), 1u);
+}
+
+TEST_F(ProjectCommandsTest, OpeningAProjectRestoresItsFormsAndWindows)
+{
+    const QString file = savedProject(2);
+    workspace.setZoomShown(true);
+    workspace.setZoomPosition(QPoint(400, 30));
+    workspace.setPropertiesBounds(QRect(1, 2, 300, 400));
+    ui.answers.push_back(Button::Yes);
+    ui.answers.push_back(Button::Yes);
+    ASSERT_TRUE(projects.saveProject());
+    projects.cerrarTodo();
+
+    ui.files.push_back(file);
+    projects.openProject();
+    ASSERT_EQ(ui.fileRequests.back().title, QStringLiteral("Open Project"));
+    EXPECT_EQ(ui.fileRequests.back().filter, QStringLiteral("Zentiform Project (*.zpj)|*.zpj"));
+    EXPECT_EQ(ui.fileRequests.back().defaultExtension, QStringLiteral("zpj"));
+    EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
+    EXPECT_EQ(project.projectFile(), file);
+    EXPECT_EQ(workspace.title(), QStringLiteral("Zentiform 1.2 - Demo"));
+    ASSERT_EQ(project.forms().size(), 2u);
+    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f1.zsc")));
+    EXPECT_EQ(project.forms()[1]->name(), QStringLiteral("Form2"));
+    EXPECT_TRUE(workspace.zoomShown());
+    EXPECT_EQ(workspace.zoomPosition(), QPoint(400, 30));
+    EXPECT_TRUE(workspace.propertiesShown());
+    EXPECT_EQ(workspace.propertiesBounds(), QRect(1, 2, 300, 400));
+    EXPECT_TRUE(workspace.generateCodeEnabled());
+    EXPECT_EQ(recent.paths().first(), file);
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, AClosedFormIsNotPartOfTheSavedProject)
+{
+    const QString file = savedProject(2);
+    ui.answers.push_back(Button::No);
+    forms.closeForm(project.forms()[0].get());
+    ui.answers.push_back(Button::Yes);
+    ASSERT_TRUE(projects.saveProject());
+    projects.cerrarTodo();
+    projects.abrirProyecto(file);
+    ASSERT_EQ(project.forms().size(), 1u);
+    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f2.zsc")));
+}
+
+TEST_F(ProjectCommandsTest, APToolBoxProjectSetsItsLibraryBeforeItsFormsLoad)
+{
+    const QString golden = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/forms/ptoolbox-all.zsc");
+    const QString ccForm = path(QStringLiteral("cc.zsc"));
+    write(ccForm, "[FORM]\nName=Old\nLib=1\n[B]\nControl=Button\nName=B\n[S]\nControl=Switch\nName=S\n"
+                  "[L]\nControl=Label\nName=L\n");
+    const QString file = path(QStringLiteral("Pt.zpj"));
+    write(file, "[Project]\nLib=2\n[ActiveForms]\nForm4=" + golden.toUtf8() + "\nForm9="
+                    + path(QStringLiteral("gone.zsc")).toUtf8() + "\nForm2=" + ccForm.toUtf8() + "\n");
+    projects.abrirProyecto(file);
+    EXPECT_EQ(project.library(), kLibraryPToolBox);
+    ASSERT_EQ(project.forms().size(), 2u);
+    EXPECT_TRUE(objectCast<TPTButton>(project.forms()[0]->findOwned(QStringLiteral("Button1"))));
+    // No library check: the kinds both libraries know are read as PToolBox's.
+    DesignForm &old = *project.forms()[1];
+    EXPECT_TRUE(objectCast<TPTButton>(old.findOwned(QStringLiteral("B"))));
+    EXPECT_TRUE(objectCast<TPTLabel>(old.findOwned(QStringLiteral("L"))));
+    EXPECT_FALSE(old.findOwned(QStringLiteral("S")));
+    // Missing forms are passed over without a word.
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProjectCommandsTest, AProjectFileThatIsGoneOpensAnEmptyProject)
+{
+    project.setLibrary(kLibraryPToolBox);
+    projects.openRecentProject(path(QStringLiteral("Vanished.zpj")));
+    EXPECT_EQ(project.projectName(), QStringLiteral("Vanished"));
+    EXPECT_EQ(project.projectFile(), path(QStringLiteral("Vanished.zpj")));
+    EXPECT_EQ(project.library(), kLibraryCControls);
+    EXPECT_TRUE(project.forms().empty());
+    EXPECT_FALSE(workspace.propertiesShown());
+    EXPECT_FALSE(workspace.zoomShown());
+    EXPECT_TRUE(workspace.generateCodeEnabled());
+    // Opening a recent entry does not reorder the list.
+    EXPECT_TRUE(recent.isEmpty());
+
+    // A name of four characters leaves no project name: no project is open.
+    projects.abrirProyecto(path(QStringLiteral("abcd")));
+    EXPECT_TRUE(project.projectName().isEmpty());
+    EXPECT_FALSE(project.isOpen());
+    EXPECT_FALSE(projects.saveProject());
+    EXPECT_TRUE(ui.events.isEmpty());
+}
+
+TEST_F(ProjectCommandsTest, CloseAllLeavesNoProject)
+{
+    savedProject();
+    workspace.setZoomShown(true);
+    QSignalSpy cleared(&workspace, &Workspace::propertySheetCleared);
+    ui.answers.push_back(Button::No);
+    projects.closeAll();
+    EXPECT_EQ(ui.messages.back().text, QStringLiteral("Save changes to project Demo?"));
+    EXPECT_TRUE(project.forms().empty());
+    EXPECT_EQ(project.formCounter(), 0);
+    EXPECT_EQ(project.currentDesignWindow(), nullptr);
+    EXPECT_EQ(project.selectedObject(), nullptr);
+    EXPECT_FALSE(workspace.zoomShown());
+    EXPECT_FALSE(workspace.propertiesShown());
+    EXPECT_EQ(cleared.count(), 1);
+    EXPECT_FALSE(workspace.generateCodeEnabled());
+    EXPECT_EQ(workspace.title(), kTitle);
+    EXPECT_TRUE(project.projectName().isEmpty());
+    EXPECT_TRUE(project.projectFile().isEmpty());
+
+    // Without a project, Close All closes the forms without a question.
+    forms.nuevoForm();
+    const std::size_t asked = ui.messages.size();
+    projects.closeAll();
+    EXPECT_EQ(ui.messages.size(), asked);
+    EXPECT_TRUE(project.forms().empty());
+    EXPECT_EQ(forms.nuevoForm().name(), QStringLiteral("Form1"));
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, ARecentProjectReplacesTheOpenOne)
+{
+    const QString file = savedProject();
+    newProject();
+    ui.answers.push_back(Button::No);
+    projects.openRecentProject(file);
+    EXPECT_EQ(ui.messages.back().text, QStringLiteral("Save changes to project Project1?"));
+    EXPECT_EQ(ui.pausedDuring.back(), true);
+    EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
+    EXPECT_EQ(project.projectFile(), file);
+    ASSERT_EQ(project.forms().size(), 1u);
+    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f1.zsc")));
+    EXPECT_TRUE(zoomRunning());
+
+    ui.answers.push_back(Button::Cancel);
+    projects.openRecentProject(path(QStringLiteral("other.zpj")));
+    EXPECT_EQ(project.projectFile(), file);
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, OpenProjectCancelledChangesNothing)
+{
+    savedProject();
+    ui.answers.push_back(Button::No);
+    ui.files.push_back(std::nullopt);
+    projects.openProject();
+    EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
+    EXPECT_EQ(project.forms().size(), 1u);
+    EXPECT_EQ(ui.pausedDuring.back(), true);
+    EXPECT_TRUE(zoomRunning());
+}
+
+TEST_F(ProjectCommandsTest, QuittingAsksOnlyWhileAProjectIsOpen)
+{
+    EXPECT_TRUE(projects.confirmProjectSaved());
+    EXPECT_TRUE(ui.events.isEmpty());
+    newProject();
+    ui.answers.push_back(Button::Cancel);
+    EXPECT_FALSE(projects.confirmProjectSaved());
+    ui.answers.push_back(Button::No);
+    EXPECT_TRUE(projects.confirmProjectSaved());
+}
+
+TEST_F(ProjectCommandsTest, ViewPropertiesEditorShowsTheWindowOnlyWithAProject)
+{
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_FALSE(workspace.propertiesShown());
+    newProject();
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_FALSE(workspace.propertiesShown());
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_TRUE(workspace.propertiesShown());
+}

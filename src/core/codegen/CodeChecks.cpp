@@ -37,23 +37,14 @@ bool isIdentifier(const QString &name)
     return true;
 }
 
-// Every object whose name the generated code uses, with its form.
-void forEachNamed(const FormList &forms,
-                  const std::function<void(const DesignForm &, const QString &name)> &visit)
-{
-    for (const DesignForm *form : forms) {
-        visit(*form, form->name());
-        form->forEachObject([&](DesignObject *object) { visit(*form, object->name()); });
-    }
-}
-
 } // namespace
 
-QStringList nameWarnings(const FormList &forms, const QStringList &locals)
+QStringList nameWarnings(const FormList &forms, const QStringList &locals,
+                         const CodeNames &codeNames)
 {
     QStringList warnings;
     std::map<QString, QStringList> places;
-    forEachNamed(forms, [&](const DesignForm &form, const QString &name) {
+    const auto check = [&](const DesignForm &form, const QString &name) {
         if (!isIdentifier(name)) {
             warnings << form.name() + QStringLiteral(": \"") + name +
                             QStringLiteral("\" is not a valid PocketC name");
@@ -66,7 +57,14 @@ QStringList nameWarnings(const FormList &forms, const QStringList &locals)
             where << form.name();
         else
             where << QString(); // a second use within the same form
-    });
+    };
+    for (const DesignForm *form : forms) {
+        check(*form, form->name());
+        form->forEachObject([&](DesignObject *object) {
+            for (const QString &name : codeNames(*object))
+                check(*form, name);
+        });
+    }
     for (const auto &[name, where] : places) {
         if (where.size() < 2)
             continue;

@@ -531,7 +531,18 @@ void CCCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
 QStringList CCCodeGenerator::warnings(const FormList &forms) const
 {
     // "e" is the event loops' own variable.
-    QStringList warnings = nameWarnings(forms, {QStringLiteral("e")});
+    QStringList warnings =
+        nameWarnings(forms, {QStringLiteral("e")}, [](const DesignObject &object) -> QStringList {
+            switch (kindOf(object)) {
+            case Kind::Picture:
+            case Kind::Other:
+                return {};
+            case Kind::Dialog:
+                return {object.name(), QLatin1Char('h') + object.name()};
+            default:
+                return {object.name()};
+            }
+        });
     warnings << showFormWarnings(forms, [](const DesignObject &object) {
         const auto *button = objectCast<TCCButton>(&object);
         return button ? button->showForm() : QString();

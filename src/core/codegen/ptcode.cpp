@@ -538,9 +538,23 @@ void PTCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
 
 QStringList PTCodeGenerator::warnings(const FormList &forms) const
 {
-    // The event loops' own variables.
-    QStringList warnings =
-        nameWarnings(forms, {QStringLiteral("e"), QStringLiteral("p"), QStringLiteral("bt")});
+    // Radio groups define a name per item; pictures and shift indicators
+    // are never named in the code.
+    const auto codeNames = [](const DesignObject &object) -> QStringList {
+        const PtKind kind = ptKindOf(object);
+        if (kind == PtKind::Radio) {
+            QStringList names;
+            for (qsizetype i = 0; i < as<TCCRadio>(object).items().size(); ++i)
+                names << object.name() + QString::number(i);
+            return names;
+        }
+        if (kind == PtKind::Dialog || hasId(kind))
+            return {object.name()};
+        return {};
+    };
+    // "e", "p" and "bt" are the event loops' own variables.
+    QStringList warnings = nameWarnings(
+        forms, {QStringLiteral("e"), QStringLiteral("p"), QStringLiteral("bt")}, codeNames);
     warnings << showFormWarnings(forms, [](const DesignObject &object) {
         const auto *button = objectCast<TPTButton>(&object);
         return button ? button->showForm() : QString();

@@ -1,12 +1,17 @@
 #include "core/codegen/CodeOutputs.h"
 #include "CodegenFixture.h"
+#include "core/ccontrols/CCBitmap.h"
 #include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
+#include "core/ccontrols/CCRadio.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/GenerateSettings.h"
 #include "core/codegen/cccode.h"
 #include "core/codegen/ptcode.h"
 #include "core/files/IniDocument.h"
+#include "core/model/PTDialog.h"
+#include "core/ptoolbox/PTButton.h"
+#include "core/ptoolbox/PTLabel.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -310,9 +315,29 @@ TEST_F(CodeOutputs, WarnsAboutNamesTheGeneratedCodeCannotTake)
                            "The name \"Lb\" is used more than once (Main, Other)",
                            "Other: Bt shows \"Missing\", which is no form or dialog of the "
                            "project"}));
-    // "p" is an event-loop variable of PToolBox code only.
+    // "p" and "bt" are event-loop variables of PToolBox code only.
     add<TCCLabel>(form, form->screen(), QStringLiteral("p"), 0, 0, 32, 13);
     EXPECT_TRUE(generator.warnings({form}).isEmpty());
+    add<TPTLabel>(form, form->screen(), QStringLiteral("bt"), 0, 0, 0, 0);
     EXPECT_EQ(PTCodeGenerator().warnings({form}),
-              QStringList{"Main: the name \"p\" is reserved in the generated code"});
+              QStringList{"Main: the name \"bt\" is reserved in the generated code"});
+}
+
+TEST_F(CodeOutputs, NamesCountAsTheGeneratedCodeDefinesThem)
+{
+    // A plain picture has no name in CControls code; a dialog has two.
+    DesignForm *other = addForm(QStringLiteral("Other"), QStringLiteral("Other"));
+    add<TCCBitmap>(other, other->screen(), QStringLiteral("Lb"), 0, 0, 8, 8);
+    add<TPTDialog>(other, other->screen(), QStringLiteral("Dlg"), 0, 0, 100, 100);
+    add<TCCLabel>(form, form->screen(), QStringLiteral("hDlg"), 0, 0, 32, 13);
+    EXPECT_EQ(generator.warnings({form, other}),
+              QStringList{"The name \"hDlg\" is used more than once (Main, Other)"});
+
+    // A PToolBox radio group defines one name per item.
+    DesignForm *pt = addForm(QStringLiteral("Pt"), QStringLiteral("Pt"));
+    add<TCCRadio>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 31, 14)->setItems({"a", "b"});
+    add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd11"), 0, 0, 40, 14);
+    add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 40, 14);
+    EXPECT_EQ(PTCodeGenerator().warnings({pt}),
+              QStringList{"The name \"Rd11\" is used more than once (Pt)"});
 }

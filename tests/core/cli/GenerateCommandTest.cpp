@@ -1,0 +1,138 @@
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace zf::test;
+
+namespace {
+
+// A CControls project of two forms, as the designer leaves it on disk.
+class CliGenerate : public ::testing::Test
+{
+protected:
+    CliGenerate()
+    {
+        write(QStringLiteral("first.zsc"),
+              "[FORM]\r\nName=First\r\nTitle=First\r\nLib=1\r\n"
+              "[BtGo]\r\nControl=Button\r\nName=BtGo\r\nContent=Go\r\nHeight=14\r\nWidth=40\r\n"
+              "Left=9\r\nTop=19\r\nShowForm=Second\r\nParent=panScreen\r\n");
+        write(QStringLiteral("second.zsc"), "[FORM]\r\nName=Second\r\nTitle=Second\r\nLib=1\r\n");
+        project = write(QStringLiteral("App.zpj"),
+                        "[Project]\r\nName=x\r\nLib=1\r\n[Code]\r\nCreatorID=ABCD\r\n"
+                        "FirstForm=First\r\nOutput=src\r\n[ActiveForms]\r\nForm0=" +
+                            path(QStringLiteral("first.zsc")).toUtf8() +
+                            "\r\nForm3=" + path(QStringLiteral("second.zsc")).toUtf8() + "\r\n");
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    static QByteArray read(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QString project;
+};
+
+} // namespace
+
+TEST_F(CliGenerate, WritesTheFourFilesWithTheStoredSettings)
+{
+    const QByteArray projectBefore = read(project);
+    const CliRun run = runCli({QStringLiteral("generate"), project});
+    // The library file is not in the output folder yet.
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("zentiform-cli generate: warning: CControls library not "
+                                      "found at project source path. You must copy it before "
+                                      "compile.\n"));
+    const QString src = path(QStringLiteral("src/"));
+    const QByteArray main = read(src + QStringLiteral("App.pc"));
+    EXPECT_TRUE(main.startsWith("@cid \"ABCD\";\r\n@name \"Application\";\r\n"));
+    EXPECT_TRUE(main.contains("\r\n  First();\r\n"));
+    // The form opened last comes first, as in the generate window after
+    // opening the project.
+    EXPECT_EQ(read(src + QStringLiteral("App.h")),
+              QByteArray("//Form and dialog prototypes\r\nSecond();\r\nFirst();\r\n"));
+    EXPECT_TRUE(
+        read(src + QStringLiteral("AppEvents.pc")).contains("OnBtGo(){\r\n  Second();\r\n"));
+    EXPECT_TRUE(
+        read(src + QStringLiteral("AppForms.pc")).contains("BtGo=Cbutton(10,20,38,12,1,4);"));
+    EXPECT_TRUE(QFileInfo::exists(src + QStringLiteral("small8.bmp")));
+    EXPECT_EQ(read(project), projectBefore);
+
+    // Run again with the library in place: the files are replaced silently.
+    write(QStringLiteral("src/CControls.c"), "//");
+    write(QStringLiteral("src/App.h"), "old");
+    const CliRun again = runCli({QStringLiteral("generate"), project});
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.err.isEmpty());
+    EXPECT_TRUE(read(src + QStringLiteral("App.h")).startsWith("//Form and dialog"));
+}
+
+TEST_F(CliGenerate, OptionsOverrideTheStoredSettings)
+{
+    const CliRun run = runCli({QStringLiteral("generate"), project, QStringLiteral("-o"),
+                               path(QStringLiteral("memo")), QStringLiteral("--memo"),
+                               QStringLiteral("--first"), QStringLiteral("Second")});
+    // No library check and no icons for Palm memos.
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString memo = path(QStringLiteral("memo/"));
+    const QByteArray main = read(memo + QStringLiteral("App.pc"));
+    EXPECT_TRUE(main.startsWith("//Main App.pc\r\n\r\n#include \"App.h\"\r\n"));
+    EXPECT_TRUE(main.contains("\r\n  Second();\r\n}\r\n"));
+    EXPECT_TRUE(read(memo + QStringLiteral("AppForms.pc")).startsWith("/$ AppForms.pc\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(memo + QStringLiteral("large1.bmp")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("src"))));
+}
+
+TEST_F(CliGenerate, WarnsAboutCodeThatWillNotBuild)
+{
+    write(QStringLiteral("second.zsc"),
+          "[FORM]\r\nName=Second\r\nTitle=Second\r\nLib=1\r\n"
+          "[BtGo]\r\nControl=Button\r\nName=BtGo\r\nShowForm=Third\r\nParent=panScreen\r\n");
+    write(QStringLiteral("src/CControls.c"), "//");
+    const CliRun run = runCli({QStringLiteral("generate"), project});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("warning: The name \"BtGo\" is used more than once (Second, First)")))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "warning: Second: BtGo shows \"Third\", which is no form or dialog of the project")));
+}
+
+TEST_F(CliGenerate, FailuresExitWithTwo)
+{
+    const CliRun missing = runCli({QStringLiteral("generate"), path(QStringLiteral("none.zpj"))});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("error: Unable to read ")));
+
+    const CliRun unknown = runCli({QStringLiteral("generate"), project, QStringLiteral("--first"),
+                                   QStringLiteral("Nowhere")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("The project has no form named Nowhere")));
+
+    const QString empty =
+        write(QStringLiteral("Empty.zpj"), "[Project]\r\nLib=2\r\n[ActiveForms]\r\n");
+    const CliRun noForms = runCli({QStringLiteral("generate"), empty});
+    EXPECT_EQ(noForms.exitCode, 2);
+    EXPECT_TRUE(noForms.err.contains(QStringLiteral("error: There is no form to generate.")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Empty.pc"))));
+
+    const CliRun usage = runCli({QStringLiteral("generate"), project, QStringLiteral("-o")});
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_TRUE(usage.err.contains(QStringLiteral("usage: zentiform-cli generate PROJECT.zpj")));
+}

@@ -98,6 +98,9 @@ public:
     // The generator of the four PocketC texts (core/codegen), or null.
     virtual const CodeGenerator *codeGenerator() const { return nullptr; }
 
+    // Whether new and pasted controls remember their container in PalmForm.
+    virtual bool setsPalmForm() const { return false; }
+
 protected:
     // A new control of `kind` with its kind's own settings; (x, y) is the
     // click in its container. Null for the kinds made otherwise (dialogs,
@@ -109,8 +112,6 @@ protected:
     }
     // Whether placing `kind` clears the selection first.
     virtual bool deselectsOnCreate(ControlKind) const { return true; }
-    // Whether new controls remember their container in PalmForm.
-    virtual bool setsPalmForm() const { return false; }
     // Creates a kind that lives outside the screen (a menu); false when
     // `kind` is not one.
     virtual bool createWindowObject(DesignForm &, ControlKind, bool * /*created*/) const

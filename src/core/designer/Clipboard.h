@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace zf {
+
+class DesignContainer;
+class DesignForm;
+class DesignObject;
+class DesignProject;
+class LibrarySupport;
+
+// Cut, Copy and Paste of single controls between places, forms, projects and
+// running copies of the program. The core reads and writes the clipboard's
+// bytes only; the application moves them through the system clipboard under
+// kControlMimeType.
+//
+// The record is an INI text: a header section naming the class, the library
+// whose form-file record follows and the control's name, then that record
+// with every property a form file keeps (a dialog's without its controls).
+
+inline const QString kControlMimeType = QStringLiteral("application/x-zentiform-control");
+
+// The record of `control` under `name`; empty when no library writes the
+// control's class.
+QByteArray encodeControl(const DesignObject &control, const QString &name);
+
+// A control read back from a record, not yet placed, under the stored name;
+// or the message refusing a record that is damaged or not one of ours.
+struct DecodedControl
+{
+    std::unique_ptr<DesignObject> control;
+    QString error;
+};
+DecodedControl decodeControl(const QByteArray &bytes, const DesignForm &form);
+
+// Copy: the record of the selected control under the name "Copiado". Nothing
+// for no selection, the form itself, a menu bar or a menu; nothing either,
+// after an error message, when the control's window holds an object named
+// "Copiado" already.
+std::optional<QByteArray> CopyControl(DesignProject &project);
+
+// Cut: the record of the selected control under its own name; the control is
+// then deleted (a dialog with its controls) as one undo step, and the form
+// becomes the selected object. Nothing for what Copy refuses.
+std::optional<QByteArray> CutControl(DesignProject &project);
+
+// Paste into the current design window, as one undo step: into the selected
+// dialog, or else onto the screen (a dialog always onto the screen, empty). The
+// control keeps its position, now in its new container, takes a fresh name
+// after its kind's long word and becomes the only selection. `bytes` is what
+// the clipboard holds of our type, empty when it holds none: then nothing is
+// pasted and nothing stays selected. A class the library does not paste is
+// dropped the same way. A stored name the window already holds, or a damaged
+// record, is refused with a message and changes nothing. The current dialog
+// stays what it was.
+void PasteControl(DesignProject &project, const QByteArray &bytes);
+
+// Hooks a recreated control into `form` inside `container`: it gets a fresh
+// name from `kindWord`, its line in the control list, and becomes the selected
+// object, selected alone. Call it inside an open change of the form.
+DesignObject *AddPastedControl(const QString &kindWord, std::unique_ptr<DesignObject> control,
+                               DesignContainer *container, DesignForm &form);
+
+} // namespace zf

@@ -1,0 +1,38 @@
+#pragma once
+
+namespace zf {
+
+class DesignForm;
+
+// The layout commands of a design window's popup menu and of the Align &
+// Size toolbar. Each works on the selected controls of one group of siblings
+// at a time (the controls lying on the screen, or the controls of one
+// dialog), is one undo step, and leaves the selection, its colours and the
+// stacking order as they were. None of them runs the resize handler
+// (ControlaResize), even where sizes change: the selection stays whole. With
+// a library other than CControls or PToolBox they do nothing.
+
+enum class AlignMode { Left, Right, Top, Bottom, Width, Height };
+enum class LayoutDirection { Horizontal, Vertical };
+
+// Align Left, Right, Top, Bottom, Same Width and Same Height: every selected
+// control of the reference's group takes the reference's value. The reference
+// is the first selected control, in child order, that carries the primary
+// selection colour: on the screen, or else inside a dialog. The values read
+// and written are each kind's layout values (LayoutValues.h). A kind that
+// takes no part in Same Width or Same Height is left alone, and makes the
+// command do nothing when it is the reference.
+void AlignSelected(DesignForm &form, AlignMode mode);
+
+// Centres every selected control of the screen on the screen, and every
+// selected control of each dialog in its dialog, by design values: a selected
+// dialog and its selected controls move in the same command.
+void CenterSelected(DesignForm &form, LayoutDirection direction);
+
+// Spaces the selected controls of each group equally between the first and
+// the last of them, by design values. The first keeps its place; the gap is
+// truncated toward zero, so the last may move slightly, and it may be
+// negative, letting the controls overlap.
+void SpaceSelected(DesignForm &form, LayoutDirection direction);
+
+} // namespace zf

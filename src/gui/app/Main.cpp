@@ -9,6 +9,8 @@
 #include "gui/app/HelpTopics.h"
 #include "gui/app/Toolbox.h"
 #include "gui/app/frmAbout.h"
+#include "gui/designer/ClipboardActions.h"
+#include "gui/designer/LayoutActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -49,10 +51,17 @@ TMainForm::TMainForm(const QString &optionsPath, QWidget *parent)
     createToolBars();
     createStatusBar();
     connectState();
+    ConnectClipboardActions(*this);
+    ConnectLayoutActions(*this);
     syncFromState();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Closing the forms reports to the undo group and the window; both must
+    // still be alive, and the project is destroyed only after them.
+    m_project.destroyAllForms();
+}
 
 QAction *TMainForm::addAction(const char *name, const QString &text, const QKeySequence &shortcut)
 {

@@ -1,0 +1,59 @@
+#include "gui/designer/ClipboardActions.h"
+#include "core/designer/Clipboard.h"
+#include "gui/app/Main.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace zf {
+
+namespace {
+
+void putOnClipboard(const std::optional<QByteArray> &record)
+{
+    if (!record)
+        return;
+    auto *data = new QMimeData;
+    data->setData(kControlMimeType, *record);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// What the clipboard holds of our type; empty for anything else.
+QByteArray clipboardRecord()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasFormat(kControlMimeType) ? data->data(kControlMimeType) : QByteArray();
+}
+
+} // namespace
+
+void CutToClipboard(DesignProject &project)
+{
+    putOnClipboard(CutControl(project));
+}
+
+void CopyToClipboard(DesignProject &project)
+{
+    putOnClipboard(CopyControl(project));
+}
+
+void PasteFromClipboard(DesignProject &project)
+{
+    PasteControl(project, clipboardRecord());
+}
+
+void ConnectClipboardActions(TMainForm &window)
+{
+    DesignProject &project = window.project();
+    const auto bind = [&](const char *name, void (*command)(DesignProject &)) {
+        QObject::connect(window.action(QLatin1String(name)), &QAction::triggered, &window,
+                         [&project, command] { command(project); });
+    };
+    bind("mnuCut", CutToClipboard);
+    bind("mnuCopy", CopyToClipboard);
+    bind("mnuPaste", PasteFromClipboard);
+}
+
+} // namespace zf

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace zf {
+
+class DesignProject;
+class TMainForm;
+
+// Cut, Copy and Paste through the system clipboard: the control travels as
+// our own MIME type, so it moves between forms, projects and running copies
+// of the program. Each acts on the project's selected object or its current
+// design window, as the Edit menu does.
+void CutToClipboard(DesignProject &project);
+void CopyToClipboard(DesignProject &project);
+void PasteFromClipboard(DesignProject &project);
+
+// Binds the main window's Cut, Copy and Paste commands (Edit menu, Edit
+// toolbar, Ctrl+X, Ctrl+C, Ctrl+V).
+void ConnectClipboardActions(TMainForm &window);
+
+} // namespace zf

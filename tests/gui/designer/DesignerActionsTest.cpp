@@ -1,0 +1,148 @@
+#include "core/app/FormCommands.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/designer/Clipboard.h"
+#include "core/designer/SelectionDisplay.h"
+#include "core/model/DesignForm.h"
+#include "core/model/LibrarySupport.h"
+#include "gui/app/Main.h"
+#include "gui/designer/LayoutActions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zf;
+
+namespace {
+
+class DesignerActions : public ::testing::Test
+{
+protected:
+    DesignerActions()
+    {
+        window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
+        project().setLibrary(kLibraryCControls);
+    }
+
+    DesignProject &project() { return window->project(); }
+
+    DesignObject *placeButton(DesignForm &form, int x, int y)
+    {
+        project().setPressedTool(ControlKind::Button);
+        EXPECT_TRUE(project().librarySupport().createControlAt(form, x, y, form.screen()));
+        return project().selectedObject();
+    }
+
+    void trigger(const char *name) { window->action(QLatin1String(name))->trigger(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> window;
+};
+
+TEST_F(DesignerActions, ACopiedControlTravelsToAnotherFormThroughTheSystemClipboard)
+{
+    DesignForm &source = window->formCommands().nuevoForm(QStringLiteral("Source"));
+    DesignObject *button = placeButton(source, 20, 30);
+    trigger("mnuCopy");
+
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasFormat(QStringLiteral("application/x-zentiform-control")));
+
+    DesignForm &target = window->formCommands().nuevoForm(QStringLiteral("Target"));
+    ASSERT_EQ(project().currentDesignWindow(), &target);
+    trigger("mnuPaste");
+    ASSERT_EQ(target.screen()->children().size(), 1);
+    DesignObject *pasted = target.screen()->children().at(0);
+    EXPECT_EQ(pasted->name(), QStringLiteral("Button2"));
+    EXPECT_EQ(pasted->bounds(), button->bounds());
+    EXPECT_EQ(source.screen()->children().size(), 1);
+
+    // Cut empties the form and leaves the control on the clipboard.
+    project().setSelectedObject(pasted);
+    trigger("mnuCut");
+    EXPECT_TRUE(target.screen()->children().isEmpty());
+    trigger("mnuPaste");
+    ASSERT_EQ(target.screen()->children().size(), 1);
+    EXPECT_EQ(target.screen()->children().at(0)->name(), QStringLiteral("Button3"));
+}
+
+TEST_F(DesignerActions, TextOnTheClipboardPastesNothing)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Plain"));
+    placeButton(form, 5, 5);
+    QGuiApplication::clipboard()->setText(QStringLiteral("[Zentiform Control]"));
+    trigger("mnuPaste");
+    EXPECT_EQ(form.screen()->children().size(), 1);
+    EXPECT_EQ(project().selectedObject(), nullptr);
+}
+
+TEST_F(DesignerActions, TheShortcutsReachTheCommands)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Keys"));
+    placeButton(form, 5, 5);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kControlMimeType));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.screen()->children().size(), 2);
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(form.screen()->children().size(), 1);
+}
+
+TEST_F(DesignerActions, TheAlignToolbarRunsOnTheCurrentDesignWindow)
+{
+    trigger("spbAlignTop"); // no design window: nothing happens
+
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Aligned"));
+    DesignObject *first = placeButton(form, 10, 10);
+    DesignObject *second = placeButton(form, 60, 50);
+    project().setSelectedObject(first);
+    MostrarSeleccionado(form, false);
+    project().setSelectedObject(second);
+    MostrarSeleccionado(form, true);
+
+    trigger("spbAlignTop");
+    EXPECT_EQ(second->top(), first->top());
+    EXPECT_NE(second->left(), first->left());
+    trigger("spbCenterHorizontally");
+    EXPECT_EQ(first->left(), (160 - first->width()) / 2);
+    EXPECT_EQ(second->left(), first->left());
+}
+
+TEST_F(DesignerActions, ThePopupMenuHoldsTheTenLayoutItems)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Popup"));
+    DesignObject *first = placeButton(form, 10, 10);
+    DesignObject *second = placeButton(form, 60, 50);
+    second->setWidth(70);
+    project().setSelectedObject(first);
+    MostrarSeleccionado(form, false);
+    project().setSelectedObject(second);
+    MostrarSeleccionado(form, true);
+
+    QMenu menu;
+    AddLayoutItems(menu, form);
+    QStringList captions;
+    for (QAction *action : menu.actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(captions, QStringList({"Align &Left", "Align &Right", "Align &Top", "Align &Bottom",
+                                     "-", "Same &Widht", "Same &Height", "-",
+                                     "Center H&orizontally", "Center &Vertically", "-",
+                                     "Space = Horizontally", "Space = Vertically"}));
+
+    menu.findChild<QAction *>(QStringLiteral("mnuSWidth"))->trigger();
+    EXPECT_EQ(second->width(), first->width());
+}
+
+} // namespace

@@ -20,5 +20,6 @@ inline constexpr int kExitUsage = -1;
 
 int checkCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int resaveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int renderCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace zf::cli

@@ -24,6 +24,8 @@ const Subcommand kSubcommands[] = {
      "report what is wrong in form (.zsc) and project (.zpj) files"},
     {"resave", zf::cli::resaveCommand, "FORM.zsc [-o OUT.zsc]",
      "load a form and write it back as Save Form does"},
+    {"render", zf::cli::renderCommand, "FORM.zsc -o OUT.png [--scale N] [--screen-only]",
+     "draw a form as its design window shows it, as PNG"},
 };
 
 void printUsage(QTextStream &stream)

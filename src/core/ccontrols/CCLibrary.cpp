@@ -9,12 +9,7 @@ namespace zf {
 
 namespace {
 
-struct KindInfo
-{
-    ControlKind kind;
-    const char *shortPrefix;
-    const char *longPrefix;
-};
+using KindInfo = CCLibrary::KindInfo;
 
 // In the order a click tests the toolbox buttons.
 constexpr std::array kKinds = {
@@ -34,12 +29,9 @@ int CCLibrary::library() const
     return kLibraryCControls;
 }
 
-std::vector<ControlKind> CCLibrary::toolboxKinds() const
+std::span<const LibrarySupport::KindInfo> CCLibrary::kinds() const
 {
-    std::vector<ControlKind> kinds;
-    for (const KindInfo &info : kKinds)
-        kinds.push_back(info.kind);
-    return kinds;
+    return kKinds;
 }
 
 std::optional<ControlKind> CCLibrary::kindOf(const DesignObject &object) const
@@ -66,13 +58,10 @@ std::optional<ControlKind> CCLibrary::kindOf(const DesignObject &object) const
 
 QString CCLibrary::namePrefix(ControlKind kind, bool shortNames) const
 {
+    // The menu bar is made with the first menu, not from the toolbox.
     if (kind == ControlKind::MenuBar)
         return shortNames ? QStringLiteral("Mb") : QStringLiteral("MenuBar");
-    for (const KindInfo &info : kKinds) {
-        if (info.kind == kind)
-            return QLatin1String(shortNames ? info.shortPrefix : info.longPrefix);
-    }
-    return {};
+    return LibrarySupport::namePrefix(kind, shortNames);
 }
 
 void CCLibrary::listControls(const DesignForm &form, ControlList &lines) const

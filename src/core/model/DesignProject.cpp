@@ -3,6 +3,8 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 
+#include <algorithm>
+
 namespace zf {
 
 DesignProject::DesignProject(UserInterface &ui)
@@ -60,6 +62,7 @@ DesignForm *DesignProject::addForm(const QString &name)
 {
     m_forms.push_back(std::make_unique<DesignForm>(*this, name));
     DesignForm *form = m_forms.back().get();
+    m_windowOrder.insert(m_windowOrder.begin(), form);
     Q_EMIT formAdded(form);
     return form;
 }
@@ -70,12 +73,17 @@ void DesignProject::destroyAllForms()
     setSelectedObject(nullptr);
     while (!m_forms.empty()) {
         Q_EMIT formAboutToBeRemoved(m_forms.back().get());
+        std::erase(m_windowOrder, m_forms.back().get());
         m_forms.pop_back();
     }
 }
 
 void DesignProject::setCurrentDesignWindow(DesignForm *form)
 {
+    if (form) {
+        std::erase(m_windowOrder, form);
+        m_windowOrder.insert(m_windowOrder.begin(), form);
+    }
     if (m_currentForm == form)
         return;
     m_currentForm = form;
@@ -88,6 +96,18 @@ void DesignProject::setSelectedObject(DesignObject *object)
         return;
     m_selectedObject = object;
     Q_EMIT selectedObjectChanged(object);
+}
+
+void DesignProject::setCursorKeysActive(bool active)
+{
+    m_cursorKeysActive = active;
+    Q_EMIT cursorKeysChanged();
+}
+
+void DesignProject::setGridStep(bool on)
+{
+    m_gridStep = on;
+    Q_EMIT cursorKeysChanged();
 }
 
 } // namespace zf

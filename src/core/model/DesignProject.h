@@ -70,6 +70,9 @@ public:
     QString uniqueControlName(const QString &prefix, const DesignForm &form);
 
     const std::vector<std::unique_ptr<DesignForm>> &forms() const { return m_forms; }
+    // The forms as the desktop stacks their windows: the most recently
+    // activated first.
+    const std::vector<DesignForm *> &formsInWindowOrder() const { return m_windowOrder; }
     DesignForm *addForm(const QString &name);
     // Destroys every form, the last first.
     void destroyAllForms();
@@ -82,6 +85,15 @@ public:
     DesignObject *selectedObject() const { return m_selectedObject; }
     void setSelectedObject(DesignObject *object);
 
+    // Arrow-key nudging (core/designer/Nudging.h): whether the keys act on
+    // the design surface, and whether they move by the grid step. Every call
+    // announces itself, even without a change, because each switch rewrites
+    // the status text.
+    bool cursorKeysActive() const { return m_cursorKeysActive; }
+    void setCursorKeysActive(bool active);
+    bool gridStep() const { return m_gridStep; }
+    void setGridStep(bool on);
+
 Q_SIGNALS:
     void formAdded(DesignForm *form);
     void formAboutToBeRemoved(DesignForm *form);
@@ -89,6 +101,7 @@ Q_SIGNALS:
     void selectedObjectChanged(DesignObject *object);
     void libraryChanged(int library);
     void pressedToolChanged(std::optional<ControlKind> kind);
+    void cursorKeysChanged();
 
 private:
     UserInterface &m_ui;
@@ -102,8 +115,11 @@ private:
     PalmColor m_newControlColor = kPalmWhite;
     std::optional<ControlKind> m_pressedTool;
     std::vector<std::unique_ptr<DesignForm>> m_forms;
+    std::vector<DesignForm *> m_windowOrder;
     DesignForm *m_currentForm = nullptr;
     DesignObject *m_selectedObject = nullptr;
+    bool m_cursorKeysActive = true;
+    bool m_gridStep = true;
 };
 
 } // namespace zf

@@ -15,6 +15,7 @@ void FormEditCommand::undo()
 {
     m_change->undo();
     m_done = false;
+    m_form.refreshControlList();
     m_form.notifyChanged();
 }
 
@@ -24,6 +25,7 @@ void FormEditCommand::redo()
         return; // pushed after the change happened
     m_change->redo();
     m_done = true;
+    m_form.refreshControlList();
     m_form.notifyChanged();
 }
 

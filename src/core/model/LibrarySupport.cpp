@@ -24,6 +24,23 @@ const LibrarySupport &LibrarySupport::forLibrary(int library)
     }
 }
 
+std::vector<ControlKind> LibrarySupport::toolboxKinds() const
+{
+    std::vector<ControlKind> result;
+    for (const KindInfo &info : kinds())
+        result.push_back(info.kind);
+    return result;
+}
+
+QString LibrarySupport::namePrefix(ControlKind kind, bool shortNames) const
+{
+    for (const KindInfo &info : kinds()) {
+        if (info.kind == kind)
+            return QLatin1String(shortNames ? info.shortPrefix : info.longPrefix);
+    }
+    return {};
+}
+
 bool LibrarySupport::createControlAt(DesignForm &form, int x, int y, DesignContainer *clicked) const
 {
     DesignProject &project = form.project();

@@ -2,6 +2,7 @@
 
 #include "core/model/ControlKind.h"
 #include "core/model/DesignForm.h"
+#include "core/model/DesignObject.h"
 #include "core/properties/PropertyRow.h"
 
 #include <QString>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace zf {
@@ -26,6 +28,14 @@ class IniDocument;
 class LibrarySupport
 {
 public:
+    // A toolbox kind with the prefixes of its default names.
+    struct KindInfo
+    {
+        ControlKind kind;
+        const char *shortPrefix;
+        const char *longPrefix;
+    };
+
     // The support for `library`: CControls (1), PToolBox (2), or the one that
     // does nothing.
     static const LibrarySupport &forLibrary(int library);
@@ -37,12 +47,12 @@ public:
     virtual QString statusText() const { return {}; }
 
     // The kinds the toolbox offers, in the order a click tests them.
-    virtual std::vector<ControlKind> toolboxKinds() const { return {}; }
+    std::vector<ControlKind> toolboxKinds() const;
     // The kind an object stands for in this library, if any.
     virtual std::optional<ControlKind> kindOf(const DesignObject &) const { return std::nullopt; }
     // The name prefix of a kind: the long one, or the short one with short
     // names on.
-    virtual QString namePrefix(ControlKind, bool /*shortNames*/) const { return {}; }
+    virtual QString namePrefix(ControlKind kind, bool shortNames) const;
 
     // Creates the control of the pressed toolbox kind where the user released
     // the mouse, as one undo step: (x, y) in the coordinates of `clicked`, the
@@ -102,6 +112,9 @@ public:
     virtual bool setsPalmForm() const { return false; }
 
 protected:
+    // The library's toolbox kinds, in the order a click tests them.
+    virtual std::span<const KindInfo> kinds() const { return {}; }
+
     // A new control of `kind` with its kind's own settings; (x, y) is the
     // click in its container. Null for the kinds made otherwise (dialogs,
     // menus).

@@ -145,7 +145,7 @@ QStringList showFormTargets(const DesignObject &object, const DesignProject &pro
     QStringList targets{words::kNone};
     const DesignContainer *container = object.parent();
     const bool inDialog = objectCast<TPTDialog>(container) != nullptr;
-    for (const auto &form : project.forms()) {
+    for (const DesignForm *form : project.formsInWindowOrder()) {
         if (!form->isShown())
             continue;
         if (container != form->screen())

@@ -8,12 +8,7 @@ namespace zf {
 
 namespace {
 
-struct KindInfo
-{
-    ControlKind kind;
-    const char *shortPrefix;
-    const char *longPrefix;
-};
+using KindInfo = PTLibrary::KindInfo;
 
 // In the order a click tests the toolbox buttons.
 constexpr std::array kKinds = {
@@ -38,12 +33,9 @@ int PTLibrary::library() const
     return kLibraryPToolBox;
 }
 
-std::vector<ControlKind> PTLibrary::toolboxKinds() const
+std::span<const LibrarySupport::KindInfo> PTLibrary::kinds() const
 {
-    std::vector<ControlKind> kinds;
-    for (const KindInfo &info : kKinds)
-        kinds.push_back(info.kind);
-    return kinds;
+    return kKinds;
 }
 
 std::optional<ControlKind> PTLibrary::kindOf(const DesignObject &object) const
@@ -63,15 +55,6 @@ std::optional<ControlKind> PTLibrary::kindOf(const DesignObject &object) const
     case ClassId::TCCRadio: return ControlKind::Radio;
     default: return std::nullopt;
     }
-}
-
-QString PTLibrary::namePrefix(ControlKind kind, bool shortNames) const
-{
-    for (const KindInfo &info : kKinds) {
-        if (info.kind == kind)
-            return QLatin1String(shortNames ? info.shortPrefix : info.longPrefix);
-    }
-    return {};
 }
 
 void PTLibrary::listControls(const DesignForm &form, ControlList &lines) const

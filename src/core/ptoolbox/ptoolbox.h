@@ -10,9 +10,7 @@ class PTLibrary final : public LibrarySupport
 public:
     int library() const override;
     QString statusText() const override { return QStringLiteral("PToolboxLib"); }
-    std::vector<ControlKind> toolboxKinds() const override;
     std::optional<ControlKind> kindOf(const DesignObject &object) const override;
-    QString namePrefix(ControlKind kind, bool shortNames) const override;
     void listControls(const DesignForm &form, ControlList &lines) const override;
 
     // Property rows, PTProperties.cpp.
@@ -31,6 +29,7 @@ public:
     const CodeGenerator *codeGenerator() const override;
 
 protected:
+    std::span<const KindInfo> kinds() const override;
     std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,
                                               int y) const override;
     bool setsPalmForm() const override { return true; }

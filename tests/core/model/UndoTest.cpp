@@ -193,6 +193,17 @@ TEST_F(Undo, StackingOrderChangesAreUndone)
     EXPECT_EQ(form->undoStack().count(), steps);
 }
 
+TEST_F(Undo, ControlListFollowsUndoAndRedo)
+{
+    place(ControlKind::Button);
+    place(ControlKind::Label);
+    EXPECT_EQ(controlListTexts(), QStringList({"Button1: Button", "Label2: Label", "Form1: Form"}));
+    form->undoStack().undo();
+    EXPECT_EQ(controlListTexts(), QStringList({"Button1: Button", "Form1: Form"}));
+    form->undoStack().redo();
+    EXPECT_EQ(controlListTexts().size(), 3);
+}
+
 TEST_F(Undo, ChangedIsAnnouncedForEveryStepUndoAndRedo)
 {
     int announcements = 0;

@@ -40,16 +40,16 @@ constexpr auto H = LayoutDirection::Horizontal;
 constexpr auto V = LayoutDirection::Vertical;
 
 constexpr std::array kItems = {
-    LayoutItem{"mnuALeft", "Align &Left", "spbAlignLeft", false, align<AlignMode::Left>},
-    LayoutItem{"mnuARight", "Align &Right", "spbAlignRight", false, align<AlignMode::Right>},
-    LayoutItem{"mnuATop", "Align &Top", "spbAlignTop", false, align<AlignMode::Top>},
-    LayoutItem{"mnuABottom", "Align &Bottom", "spbAlignBottom", false, align<AlignMode::Bottom>},
-    LayoutItem{"mnuSWidth", "Same &Widht", "spbSameWidth", true, align<AlignMode::Width>},
-    LayoutItem{"mnuSHeight", "Same &Height", "spbSameHeight", false, align<AlignMode::Height>},
-    LayoutItem{"mnuCHoriz", "Center H&orizontally", "spbCenterHorizontally", true, centre<H>},
-    LayoutItem{"mnuCVertic", "Center &Vertically", "spbCenterVertically", false, centre<V>},
-    LayoutItem{"mnuEHoriz", "Space = Horizontally", "spbSpaceHorizontally", true, space<H>},
-    LayoutItem{"mnuEVertic", "Space = Vertically", "spbSpaceVertically", false, space<V>},
+    LayoutItem{"mnuALeft", "Align &Left", "spbALeft", false, align<AlignMode::Left>},
+    LayoutItem{"mnuARight", "Align &Right", "spbAright", false, align<AlignMode::Right>},
+    LayoutItem{"mnuATop", "Align &Top", "spbATop", false, align<AlignMode::Top>},
+    LayoutItem{"mnuABottom", "Align &Bottom", "spbABottom", false, align<AlignMode::Bottom>},
+    LayoutItem{"mnuSWidth", "Same &Widht", "spbSWidth", true, align<AlignMode::Width>},
+    LayoutItem{"mnuSHeight", "Same &Height", "spbSHeight", false, align<AlignMode::Height>},
+    LayoutItem{"mnuCHoriz", "Center H&orizontally", "spbCHoriz", true, centre<H>},
+    LayoutItem{"mnuCVertic", "Center &Vertically", "spbCVerti", false, centre<V>},
+    LayoutItem{"mnuEHoriz", "Space = Horizontally", "spbEHoriz", true, space<H>},
+    LayoutItem{"mnuEVertic", "Space = Vertically", "spbEVertic", false, space<V>},
 };
 
 } // namespace

@@ -102,7 +102,7 @@ TEST_F(DesignerActions, TheShortcutsReachTheCommands)
 
 TEST_F(DesignerActions, TheAlignToolbarRunsOnTheCurrentDesignWindow)
 {
-    trigger("spbAlignTop"); // no design window: nothing happens
+    trigger("spbATop"); // no design window: nothing happens
 
     DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Aligned"));
     DesignObject *first = placeButton(form, 10, 10);
@@ -112,10 +112,10 @@ TEST_F(DesignerActions, TheAlignToolbarRunsOnTheCurrentDesignWindow)
     project().setSelectedObject(second);
     MostrarSeleccionado(form, true);
 
-    trigger("spbAlignTop");
+    trigger("spbATop");
     EXPECT_EQ(second->top(), first->top());
     EXPECT_NE(second->left(), first->left());
-    trigger("spbCenterHorizontally");
+    trigger("spbCHoriz");
     EXPECT_EQ(first->left(), (160 - first->width()) / 2);
     EXPECT_EQ(second->left(), first->left());
 }

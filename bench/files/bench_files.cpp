@@ -11,7 +11,6 @@
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
-#include "core/model/PTDialog.h"
 #include "core/model/UserInterface.h"
 
 #include <QCoreApplication>
@@ -40,35 +39,44 @@ public:
     void resumeZoom() override {}
 };
 
-// A project holding one big form of `library`, made with the toolbox as a
-// user would.
+// A project holding one big form of `library`: every kind of the library
+// in turn, each with the values its records read by default, made by
+// reading a file written for the purpose.
 struct BigForm
 {
     explicit BigForm(int library)
     {
         project.setLibrary(library);
-        form = project.addForm(QStringLiteral("Big"));
         const LibrarySupport &support = project.librarySupport();
         std::vector<ControlKind> kinds;
         for (ControlKind kind : support.toolboxKinds()) {
             if (kind != ControlKind::Dialog && kind != ControlKind::Menu)
                 kinds.push_back(kind);
         }
-        const auto place = [&](int i, DesignContainer *container) {
-            project.setPressedTool(kinds[std::size_t(i) % kinds.size()]);
-            support.createControlAt(*form, i % 140, (i * 7) % 140, container);
+        QByteArray text = "[FORM]\nName=Big\nLib=" + QByteArray::number(library) + "\n";
+        const auto record = [&](int i, const QByteArray &word, const QByteArray &parent) {
+            text += "[C" + QByteArray::number(i) + "]\nControl=" + word + "\nName=C"
+                    + QByteArray::number(i) + "\nLeft=" + QByteArray::number(i % 140)
+                    + "\nTop=" + QByteArray::number((i * 7) % 140) + "\nParent=" + parent + "\n";
         };
         int placed = 0;
         for (int d = 0; d < kDialogs; ++d) {
-            project.setPressedTool(ControlKind::Dialog);
-            support.createControlAt(*form, 0, 0, form->screen());
-            TPTDialog *dialog = form->currentDialog();
-            for (int i = 0; i < kPerDialog; ++i)
-                place(placed++, dialog);
+            const QByteArray dialog = "D" + QByteArray::number(d);
+            text += "[" + dialog + "]\nControl=Dialog\nName=" + dialog + "\n";
+            for (int i = 0; i < kPerDialog; ++i, ++placed)
+                record(placed, kindWord(kinds[std::size_t(placed) % kinds.size()]).toLatin1(), dialog);
         }
-        while (placed < kControls)
-            place(placed++, form->screen());
-        form->undoStack().clear();
+        for (; placed < kControls; ++placed)
+            record(placed, kindWord(kinds[std::size_t(placed) % kinds.size()]).toLatin1(), "panScreen");
+        if (library == kLibraryCControls) {
+            text += "[MenuBarBig]\nControl=MenuBar\n";
+            for (int m = 0; m < 5; ++m)
+                text += "[M" + QByteArray::number(m) + "]\nControl=Menu\nCount=2\nItem0=Open\nItem1=Close\n";
+        }
+        IniDocument doc;
+        doc.parse(text);
+        form = project.addForm(QStringLiteral("Big"));
+        readForm(*form, doc);
     }
 
     SilentUserInterface ui;
@@ -76,9 +84,17 @@ struct BigForm
     DesignForm *form = nullptr;
 };
 
+// Built once per library.
+BigForm &bigForm(int library)
+{
+    static BigForm ccontrols(kLibraryCControls);
+    static BigForm ptoolbox(kLibraryPToolBox);
+    return library == kLibraryCControls ? ccontrols : ptoolbox;
+}
+
 void saveForm(benchmark::State &state, int library)
 {
-    const BigForm big(library);
+    const BigForm &big = bigForm(library);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.zsc"));
     QString error;
@@ -91,7 +107,7 @@ void saveForm(benchmark::State &state, int library)
 
 void loadForm(benchmark::State &state, int library)
 {
-    BigForm big(library);
+    BigForm &big = bigForm(library);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.zsc"));
     QString error;

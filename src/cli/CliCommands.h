@@ -20,6 +20,7 @@ inline constexpr int kExitUsage = -1;
 
 int checkCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int resaveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int generateCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int renderCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace zf::cli

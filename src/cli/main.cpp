@@ -22,6 +22,9 @@ struct Subcommand
 const Subcommand kSubcommands[] = {
     {"check", zf::cli::checkCommand, "FILE...",
      "report what is wrong in form (.zsc) and project (.zpj) files"},
+    {"generate", zf::cli::generateCommand,
+     "PROJECT.zpj [-o DIR] [--first FORM] [--memo|--pde] [--color|--no-color]",
+     "write the project's PocketC files as the generate window's Save does"},
     {"resave", zf::cli::resaveCommand, "FORM.zsc [-o OUT.zsc]",
      "load a form and write it back as Save Form does"},
     {"render", zf::cli::renderCommand, "FORM.zsc -o OUT.png [--scale N] [--screen-only]",

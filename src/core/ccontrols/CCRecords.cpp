@@ -79,7 +79,7 @@ void saveTextLine(Writer &w, const TCCTextLine &o, bool edit)
 Writer begin(IniDocument &doc, const DesignObject &o, ControlKind kind)
 {
     Writer w(doc, o.name());
-    w.text(u"Control", kindWord(kind)).text(u"Name", o.name());
+    w.text(u"Control", recordWord(kind)).text(u"Name", o.name());
     return w;
 }
 

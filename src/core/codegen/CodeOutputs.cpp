@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace zf {
 
 namespace {
@@ -40,6 +42,27 @@ bool containsFile(const QString &folder, const QString &name)
     return std::any_of(files.begin(), files.end(), [&](const QString &file) {
         return file.compare(name, Qt::CaseInsensitive) == 0;
     });
+}
+
+// Changes keys of the project file in place; the rest of the file stays.
+bool updateProjectFile(const QString &projectFile, UserInterface &ui,
+                       const std::function<void(IniDocument &)> &change)
+{
+    if (projectFile.isEmpty())
+        return true;
+    IniDocument doc;
+    if (!doc.open(projectFile)) {
+        ui.error(QStringLiteral("Unable to read ") + projectFile + QLatin1Char('\n') +
+                 doc.errorString());
+        return false;
+    }
+    change(doc);
+    if (!doc.save()) {
+        ui.error(QStringLiteral("Unable to write to ") + projectFile + QLatin1Char('\n') +
+                 doc.errorString());
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -89,21 +112,15 @@ bool generateCode(const CodeGenerator &generator, const FormList &forms, const Q
 bool storeGenerateSettings(const QString &projectFile, const GenerateSettings &settings,
                            bool colorOption, UserInterface &ui)
 {
-    if (projectFile.isEmpty())
-        return true;
-    IniDocument doc;
-    if (!doc.open(projectFile)) {
-        ui.error(QStringLiteral("Unable to read ") + projectFile + QLatin1Char('\n') +
-                 doc.errorString());
-        return false;
-    }
-    settings.writeCode(doc, colorOption);
-    if (!doc.save()) {
-        ui.error(QStringLiteral("Unable to write to ") + projectFile + QLatin1Char('\n') +
-                 doc.errorString());
-        return false;
-    }
-    return true;
+    return updateProjectFile(projectFile, ui,
+                             [&](IniDocument &doc) { settings.writeCode(doc, colorOption); });
+}
+
+bool storeIconPath(const QString &projectFile, IconSlot slot, const QString &path,
+                   UserInterface &ui)
+{
+    return updateProjectFile(
+        projectFile, ui, [&](IniDocument &doc) { GenerateSettings::writeIcon(doc, slot, path); });
 }
 
 QString outputFolder(const QString &setting, const QString &projectFile)

@@ -39,6 +39,11 @@ bool generateCode(const CodeGenerator &generator, const FormList &forms, const Q
 bool storeGenerateSettings(const QString &projectFile, const GenerateSettings &settings,
                            bool colorOption, UserInterface &ui);
 
+// Keeps the file picked for an icon slot in the project file at once, as
+// the icon choice does. Nothing is written for a project never saved.
+bool storeIconPath(const QString &projectFile, IconSlot slot, const QString &path,
+                   UserInterface &ui);
+
 // The output folder a setting names: the project file's folder when empty,
 // and relative to it when relative.
 QString outputFolder(const QString &setting, const QString &projectFile);

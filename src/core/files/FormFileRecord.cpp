@@ -1,6 +1,9 @@
 #include "core/files/FormFileRecord.h"
 #include "core/ccontrols/CCForm.h"
 #include "core/files/IniDocument.h"
+#include "core/model/ControlKind.h"
+
+#include <array>
 
 namespace zf {
 
@@ -15,34 +18,61 @@ QString quoted(const QString &text)
            + QLatin1Char('\'');
 }
 
+// Most controls keep the screen's font; its text is made once.
+const FontValue &screenFont()
+{
+    static const FontValue font;
+    return font;
+}
+
+const QString &screenFontText()
+{
+    static const QString text = screenFont().toIniText();
+    return text;
+}
+
 } // namespace
 
 FormFileRecord::FormFileRecord(const IniDocument &document, const QString &section,
                                FileProblems *problems)
-    : m_document(document), m_section(section), m_problems(problems)
+    : m_document(document), m_section(section), m_problems(problems),
+      m_entries(document.entries(section))
 {
+}
+
+std::optional<QStringView> FormFileRecord::find(QStringView key) const
+{
+    // The first entry of the key counts, its letter case aside. Files nearly
+    // always hold keys as written, so the cheap exact comparison comes first.
+    for (const auto &[name, value] : m_entries) {
+        if (name.size() == key.size()
+            && (name == key || name.compare(key, Qt::CaseInsensitive) == 0))
+            return value;
+    }
+    return std::nullopt;
 }
 
 bool FormFileRecord::has(QStringView key) const
 {
-    return m_document.hasKey(m_section, key);
+    return find(key).has_value();
 }
 
 QString FormFileRecord::text(QStringView key, const QString &defaultValue) const
 {
-    return m_document.readString(m_section, key, defaultValue);
+    const std::optional<QStringView> stored = find(key);
+    return stored ? stored->toString() : defaultValue;
 }
 
-int FormFileRecord::checkedNumber(QStringView section, QStringView key, int defaultValue) const
+int FormFileRecord::number(QStringView section, QStringView key,
+                           std::optional<QStringView> stored, int defaultValue) const
 {
-    if (!m_document.hasKey(section, key))
+    if (!stored)
         return defaultValue;
-    const QString stored = m_document.readString(section, key);
-    if (const std::optional<int> value = IniDocument::parseInteger(stored))
+    if (const std::optional<int> value = IniDocument::parseInteger(*stored))
         return *value;
     if (m_problems) {
         m_problems->push_back({section.toString(), key.toString(),
-                               quoted(stored) + QStringLiteral(" is not a number; ")
+                               quoted(stored->toString()) + QStringLiteral(" is not a number; ")
                                    + QString::number(defaultValue) + QStringLiteral(" is used")});
     }
     return defaultValue;
@@ -50,25 +80,35 @@ int FormFileRecord::checkedNumber(QStringView section, QStringView key, int defa
 
 int FormFileRecord::number(QStringView key, int defaultValue) const
 {
-    return checkedNumber(m_section, key, defaultValue);
+    return number(m_section, key, find(key), defaultValue);
 }
 
 PalmColor FormFileRecord::color(QStringView key, PalmColor defaultValue) const
 {
-    return PalmColor(checkedNumber(m_section, key, int(defaultValue)));
+    return PalmColor(number(key, int(defaultValue)));
 }
 
 FontValue FormFileRecord::font(QStringView key, const FontValue &current) const
 {
+    const std::optional<QStringView> stored = find(key);
+    if (!stored)
+        return current;
+    if (current == screenFont() && *stored == screenFontText())
+        return current;
     FontValue font = current;
-    m_document.readFont(m_section, key, font);
+    font.applyIniText(*stored);
     return font;
 }
 
 QStringList FormFileRecord::list(QStringView listSection, const QStringList &current) const
 {
     // Only to report a damaged count; the list rule itself is the document's.
-    checkedNumber(listSection, u"Count", -1);
+    if (listSection == QStringView(m_section)) {
+        number(listSection, u"Count", find(u"Count"), -1);
+    } else if (m_document.hasKey(listSection, u"Count")) {
+        const QString count = m_document.readString(listSection, u"Count");
+        number(listSection, u"Count", QStringView(count), -1);
+    }
     QStringList lines = current;
     m_document.readList(listSection, lines);
     return lines;
@@ -79,6 +119,17 @@ void FormFileRecord::report(const QString &key, const QString &message,
 {
     if (m_problems)
         m_problems->push_back({m_section, key, message, effect});
+}
+
+const QString &recordWord(ControlKind kind)
+{
+    static const auto words = [] {
+        std::array<QString, std::size_t(ControlKind::Bitmap) + 1> table;
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = kindWord(ControlKind(i));
+        return table;
+    }();
+    return words[std::size_t(kind)];
 }
 
 FormFileRecordWriter &FormFileRecordWriter::text(QStringView key, const QString &value)
@@ -102,7 +153,10 @@ FormFileRecordWriter &FormFileRecordWriter::color(QStringView key, PalmColor val
 
 FormFileRecordWriter &FormFileRecordWriter::font(QStringView key, const FontValue &value)
 {
-    m_document.writeFont(m_section, key, value);
+    if (value == screenFont())
+        m_document.writeString(m_section, key, screenFontText());
+    else
+        m_document.writeFont(m_section, key, value);
     return *this;
 }
 

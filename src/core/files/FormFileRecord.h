@@ -8,10 +8,15 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace zf {
 
 class DesignObject;
 class IniDocument;
+enum class ControlKind;
 
 // One section of a form file as a record reader sees it: every key is read
 // with the default its record gives for a missing key. A number key whose
@@ -44,12 +49,20 @@ public:
                 FileProblem::Effect effect = FileProblem::Effect::ValueReplaced) const;
 
 private:
-    int checkedNumber(QStringView section, QStringView key, int defaultValue) const;
+    // The stored value of a key of this section, as a view into the document.
+    std::optional<QStringView> find(QStringView key) const;
+    int number(QStringView section, QStringView key, std::optional<QStringView> stored,
+               int defaultValue) const;
 
     const IniDocument &m_document;
     QString m_section;
     FileProblems *m_problems;
+    // Looked up once: a record reads a dozen keys of its section.
+    std::vector<std::pair<QStringView, QStringView>> m_entries;
 };
+
+// The word a record's "Control" key holds for `kind`, made once.
+const QString &recordWord(ControlKind kind);
 
 // Writes one record: the keys go into the section in the order they are
 // written, which is the order the file format gives.

@@ -15,8 +15,9 @@ namespace zf {
 namespace {
 
 // Sections with more lines than this get a hash of their keys on first use;
-// below it a linear search is quicker than hashing.
-constexpr std::size_t kKeyIndexThreshold = 8;
+// below it a linear search is quicker than hashing. Form records hold up to
+// two dozen keys, and a form holds thousands of records.
+constexpr std::size_t kKeyIndexThreshold = 32;
 
 constexpr bool isBlank(char16_t c)
 {
@@ -47,6 +48,15 @@ QString rawView(const char16_t *begin, qsizetype length)
     return QString::fromRawData(reinterpret_cast<const QChar *>(begin), length);
 }
 
+bool hasLineBreak(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r')
+            return true;
+    }
+    return false;
+}
+
 // A line break would end the line early and turn the rest of a name or value
 // into lines of their own.
 QString singleLine(QStringView text)
@@ -59,12 +69,19 @@ QString singleLine(QStringView text)
     return line;
 }
 
+// The same, sharing the text when it holds no line break: saving a big form
+// writes tens of thousands of values.
+QString singleLine(const QString &text)
+{
+    return hasLineBreak(text) ? singleLine(QStringView(text)) : text;
+}
+
 // A section or key name as it is stored: trimmed, line breaks made spaces.
 // Lookups go through the same rule so they find what writes stored. storage
 // holds the text only when it had to change.
 QStringView normalName(QStringView name, QString &storage)
 {
-    if (!name.contains(u'\n') && !name.contains(u'\r'))
+    if (!hasLineBreak(name))
         return trimBlanks(name);
     storage = singleLine(name);
     return trimBlanks(storage);
@@ -215,6 +232,7 @@ void IniDocument::clear()
     m_preamble.clear();
     m_text.clear();
     m_duplicateSections = false;
+    m_lastWritten = std::size_t(-1);
     m_sourceEncoding = TextEncoding::Windows1252;
 }
 
@@ -311,26 +329,48 @@ void IniDocument::parse(QByteArrayView bytes)
 QByteArray IniDocument::toBytes() const
 {
     static const QString kLineEnd = QStringLiteral("\r\n");
+    // Measured first and appended piece by piece: a big form has tens of
+    // thousands of lines, and joining each line on its own would allocate
+    // for every one of them.
+    qsizetype size = 0;
+    const auto measureLines = [&size](const std::vector<Line> &lines) {
+        for (const Line &line : lines)
+            size += (line.isGenerated() ? line.key.size() + 1 + line.value.size() : line.raw.size()) + 2;
+    };
+    measureLines(m_preamble);
+    for (const Section &section : m_sections) {
+        if (section.erased)
+            continue;
+        size += (section.header.isNull() ? section.name.size() + 2 : section.header.size()) + 2;
+        measureLines(section.lines);
+    }
+
     QString out;
-    out.reserve(m_text.size() + m_text.size() / 8 + 1024);
+    out.reserve(size);
     const auto writeLines = [&out](const std::vector<Line> &lines) {
         for (const Line &line : lines) {
-            if (line.isGenerated())
-                out += line.key + QLatin1Char('=') + line.value;
-            else
-                out += line.raw;
-            out += kLineEnd;
+            if (line.isGenerated()) {
+                out.append(line.key);
+                out.append(QLatin1Char('='));
+                out.append(line.value);
+            } else {
+                out.append(line.raw);
+            }
+            out.append(kLineEnd);
         }
     };
     writeLines(m_preamble);
     for (const Section &section : m_sections) {
         if (section.erased)
             continue;
-        if (section.header.isNull())
-            out += QLatin1Char('[') + section.name + QLatin1Char(']');
-        else
-            out += section.header;
-        out += kLineEnd;
+        if (section.header.isNull()) {
+            out.append(QLatin1Char('['));
+            out.append(section.name);
+            out.append(QLatin1Char(']'));
+        } else {
+            out.append(section.header);
+        }
+        out.append(kLineEnd);
         writeLines(section.lines);
     }
     return encodeText(out);
@@ -383,12 +423,22 @@ const IniDocument::Section *IniDocument::findSection(QStringView name) const
 
 IniDocument::Section &IniDocument::sectionForWriting(QStringView name)
 {
-    if (const Section *found = findSection(name))
+    // A record writes its keys one after another into one section: the
+    // section written last is asked for again and again.
+    if (m_lastWritten < m_sections.size()) {
+        Section &last = m_sections[m_lastWritten];
+        if (!last.erased && QStringView(last.name) == name)
+            return last;
+    }
+    if (const Section *found = findSection(name)) {
+        m_lastWritten = std::size_t(found - m_sections.data());
         return const_cast<Section &>(*found);
+    }
     QString storage;
     Section section;
     section.name = normalName(name, storage).toString();
     m_sectionIndex.try_emplace(QStringView(section.name), m_sections.size());
+    m_lastWritten = m_sections.size();
     m_sections.push_back(std::move(section));
     return m_sections.back();
 }
@@ -441,6 +491,19 @@ QStringList IniDocument::keys(QStringView section) const
         }
     }
     return names;
+}
+
+std::vector<std::pair<QStringView, QStringView>> IniDocument::entries(QStringView section) const
+{
+    std::vector<std::pair<QStringView, QStringView>> result;
+    if (const Section *found = findSection(section)) {
+        result.reserve(found->lines.size());
+        for (const Line &line : found->lines) {
+            if (line.isEntry())
+                result.emplace_back(line.key, readableValue(line.value));
+        }
+    }
+    return result;
 }
 
 bool IniDocument::hasKey(QStringView section, QStringView key) const

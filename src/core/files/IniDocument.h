@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zf {
@@ -83,6 +84,11 @@ public:
     bool hasSection(QStringView section) const;
     QStringList keys(QStringView section) const;
     bool hasKey(QStringView section, QStringView key) const;
+    // Every entry of a section in file order: the key and the value as
+    // readString() returns it, as views into the document that stay valid
+    // until it changes. A key written twice is listed twice; the first one
+    // counts. Readers of many keys of one section look it up once.
+    std::vector<std::pair<QStringView, QStringView>> entries(QStringView section) const;
     void eraseSection(QStringView section);
 
     // The value without surrounding blanks and, when it is wholly enclosed
@@ -145,6 +151,8 @@ private:
     std::vector<Section> m_sections;
     NameIndex m_sectionIndex;
     bool m_duplicateSections = false;
+    // Where the last write went; see sectionForWriting().
+    std::size_t m_lastWritten = std::size_t(-1);
 };
 
 } // namespace zf

@@ -72,7 +72,8 @@ QString decodeText(QByteArrayView bytes, TextEncoding *detected)
 bool fitsWindows1252(QStringView text)
 {
     for (const QChar c : text) {
-        if (windows1252Byte(c.unicode()) < 0)
+        // Files are nearly all ASCII; the table is asked only beyond it.
+        if (c.unicode() >= 0x80 && windows1252Byte(c.unicode()) < 0)
             return false;
     }
     return true;
@@ -85,7 +86,7 @@ QByteArray encodeWindows1252(QStringView text, QString *unmappable)
     QStringList seen;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const int b = windows1252Byte(c);
+        const int b = c < 0x80 ? int(c) : windows1252Byte(c);
         if (b >= 0) {
             *out++ = char(b);
             continue;

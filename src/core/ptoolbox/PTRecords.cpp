@@ -33,7 +33,7 @@ constexpr std::array kRecordKinds = {
 Writer begin(IniDocument &doc, const DesignObject &o, ControlKind kind)
 {
     Writer w(doc, o.name());
-    w.text(u"Control", kindWord(kind)).text(u"Name", o.name());
+    w.text(u"Control", recordWord(kind)).text(u"Name", o.name());
     return w;
 }
 

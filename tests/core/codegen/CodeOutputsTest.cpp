@@ -281,9 +281,18 @@ TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
     EXPECT_EQ(doc.readString(u"Code", u"CreatorID"), QStringLiteral("ZNTC"));
     EXPECT_FALSE(doc.hasKey(u"Code", u"Color"));
     EXPECT_EQ(doc.readString(u"ActiveForms", u"Form0"), QStringLiteral("/a.zsc"));
+    ASSERT_TRUE(storeIconPath(path, IconSlot::Small2, QStringLiteral("/i/s2.bmp"), ui));
+    ASSERT_TRUE(doc.open(path));
+    EXPECT_EQ(doc.readString(u"Icons", u"Small2"), QStringLiteral("/i/s2.bmp"));
+    EXPECT_EQ(doc.readString(u"Code", u"FirstForm"), QStringLiteral("Main"));
     // A project never saved has no file to keep them in.
     EXPECT_TRUE(storeGenerateSettings(QString(), settings, false, ui));
+    EXPECT_TRUE(storeIconPath(QString(), IconSlot::Small2, QStringLiteral("/x"), ui));
     EXPECT_TRUE(ui.messages.empty());
+    // A folder in place of the project file is reported, not written over.
+    EXPECT_FALSE(storeGenerateSettings(dir.path(), settings, false, ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("Unable to read ") + dir.path()));
 }
 
 TEST(OutputFolderTest, IsTheProjectFolderOrRelativeToIt)

@@ -38,6 +38,9 @@ public:
     void togglePropertiesEditor(bool projectOpen);
     // Reduces the sheet to one empty row and empties its control chooser.
     void clearPropertySheet() { Q_EMIT propertySheetCleared(); }
+    // Closes the sheet's in-place editors (items, yes/no and bitmap), as a
+    // press on a control does.
+    void hidePropertyEditors() { Q_EMIT propertyEditorsHidden(); }
 
     // The zoom window; View Zoom is checked while it is shown. Its position
     // in the main window's client area.
@@ -59,6 +62,7 @@ Q_SIGNALS:
     // Any of the windows' states changed.
     void changed();
     void propertySheetCleared();
+    void propertyEditorsHidden();
 
 private:
     void setTitle(const QString &title);

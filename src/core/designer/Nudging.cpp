@@ -1,0 +1,90 @@
+#include "core/designer/Nudging.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/designer/DesignWindowRules.h"
+#include "core/model/DesignProject.h"
+
+namespace zf {
+
+namespace {
+
+// Consecutive nudges of one control fold into one undo step.
+constexpr int kNudgeMerge = 4;
+constexpr int kGridNudge = 4;
+
+DesignObject *nudgedControl(const DesignProject &project)
+{
+    DesignObject *object = project.selectedObject();
+    if (!object || !object->form() || object == object->form()->screen() ||
+        objectCast<TCCMenuBar>(object) || objectCast<TCCMenu>(object))
+        return nullptr;
+    return object;
+}
+
+void nudge(DesignObject &control, int dx, int dy)
+{
+    DesignForm &form = *control.form();
+    const MergeKey merge{kNudgeMerge, quint64(quintptr(&control))};
+    form.perform(
+        QStringLiteral("Move ") + control.name(),
+        [&] {
+            control.setLeft(saturate(qint64(control.left()) + dx));
+            control.setTop(saturate(qint64(control.top()) + dy));
+        },
+        merge);
+}
+
+} // namespace
+
+void SwitchCursorKeysOn(DesignProject &project)
+{
+    project.setCursorKeysActive(true);
+}
+
+void SwitchCursorKeysOff(DesignProject &project)
+{
+    project.setCursorKeysActive(false);
+}
+
+QString CursorKeysStatusText(const DesignProject &project)
+{
+    if (!project.cursorKeysActive())
+        return {};
+    return project.gridStep() ? QStringLiteral("Cursor keys activated - Grid Step")
+                              : QStringLiteral("Cursor keys activated - Single Step");
+}
+
+int NudgeStep(const DesignProject &project)
+{
+    return project.gridOn() && project.gridStep() ? kGridNudge : 1;
+}
+
+bool NudgeKeyPressed(DesignProject &project, NudgeKey key)
+{
+    if (!project.cursorKeysActive())
+        return false;
+    switch (key) {
+    case NudgeKey::Space:
+        project.setGridStep(!project.gridStep());
+        return true;
+    case NudgeKey::Delete:
+        if (DesignForm *form = project.currentDesignWindow()) {
+            DeleteSelectedControl(*form);
+            return true;
+        }
+        return false;
+    default:
+        break;
+    }
+    DesignObject *control = nudgedControl(project);
+    if (!control)
+        return false;
+    const int step = NudgeStep(project);
+    const int dx = key == NudgeKey::Left ? -step : key == NudgeKey::Right ? step : 0;
+    const int dy = key == NudgeKey::Up ? -step : key == NudgeKey::Down ? step : 0;
+    nudge(*control, dx, dy);
+    return true;
+}
+
+} // namespace zf

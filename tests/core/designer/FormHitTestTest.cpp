@@ -1,0 +1,99 @@
+#include "core/designer/FormHitTest.h"
+#include "DesignWindowFixture.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/model/PTDialog.h"
+
+#include <gtest/gtest.h>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+class FormHitTest : public DesignWindowFixture
+{
+protected:
+    DesignObject *controlWith(const QRect &bounds, DesignContainer *container = nullptr)
+    {
+        project.setPressedTool(ControlKind::Button);
+        project.librarySupport().createControlAt(*form, 10, 10,
+                                                 container ? container : form->screen());
+        DesignObject *object = project.selectedObject();
+        object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        return object;
+    }
+
+    // The screen lies at (4, 2) of the window's picture.
+    DesignObject *at(int x, int y) const { return objectAt(*form, QPoint(4 + x, 2 + y)); }
+};
+
+} // namespace
+
+TEST_F(FormHitTest, TheTopmostControlIsFoundElseTheScreen)
+{
+    DesignObject *below = controlWith({10, 10, 40, 20});
+    DesignObject *above = controlWith({30, 20, 40, 20});
+    EXPECT_EQ(at(15, 15), below);
+    EXPECT_EQ(at(35, 25), above);
+    EXPECT_EQ(at(49, 29), above);
+    EXPECT_EQ(at(70, 25), form->screen());
+    // A control covers its last row and column, and nothing beyond them.
+    EXPECT_EQ(at(10, 29), below);
+    EXPECT_EQ(at(10, 30), form->screen());
+    EXPECT_EQ(at(9, 29), form->screen());
+    // Outside the screen: the picture of the handheld.
+    EXPECT_EQ(objectAt(*form, {2, 100}), nullptr);
+    EXPECT_EQ(objectAt(*form, {100, 200}), nullptr);
+
+    form->bringToFront(below);
+    EXPECT_EQ(at(35, 25), below);
+    below->setVisible(false);
+    EXPECT_EQ(at(35, 25), above);
+    above->setWidth(0);
+    EXPECT_EQ(at(35, 25), form->screen());
+
+    EXPECT_EQ(windowOrigin(*above), QPoint(34, 22));
+    EXPECT_EQ(windowOrigin(*form->screen()), QPoint(4, 2));
+}
+
+TEST_F(FormHitTest, AControlIsFoundOnlyInsideItsContainer)
+{
+    DesignObject *wide = controlWith({150, 10, 40, 20});
+    EXPECT_EQ(at(155, 15), wide);
+    // Beyond the screen's right edge (x 160 and on) lies the device picture.
+    EXPECT_EQ(at(165, 15), nullptr);
+}
+
+TEST_F(FormHitTest, TheShownDialogHoldsItsControls)
+{
+    auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
+    ASSERT_EQ(dialog->bounds().topLeft(), QPoint(3, 58));
+    DesignObject *inside = controlWith({10, 10, 30, 15}, dialog);
+    DesignObject *sticking = controlWith({150, 10, 30, 15}, dialog);
+    EXPECT_EQ(at(3 + 12, 58 + 12), inside);
+    EXPECT_EQ(windowOrigin(*inside), QPoint(4 + 3 + 10, 2 + 58 + 10));
+    EXPECT_EQ(at(3 + 40, 58 + 40), dialog);
+    EXPECT_EQ(at(3 + 152, 58 + 12), sticking);
+    EXPECT_EQ(at(3 + 156, 58 + 12), form->screen()); // beyond the dialog's width 156
+    EXPECT_EQ(at(2, 100), form->screen());
+
+    form->hideDialog(dialog);
+    EXPECT_EQ(at(3 + 12, 58 + 12), form->screen());
+}
+
+TEST_F(FormHitTest, MenusLieOverTheScreen)
+{
+    DesignObject *label = controlWith({0, 0, 140, 20});
+    auto *menu = objectCast<TCCMenu>(placeKind(ControlKind::Menu, 0, 0));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isOpen());
+    const QPoint inMenu = menu->bounds().topLeft() + QPoint(2, 20);
+    EXPECT_EQ(objectAt(*form, inMenu), menu);
+    EXPECT_EQ(windowOrigin(*menu), menu->bounds().topLeft());
+    // The open menu shows the bar, which covers the top of the screen.
+    EXPECT_EQ(at(120, 5), form->menuBar());
+    EXPECT_EQ(at(120, 16), label);
+    form->menuBar()->setTest(0);
+    EXPECT_EQ(at(120, 5), label);
+}

@@ -2,7 +2,19 @@
 BUILD_DIR ?= build
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build test clean
+# Instrumented builds of their own: the core tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and the libFuzzer targets (clang).
+ASAN_DIR     ?= build-asan
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= ini form project clipboard bitmapbits
+# Any report fails the run. Qt and fontconfig keep caches for the life of the
+# process that the leak checker would call leaks; ours are checked by ASan's
+# other reports and by the tests.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen
+
+.PHONY: all deps configure build run test sanitize fuzz clean
 
 all: build
 
@@ -17,8 +29,43 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The designer on an example project of one library (EXAMPLE=ccontrols or
+# ptoolbox). It opens a copy in the build tree, made once, so the shipped
+# files stay as they are and the user's changes to the copy stay too.
+EXAMPLE ?= ccontrols
+run: configure
+	cmake --build $(BUILD_DIR) --target zentiform -j $(JOBS)
+	@test -d $(BUILD_DIR)/examples/$(EXAMPLE) || { mkdir -p $(BUILD_DIR)/examples && cp -R data/examples/$(EXAMPLE) $(BUILD_DIR)/examples/; }
+	$(BUILD_DIR)/bin/zentiform $(BUILD_DIR)/examples/$(EXAMPLE)/*.zpj
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory sanitize; fi
+
+# Only the core and its tests: the windows add build time and no coverage the
+# core tests lack.
+sanitize: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DZENTIFORM_SANITIZE=ON -DZENTIFORM_BUILD_BENCHMARKS=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target zentiform_core_tests
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) ./bin/zentiform_core_tests --gtest_brief=1
+
+# Runs each fuzz target for FUZZ_SECONDS on its seeds (tests/fuzz/corpus) and
+# what earlier runs found ($(FUZZ_DIR)/corpus); a crash leaves its input in
+# $(FUZZ_DIR)/artifacts and stops the run. The paths are absolute: a target
+# may work in a folder of its own.
+fuzz:
+	@./tools/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZENTIFORM_FUZZ=ON \
+		-DZENTIFORM_BUILD_TESTS=OFF -DZENTIFORM_BUILD_BENCHMARKS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+	@mkdir -p $(FUZZ_DIR)/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+		$(SANITIZER_ENV) $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 -artifact_prefix=$(abspath $(FUZZ_DIR))/artifacts/$$t- \
+			$(abspath $(FUZZ_DIR))/corpus/$$t $(CURDIR)/tests/fuzz/corpus/$$t || exit 1; \
+	done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

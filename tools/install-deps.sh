@@ -8,6 +8,12 @@ qt6-base-dev libgl-dev libfreetype-dev
 libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
 xvfb xauth"
 
+# `install-deps.sh fuzz`: clang and its libFuzzer runtime too, for `make fuzz`
+# only; the normal build and the sanitized tests use g++.
+if [ "${1:-}" = "fuzz" ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
+
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

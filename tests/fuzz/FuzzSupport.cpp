@@ -1,0 +1,27 @@
+#include "FuzzSupport.h"
+
+#include "core/canvas/PalmFonts.h"
+#include "core/files/DataPaths.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zf::fuzz {
+
+void initialize(int *argc, char ***argv)
+{
+    // Never destroyed: libFuzzer leaves through exit().
+    static auto *app = new QCoreApplication(*argc, *argv);
+    Q_UNUSED(app);
+    loadPalmFonts(dataPath(QStringLiteral("fonts")));
+}
+
+void fail(const char *what, const QByteArray &detail)
+{
+    std::fprintf(stderr, "invariant broken: %s\n%s\n", what, detail.constData());
+    std::abort();
+}
+
+} // namespace zf::fuzz

@@ -3,6 +3,7 @@
 #include "core/files/FormFileRecord.h"
 #include "core/files/IniDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zf {
@@ -71,9 +72,14 @@ ProjectFileState readProject(const IniDocument &doc, const QPoint &zoomPosition,
     const int zoomTop = zoom.number(u"Top", zoomPosition.y());
     state.zoomPosition = QPoint(zoom.number(u"Left", zoomPosition.x()), zoomTop);
 
-    // Only the values count; the key numbers need not run from 0.
-    for (const QString &key : doc.keys(kActiveForms))
-        state.formFiles << doc.readString(kActiveForms, key);
+    // Only the values count; the key numbers need not run from 0. We write
+    // full paths; a relative one, as a project shipped or moved with its
+    // forms may hold, is taken from the project file's folder.
+    const QDir folder = doc.path().isEmpty() ? QDir::current() : QFileInfo(doc.path()).dir();
+    for (const QString &key : doc.keys(kActiveForms)) {
+        const QString file = doc.readString(kActiveForms, key);
+        state.formFiles << (file.isEmpty() ? file : QDir::cleanPath(folder.absoluteFilePath(file)));
+    }
     return state;
 }
 

@@ -5,6 +5,7 @@
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTLabel.h"
 
+#include <QDir>
 #include <QSignalSpy>
 
 using namespace zf;
@@ -298,6 +299,20 @@ TEST_F(ProjectCommandsTest, APToolBoxProjectSetsItsLibraryBeforeItsFormsLoad)
     EXPECT_FALSE(old.findOwned(QStringLiteral("S")));
     // Missing forms are passed over without a word.
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProjectCommandsTest, ARelativeFormPathIsTakenFromTheProjectFolder)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("moved/forms"));
+    write(path(QStringLiteral("moved/forms/a.zsc")), "[FORM]\nName=A\nLib=1\n");
+    write(path(QStringLiteral("moved/forms/b.zsc")), "[FORM]\nName=B\nLib=1\n");
+    const QString file = path(QStringLiteral("moved/Shipped.zpj"));
+    write(file, "[Project]\nLib=1\n[ActiveForms]\nForm0=forms/a.zsc\nForm1=../moved/forms/b.zsc\n");
+    // The working folder is not the project's.
+    projects.abrirProyecto(file);
+    ASSERT_EQ(project.forms().size(), 2u);
+    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("moved/forms/a.zsc")));
+    EXPECT_EQ(project.forms()[1]->fileName(), path(QStringLiteral("moved/forms/b.zsc")));
 }
 
 TEST_F(ProjectCommandsTest, AProjectFileThatIsGoneOpensAnEmptyProject)

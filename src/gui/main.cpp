@@ -1,6 +1,8 @@
+#include "gui/app/Glyphs.h"
 #include "gui/app/Main.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -8,9 +10,15 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Zentiform"));
     QApplication::setOrganizationName(QStringLiteral("Zentiform"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    // Every window, the design and tool windows inside the client area
+    // included, carries the program's icon rather than the toolkit's.
+    QApplication::setWindowIcon(zf::glyphIcon(zf::Glyph::Application));
 
     zf::TMainForm window;
     window.startUp();
+    // Without a window manager to maximise it, the window still fills the
+    // screen.
+    window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
     window.openFiles(QApplication::arguments().mid(1));
     return app.exec();

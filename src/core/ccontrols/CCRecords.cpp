@@ -76,35 +76,15 @@ void saveTextLine(Writer &w, const TCCTextLine &o, bool edit)
 }
 
 // The keys every record of a control starts with.
-Writer begin(IniDocument &doc, const DesignObject &o, ControlKind kind)
-{
-    Writer w(doc, o.name());
-    w.text(u"Control", recordWord(kind)).text(u"Name", o.name());
-    return w;
-}
-
 void readPosition(const FormFileRecord &r, DesignObject &o, int top, int left)
 {
     o.setTop(r.number(u"Top", top));
     o.setLeft(r.number(u"Left", left));
 }
 
-void readFont(const FormFileRecord &r, DesignObject &o)
-{
-    o.setFont(r.font(u"Font", o.font()));
-}
-
-template <typename T>
-std::unique_ptr<T> named(const FormFileRecord &r, const QString &defaultName)
-{
-    auto object = std::make_unique<T>();
-    object->setName(r.text(u"Name", defaultName));
-    return object;
-}
-
 std::unique_ptr<DesignObject> loadButton(const FormFileRecord &r)
 {
-    auto o = named<TCCButton>(r, QStringLiteral("Button"));
+    auto o = makeNamed<TCCButton>(r, QStringLiteral("Button"));
     o->setContent(r.text(u"Content", QStringLiteral("Button")));
     readPosition(r, *o, 10, 10);
     o->setHeight(r.number(u"Height", 14));
@@ -118,7 +98,7 @@ std::unique_ptr<DesignObject> loadButton(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadLabel(const FormFileRecord &r)
 {
-    auto o = named<TCCLabel>(r, QStringLiteral("Label"));
+    auto o = makeNamed<TCCLabel>(r, QStringLiteral("Label"));
     o->setContent(r.text(u"Content", QStringLiteral("Label")));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
@@ -131,7 +111,7 @@ std::unique_ptr<DesignObject> loadLabel(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadCheckBox(const FormFileRecord &r)
 {
-    auto o = named<TCCCheckbox>(r, QStringLiteral("CheckBox"));
+    auto o = makeNamed<TCCCheckbox>(r, QStringLiteral("CheckBox"));
     o->setContent(r.text(u"Content", QStringLiteral("CheckBox")));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
@@ -142,7 +122,7 @@ std::unique_ptr<DesignObject> loadCheckBox(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadSwitch(const FormFileRecord &r)
 {
-    auto o = named<TCCSwitch>(r, QStringLiteral("Switch"));
+    auto o = makeNamed<TCCSwitch>(r, QStringLiteral("Switch"));
     o->setContent(r.text(u"Content", QStringLiteral("Switch")));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
@@ -156,7 +136,7 @@ std::unique_ptr<DesignObject> loadSwitch(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadEdit(const FormFileRecord &r, bool editLine)
 {
-    auto o = named<TCCEdit>(r, editLine ? QStringLiteral("EditLine") : QStringLiteral("Edit"));
+    auto o = makeNamed<TCCEdit>(r, editLine ? QStringLiteral("EditLine") : QStringLiteral("Edit"));
     o->setContent(r.text(u"Content", QStringLiteral("Edit")));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
@@ -176,7 +156,7 @@ std::unique_ptr<DesignObject> loadEdit(const FormFileRecord &r, bool editLine)
 
 std::unique_ptr<DesignObject> loadListBox(const FormFileRecord &r)
 {
-    auto o = named<TCCListBox>(r, QStringLiteral("ListBox"));
+    auto o = makeNamed<TCCListBox>(r, QStringLiteral("ListBox"));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
     readFont(r, *o);
@@ -188,7 +168,7 @@ std::unique_ptr<DesignObject> loadListBox(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadDropDown(const FormFileRecord &r)
 {
-    auto o = named<TCCDropDown>(r, QStringLiteral("Drop"));
+    auto o = makeNamed<TCCDropDown>(r, QStringLiteral("Drop"));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
     o->setTestItems(r.number(u"TestItems", 0));
@@ -200,7 +180,7 @@ std::unique_ptr<DesignObject> loadDropDown(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadRadio(const FormFileRecord &r)
 {
-    auto o = named<TCCRadio>(r, QStringLiteral("Radio"));
+    auto o = makeNamed<TCCRadio>(r, QStringLiteral("Radio"));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
     o->setHeight(r.number(u"Height", 14));
@@ -212,7 +192,7 @@ std::unique_ptr<DesignObject> loadRadio(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadPopUp(const FormFileRecord &r)
 {
-    auto o = named<TCCPopUp>(r, QStringLiteral("PopUp"));
+    auto o = makeNamed<TCCPopUp>(r, QStringLiteral("PopUp"));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
     readFont(r, *o);
@@ -225,7 +205,7 @@ std::unique_ptr<DesignObject> loadPopUp(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadImage(const FormFileRecord &r)
 {
-    auto o = named<TCCBitmap>(r, QStringLiteral("Image"));
+    auto o = makeNamed<TCCBitmap>(r, QStringLiteral("Image"));
     readPosition(r, *o, 10, 10);
     o->setHeight(r.number(u"Height", 14));
     o->setWidth(r.number(u"Width", 34));
@@ -236,7 +216,7 @@ std::unique_ptr<DesignObject> loadImage(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadTable(const FormFileRecord &r)
 {
-    auto o = named<TCCTable>(r, QStringLiteral("Table"));
+    auto o = makeNamed<TCCTable>(r, QStringLiteral("Table"));
     readPosition(r, *o, 10, 10);
     o->setWidth(r.number(u"Width", 34));
     o->setVisibleRows(r.number(u"VisibleRows", 4));
@@ -250,7 +230,7 @@ std::unique_ptr<DesignObject> loadTable(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadDialog(const FormFileRecord &r)
 {
-    auto o = named<TPTDialog>(r, QStringLiteral("Dialog"));
+    auto o = makeNamed<TPTDialog>(r, QStringLiteral("Dialog"));
     o->setTitle(r.text(u"Content", QStringLiteral("Dialog")));
     readPosition(r, *o, 60, 5);
     o->setHeight(r.number(u"Height", 80));
@@ -272,7 +252,7 @@ std::unique_ptr<DesignObject> loadMenuBar(const FormFileRecord &r, const DesignF
 
 std::unique_ptr<DesignObject> loadMenu(const FormFileRecord &r, const DesignForm &form)
 {
-    auto o = named<TCCMenu>(r, QStringLiteral("Menu"));
+    auto o = makeNamed<TCCMenu>(r, QStringLiteral("Menu"));
     o->setTop(form.screen()->top());
     o->setUserLeft(r.number(u"Left", form.screen()->left() + 5));
     o->setUserWidth(r.number(u"Width", 38));
@@ -291,7 +271,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     switch (object.classId()) {
     case ClassId::TCCButton: {
         const auto &o = static_cast<const TCCButton &>(object);
-        Writer w = begin(doc, o, ControlKind::Button);
+        Writer w = beginRecord(doc, o, ControlKind::Button);
         w.text(u"Content", o.content());
         geometry(w, o, true).number(u"Edge", o.radius()).number(u"Line", o.line());
         w.font(u"Font", o.font()).text(u"ShowForm", o.showForm()).parent(o);
@@ -299,21 +279,21 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCLabel: {
         const auto &o = static_cast<const TCCLabel &>(object);
-        Writer w = begin(doc, o, ControlKind::Label);
+        Writer w = beginRecord(doc, o, ControlKind::Label);
         saveTextLine(w, o, false);
         w.number(u"Style", o.style()).parent(o);
         break;
     }
     case ClassId::TCCCheckbox: {
         const auto &o = static_cast<const TCCCheckbox &>(object);
-        Writer w = begin(doc, o, ControlKind::CheckBox);
+        Writer w = beginRecord(doc, o, ControlKind::CheckBox);
         w.text(u"Content", o.content());
         geometry(w, o, false).font(u"Font", o.font()).number(u"State", o.state()).parent(o);
         break;
     }
     case ClassId::TCCSwitch: {
         const auto &o = static_cast<const TCCSwitch &>(object);
-        Writer w = begin(doc, o, ControlKind::Switch);
+        Writer w = beginRecord(doc, o, ControlKind::Switch);
         w.text(u"Content", o.content());
         geometry(w, o, true).font(u"Font", o.font()).number(u"Edge", o.radius());
         w.number(u"Line", o.line()).number(u"State", o.state()).parent(o);
@@ -321,7 +301,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCEdit: {
         const auto &o = static_cast<const TCCEdit &>(object);
-        Writer w = begin(doc, o, o.isEditLine() ? ControlKind::EditLine : ControlKind::Edit);
+        Writer w = beginRecord(doc, o, o.isEditLine() ? ControlKind::EditLine : ControlKind::Edit);
         if (o.isEditLine()) {
             w.text(u"Content", o.content());
             geometry(w, o, false).font(u"Font", o.font()).number(u"Style", o.style());
@@ -335,7 +315,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TCCListBox: {
         const auto &o = static_cast<const TCCListBox &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::ListBox);
+        Writer w = beginRecord(doc, o, ControlKind::ListBox);
         geometry(w, o, false).number(u"VisibleItems", o.visibleItems());
         w.number(u"SelectedItem", o.selectedItem()).font(u"Font", o.font()).parent(o);
         break;
@@ -343,7 +323,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TCCDropDown: {
         const auto &o = static_cast<const TCCDropDown &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::DropDown);
+        Writer w = beginRecord(doc, o, ControlKind::DropDown);
         geometry(w, o, false).number(u"VisibleItems", o.visibleItems());
         w.number(u"SelectedItem", o.selectedItem()).number(u"TestItems", o.testItems()).parent(o);
         break;
@@ -351,7 +331,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TCCRadio: {
         const auto &o = static_cast<const TCCRadio &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::Radio);
+        Writer w = beginRecord(doc, o, ControlKind::Radio);
         geometry(w, o, false).number(u"Height", o.height());
         w.number(u"SelectedItem", o.selectedItem()).font(u"Font", o.font()).parent(o);
         break;
@@ -359,7 +339,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TCCPopUp: {
         const auto &o = static_cast<const TCCPopUp &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::PopUp);
+        Writer w = beginRecord(doc, o, ControlKind::PopUp);
         geometry(w, o, false).number(u"VisibleItems", o.visibleItems());
         w.number(u"SelectedItem", o.selectedItem()).font(u"Font", o.font()).parent(o);
         w.number(u"Test", o.test());
@@ -367,14 +347,14 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCBitmap: {
         const auto &o = static_cast<const TCCBitmap &>(object);
-        Writer w = begin(doc, o, ControlKind::Image);
+        Writer w = beginRecord(doc, o, ControlKind::Image);
         w.text(u"StringBits", o.stringBits());
         geometry(w, o, true).number(u"Clickable", o.tag()).parent(o);
         break;
     }
     case ClassId::TCCTable: {
         const auto &o = static_cast<const TCCTable &>(object);
-        Writer w = begin(doc, o, ControlKind::Table);
+        Writer w = beginRecord(doc, o, ControlKind::Table);
         geometry(w, o, false).number(u"VisibleRows", o.visibleRows());
         w.number(u"SelectedRow", o.selectedRow()).parent(o);
         w.list(o.name() + kItemsSuffix, o.items());
@@ -384,7 +364,7 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTDialog: {
         const auto &o = static_cast<const TPTDialog &>(object);
-        Writer w = begin(doc, o, ControlKind::Dialog);
+        Writer w = beginRecord(doc, o, ControlKind::Dialog);
         w.text(u"Content", o.title());
         geometry(w, o, true).number(u"Test", o.tag());
         for (const DesignObject *child : o.children())
@@ -393,14 +373,14 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCMenuBar: {
         const auto &o = static_cast<const TCCMenuBar &>(object);
-        begin(doc, o, ControlKind::MenuBar).number(u"Test", o.test());
+        beginRecord(doc, o, ControlKind::MenuBar).number(u"Test", o.test());
         break;
     }
     case ClassId::TCCMenu: {
         // The menu keeps the handheld's values, not its design rectangle.
         const auto &o = static_cast<const TCCMenu &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::Menu);
+        Writer w = beginRecord(doc, o, ControlKind::Menu);
         w.number(u"Width", o.userWidth()).number(u"Left", o.userLeft()).number(u"Test", o.test());
         w.text(u"Topic", o.topic()).number(u"TopicWidth", o.topicWidth());
         break;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -64,6 +65,19 @@ private:
 // The word a record's "Control" key holds for `kind`, made once.
 const QString &recordWord(ControlKind kind);
 
+// A new object of class T named as the record says, else `defaultName`;
+// every record reader of both libraries starts so.
+template <typename T>
+std::unique_ptr<T> makeNamed(const FormFileRecord &record, const QString &defaultName)
+{
+    auto object = std::make_unique<T>();
+    object->setName(record.text(u"Name", defaultName));
+    return object;
+}
+
+// "Font" over the object's own font.
+void readFont(const FormFileRecord &record, DesignObject &object);
+
 // Writes one record: the keys go into the section in the order they are
 // written, which is the order the file format gives.
 class FormFileRecordWriter
@@ -90,5 +104,9 @@ private:
     IniDocument &m_document;
     QString m_section;
 };
+
+// Starts the record of `object`: its section, "Control" and "Name".
+FormFileRecordWriter beginRecord(IniDocument &document, const DesignObject &object,
+                                 ControlKind kind);
 
 } // namespace zf

@@ -30,13 +30,6 @@ constexpr std::array kRecordKinds = {
     ControlKind::Dialog, ControlKind::Gsi,    ControlKind::Bitmap,     ControlKind::Radio,
 };
 
-Writer begin(IniDocument &doc, const DesignObject &o, ControlKind kind)
-{
-    Writer w(doc, o.name());
-    w.text(u"Control", recordWord(kind)).text(u"Name", o.name());
-    return w;
-}
-
 Writer &geometry(Writer &w, const DesignObject &o)
 {
     return w.number(u"Height", o.height())
@@ -53,22 +46,9 @@ void readBox(const FormFileRecord &r, DesignObject &o, int top, int left, int he
     o.setWidth(r.number(u"Width", width));
 }
 
-void readFont(const FormFileRecord &r, DesignObject &o)
-{
-    o.setFont(r.font(u"Font", o.font()));
-}
-
-template <typename T>
-std::unique_ptr<T> named(const FormFileRecord &r, const QString &defaultName)
-{
-    auto object = std::make_unique<T>();
-    object->setName(r.text(u"Name", defaultName));
-    return object;
-}
-
 std::unique_ptr<DesignObject> loadButton(const FormFileRecord &r)
 {
-    auto o = named<TPTButton>(r, QStringLiteral("Button"));
+    auto o = makeNamed<TPTButton>(r, QStringLiteral("Button"));
     o->setText(r.text(u"Text", QStringLiteral("Button")));
     readBox(r, *o, 18, 5, 17, 46);
     o->setFrame(r.number(u"Frame", 0));
@@ -82,7 +62,7 @@ std::unique_ptr<DesignObject> loadButton(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadPush(const FormFileRecord &r)
 {
-    auto o = named<TCCSwitch>(r, QStringLiteral("Push"));
+    auto o = makeNamed<TCCSwitch>(r, QStringLiteral("Push"));
     o->setContent(r.text(u"Text", QStringLiteral("Push")));
     readBox(r, *o, 10, 10, 14, 34);
     o->setTag(r.number(u"GroupNumber", 0));
@@ -93,7 +73,7 @@ std::unique_ptr<DesignObject> loadPush(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadSelect(const FormFileRecord &r)
 {
-    auto o = named<TCCButton>(r, QStringLiteral("Select"));
+    auto o = makeNamed<TCCButton>(r, QStringLiteral("Select"));
     o->setContent(r.text(u"Text", QStringLiteral("Select")));
     readBox(r, *o, 18, 10, 14, 34);
     const int align = r.number(u"Align", 0);
@@ -114,7 +94,7 @@ std::unique_ptr<DesignObject> loadSelect(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadCheckBox(const FormFileRecord &r)
 {
-    auto o = named<TPTCheckbox>(r, QStringLiteral("CheckBox"));
+    auto o = makeNamed<TPTCheckbox>(r, QStringLiteral("CheckBox"));
     o->setContent(r.text(u"Text", QStringLiteral("CheckBox")));
     readBox(r, *o, 10, 10, 15, 34);
     readFont(r, *o);
@@ -125,7 +105,7 @@ std::unique_ptr<DesignObject> loadCheckBox(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadLabel(const FormFileRecord &r)
 {
-    auto o = named<TPTLabel>(r, QStringLiteral("Label"));
+    auto o = makeNamed<TPTLabel>(r, QStringLiteral("Label"));
     o->setContent(r.text(u"Text", QStringLiteral("Label")));
     o->setTop(r.number(u"Top", 18));
     o->setLeft(r.number(u"Left", 10));
@@ -136,7 +116,7 @@ std::unique_ptr<DesignObject> loadLabel(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadList(const FormFileRecord &r)
 {
-    auto o = named<TPTList>(r, QStringLiteral("List"));
+    auto o = makeNamed<TPTList>(r, QStringLiteral("List"));
     o->setTop(r.number(u"Top", 10));
     o->setLeft(r.number(u"Left", 10));
     o->setWidth(r.number(u"Width", 34));
@@ -152,7 +132,7 @@ std::unique_ptr<DesignObject> loadList(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadPopTrigger(const FormFileRecord &r)
 {
-    auto o = named<TPTPopTrigger>(r, QStringLiteral("PopTrigger"));
+    auto o = makeNamed<TPTPopTrigger>(r, QStringLiteral("PopTrigger"));
     o->setText(r.text(u"Text", QStringLiteral("PopTr")));
     readBox(r, *o, 18, 10, 15, 34);
     readFont(r, *o);
@@ -161,7 +141,7 @@ std::unique_ptr<DesignObject> loadPopTrigger(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadField(const FormFileRecord &r)
 {
-    auto o = named<TPTEdit>(r, QStringLiteral("Field"));
+    auto o = makeNamed<TPTEdit>(r, QStringLiteral("Field"));
     o->setText(r.text(u"Text", QStringLiteral("Field")));
     readBox(r, *o, 18, 10, 15, 34);
     readFont(r, *o);
@@ -182,7 +162,7 @@ std::unique_ptr<DesignObject> loadField(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadGsi(const FormFileRecord &r)
 {
-    auto o = named<TPTGsi>(r, QStringLiteral("GSI"));
+    auto o = makeNamed<TPTGsi>(r, QStringLiteral("GSI"));
     o->setTop(r.number(u"Top", 150));
     o->setLeft(r.number(u"Left", 150));
     return o;
@@ -190,7 +170,7 @@ std::unique_ptr<DesignObject> loadGsi(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadBitmap(const FormFileRecord &r)
 {
-    auto o = named<TCCBitmap>(r, QStringLiteral("Bitmap"));
+    auto o = makeNamed<TCCBitmap>(r, QStringLiteral("Bitmap"));
     readBox(r, *o, 18, 10, 20, 20);
     o->setStringBits(r.text(u"StringBits"));
     o->setColorFore(r.color(u"ColorFore", kPalmBlack));
@@ -199,7 +179,7 @@ std::unique_ptr<DesignObject> loadBitmap(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadRadio(const FormFileRecord &r)
 {
-    auto o = named<TCCRadio>(r, QStringLiteral("Radio"));
+    auto o = makeNamed<TCCRadio>(r, QStringLiteral("Radio"));
     o->setOrientation(r.number(u"Orientation", 0));
     o->setTop(r.number(u"Top", 10));
     o->setLeft(r.number(u"Left", 10));
@@ -214,7 +194,7 @@ std::unique_ptr<DesignObject> loadRadio(const FormFileRecord &r)
 
 std::unique_ptr<DesignObject> loadDialog(const FormFileRecord &r)
 {
-    auto o = named<TPTDialog>(r, QStringLiteral("Dialog"));
+    auto o = makeNamed<TPTDialog>(r, QStringLiteral("Dialog"));
     o->setTitle(r.text(u"Title", QStringLiteral("Dialog")));
     o->setTop(r.number(u"Top", 60));
     o->setLeft(r.number(u"Left", 5));
@@ -257,7 +237,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     switch (object.classId()) {
     case ClassId::TPTButton: {
         const auto &o = static_cast<const TPTButton &>(object);
-        Writer w = begin(doc, o, ControlKind::Button);
+        Writer w = beginRecord(doc, o, ControlKind::Button);
         w.text(u"Text", o.text());
         geometry(w, o).number(u"Frame", o.frame()).font(u"Font", o.font());
         w.number(u"Type", o.buttonType()).text(u"ShowForm", o.showForm()).parent(o);
@@ -266,7 +246,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCSwitch: {
         const auto &o = static_cast<const TCCSwitch &>(object);
-        Writer w = begin(doc, o, ControlKind::Push);
+        Writer w = beginRecord(doc, o, ControlKind::Push);
         w.text(u"Text", o.content());
         geometry(w, o).font(u"Font", o.font()).number(u"State", o.state());
         w.number(u"GroupNumber", o.tag()).parent(o);
@@ -274,7 +254,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TCCButton: {
         const auto &o = static_cast<const TCCButton &>(object);
-        Writer w = begin(doc, o, ControlKind::Select);
+        Writer w = beginRecord(doc, o, ControlKind::Select);
         w.text(u"Text", o.content());
         geometry(w, o).font(u"Font", o.font()).number(u"Align", int(o.alignment())).parent(o);
         w.color(u"ColorFill", o.colorFill()).color(u"ColorText", o.colorText());
@@ -284,7 +264,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTCheckbox: {
         const auto &o = static_cast<const TPTCheckbox &>(object);
-        Writer w = begin(doc, o, ControlKind::CheckBox);
+        Writer w = beginRecord(doc, o, ControlKind::CheckBox);
         w.text(u"Text", o.content());
         geometry(w, o).font(u"Font", o.font()).number(u"State", o.state());
         w.number(u"GroupNumber", o.groupNumber()).color(u"ColorText", o.colorText()).parent(o);
@@ -292,7 +272,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTLabel: {
         const auto &o = static_cast<const TPTLabel &>(object);
-        Writer w = begin(doc, o, ControlKind::Label);
+        Writer w = beginRecord(doc, o, ControlKind::Label);
         w.text(u"Text", o.content()).number(u"Left", o.left()).number(u"Top", o.top());
         w.font(u"Font", o.font()).color(u"ColorText", o.colorText()).parent(o);
         break;
@@ -300,7 +280,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TPTList: {
         const auto &o = static_cast<const TPTList &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::List);
+        Writer w = beginRecord(doc, o, ControlKind::List);
         w.number(u"Width", o.width()).number(u"Left", o.left()).number(u"Top", o.top());
         w.number(u"MaxItems", o.maxItems()).number(u"SelectedItem", o.selectedItem());
         w.number(u"Style", o.style()).text(u"Trigger", o.trigger()).font(u"Font", o.font());
@@ -309,14 +289,14 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTPopTrigger: {
         const auto &o = static_cast<const TPTPopTrigger &>(object);
-        Writer w = begin(doc, o, ControlKind::PopTrigger);
+        Writer w = beginRecord(doc, o, ControlKind::PopTrigger);
         w.text(u"Text", o.text());
         geometry(w, o).font(u"Font", o.font()).parent(o);
         break;
     }
     case ClassId::TPTEdit: {
         const auto &o = static_cast<const TPTEdit &>(object);
-        Writer w = begin(doc, o, ControlKind::Field);
+        Writer w = beginRecord(doc, o, ControlKind::Field);
         w.text(u"Text", o.text());
         geometry(w, o).font(u"Font", o.font()).number(u"SingleLine", o.singleLine());
         w.number(u"Justification", o.justification()).number(u"Underline", o.underline());
@@ -330,7 +310,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTDialog: {
         const auto &o = static_cast<const TPTDialog &>(object);
-        Writer w = begin(doc, o, ControlKind::Dialog);
+        Writer w = beginRecord(doc, o, ControlKind::Dialog);
         w.text(u"Title", o.title());
         geometry(w, o).number(u"Test", o.tag());
         w.color(u"DialogColorFill", o.colorDialogFill());
@@ -345,12 +325,12 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     }
     case ClassId::TPTGsi: {
         const auto &o = static_cast<const TPTGsi &>(object);
-        begin(doc, o, ControlKind::Gsi).number(u"Left", o.left()).number(u"Top", o.top()).parent(o);
+        beginRecord(doc, o, ControlKind::Gsi).number(u"Left", o.left()).number(u"Top", o.top()).parent(o);
         break;
     }
     case ClassId::TCCBitmap: {
         const auto &o = static_cast<const TCCBitmap &>(object);
-        Writer w = begin(doc, o, ControlKind::Bitmap);
+        Writer w = beginRecord(doc, o, ControlKind::Bitmap);
         w.text(u"StringBits", o.stringBits());
         geometry(w, o).parent(o).color(u"ColorFore", o.colorFore());
         break;
@@ -358,7 +338,7 @@ void PTLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
     case ClassId::TCCRadio: {
         const auto &o = static_cast<const TCCRadio &>(object);
         Writer(doc, o.name()).list(o.items());
-        Writer w = begin(doc, o, ControlKind::Radio);
+        Writer w = beginRecord(doc, o, ControlKind::Radio);
         w.number(u"Width", o.width()).number(u"Left", o.left()).number(u"Top", o.top());
         w.number(u"Height", o.height()).number(u"GroupNumber", o.tag());
         w.number(u"SelectedItem", o.selectedItem()).number(u"Orientation", o.orientation());

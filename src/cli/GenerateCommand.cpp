@@ -1,3 +1,4 @@
+#include "BatchUserInterface.h"
 #include "CliCommands.h"
 #include "core/app/FormCommands.h"
 #include "core/app/ProjectCommands.h"
@@ -74,10 +75,10 @@ bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
 
 // Nobody to ask: every message is printed as a warning or an error, files
 // that exist are replaced, and any other question takes its default.
-class GenerateUserInterface : public UserInterface
+class GenerateUserInterface : public BatchUserInterface
 {
 public:
-    explicit GenerateUserInterface(QTextStream &err) : m_err(err) {}
+    explicit GenerateUserInterface(QTextStream &err) : BatchUserInterface(err), m_err(err) {}
 
     Button ask(const Message &message) override
     {
@@ -85,15 +86,8 @@ public:
         report(error ? "error" : "warning", message.text);
         if (message.buttons.testFlag(Button::Yes))
             return Button::Yes;
-        if (message.defaultButton != Button::None)
-            return message.defaultButton;
-        return message.buttons.testFlag(Button::Cancel) ? Button::Cancel : Button::Ok;
+        return BatchUserInterface::answer(message);
     }
-    std::optional<QString> openFileName(const FileRequest &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileRequest &) override { return std::nullopt; }
-    std::optional<int> chooseLibrary(int) override { return std::nullopt; }
-    void pauseZoom() override {}
-    void resumeZoom() override {}
 
     void report(const char *level, const QString &text)
     {

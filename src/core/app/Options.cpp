@@ -14,6 +14,7 @@ const QString kGeneral = QStringLiteral("General");
 const QString kLib = QStringLiteral("Lib");
 const QString kGrid = QStringLiteral("Grid");
 const QString kShortNames = QStringLiteral("ShortNames");
+const QString kScale = QStringLiteral("Scale");
 const QString kToolbars = QStringLiteral("Toolbars");
 const QString kRecent = QStringLiteral("MRU Items");
 
@@ -56,6 +57,8 @@ bool Options::load()
     m_library = (library == 1 || library == 2) ? library : 2;
     m_grid = m_document.readInt(kGeneral, kGrid, 1) == 1;
     m_shortNames = m_document.readInt(kGeneral, kShortNames, 0) == 1;
+    const int scale = m_document.readInt(kGeneral, kScale, 0);
+    m_designScale = (scale >= 1 && scale <= kMaxDesignScale) ? scale : 0;
     const auto layout =
         QByteArray::fromBase64Encoding(m_document.readString(kGeneral, kToolbars).toLatin1(),
                                        QByteArray::AbortOnBase64DecodingErrors);
@@ -74,6 +77,8 @@ bool Options::save()
     m_document.writeInt(kGeneral, kLib, m_library);
     m_document.writeInt(kGeneral, kGrid, m_grid ? 1 : 0);
     m_document.writeInt(kGeneral, kShortNames, m_shortNames ? 1 : 0);
+    if (m_designScale >= 1 && m_designScale <= kMaxDesignScale)
+        m_document.writeInt(kGeneral, kScale, m_designScale);
     m_document.writeString(kGeneral, kToolbars, QString::fromLatin1(m_toolbarLayout.toBase64()));
     m_document.eraseSection(kRecent);
     const QStringList &recent = m_recent.paths();

@@ -40,6 +40,12 @@ public:
     void setGrid(bool on) { m_grid = on; }
     bool shortNames() const { return m_shortNames; }
     void setShortNames(bool on) { m_shortNames = on; }
+    // How many screen pixels the design windows give each form pixel, 1 to
+    // kMaxDesignScale; 0 until the user chose one, when the screen's density
+    // decides.
+    static constexpr int kMaxDesignScale = 4;
+    int designScale() const { return m_designScale; }
+    void setDesignScale(int scale) { m_designScale = scale; }
     // Opaque bytes of the window system's toolbar state.
     QByteArray toolbarLayout() const { return m_toolbarLayout; }
     void setToolbarLayout(const QByteArray &layout) { m_toolbarLayout = layout; }
@@ -53,6 +59,7 @@ private:
     int m_library = 2;
     bool m_grid = true;
     bool m_shortNames = false;
+    int m_designScale = 0;
     QByteArray m_toolbarLayout;
     RecentProjects m_recent;
 };

@@ -70,18 +70,27 @@ void DesignForm::setName(const QString &name)
 
 void DesignForm::setCaption(const QString &caption)
 {
+    if (m_caption == caption)
+        return;
     m_caption = caption;
+    Q_EMIT windowChanged();
 }
 
 void DesignForm::setPosition(int left, int top)
 {
+    if (m_left == left && m_top == top)
+        return;
     m_left = left;
     m_top = top;
+    Q_EMIT windowChanged();
 }
 
 void DesignForm::setShown(bool shown)
 {
+    if (m_shown == shown)
+        return;
     m_shown = shown;
+    Q_EMIT windowChanged();
 }
 
 TCCMenuBar *DesignForm::menuBar() const

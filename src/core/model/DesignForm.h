@@ -157,6 +157,8 @@ public:
 Q_SIGNALS:
     // Anything shown of the form may have changed.
     void changed();
+    // The design window's caption, position or visibility changed.
+    void windowChanged();
 
 private:
     friend class FormChange;

@@ -1,0 +1,191 @@
+#include "gui/designer/ChildFor.h"
+#include "core/app/FormCommands.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/designer/DesignCommands.h"
+#include "core/designer/DesignWindowRules.h"
+#include "core/designer/FormHitTest.h"
+#include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
+#include "core/model/PTDialog.h"
+#include "core/model/UserInterface.h"
+#include "gui/designer/FormView.h"
+#include "gui/designer/LayoutActions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+
+namespace zf {
+
+TChildFrm::TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &forms,
+                     QWidget *parent)
+    : QMdiSubWindow(parent), m_form(form), m_rules(rules), m_forms(forms),
+      m_snap(form, TSnapToGrid::Container::Screen),
+      m_snapDialog(form, TSnapToGrid::Container::Dialog)
+{
+    setObjectName(QStringLiteral("ChildFrm_") + form.name());
+    // A tool window: a caption with a close box, of the picture's size.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setOption(QMdiSubWindow::RubberBandMove, false);
+
+    m_view = new FormView(form, this);
+    setWidget(m_view);
+    setFocusProxy(m_view);
+    createPopMenu();
+
+    for (TSnapToGrid *editor : {&m_snap, &m_snapDialog}) {
+        editor->onMouseDown = [this](const SnapMouseEvent &event) {
+            m_rules.controlPressed(m_form, *event.control, event.shift);
+        };
+        editor->onMouseUp = [this](const SnapMouseEvent &event) {
+            m_rules.controlReleased(m_form, *event.control, event.shift);
+        };
+    }
+
+    connect(m_view, &FormView::pressed, this, &TChildFrm::pressed);
+    connect(m_view, &FormView::moved, this, &TChildFrm::moved);
+    connect(m_view, &FormView::released, this, &TChildFrm::released);
+    connect(&form, &DesignForm::changed, m_view, &FormView::refresh);
+    connect(&form, &DesignForm::windowChanged, this, &TChildFrm::syncFromForm);
+    setScale(1);
+}
+
+TChildFrm::~TChildFrm() = default;
+
+void TChildFrm::createPopMenu()
+{
+    m_popMenu = new QMenu(this);
+    m_popMenu->setObjectName(QStringLiteral("popMenu"));
+    AddLayoutItems(*m_popMenu, m_form);
+    const auto item = [this](const char *name, const QString &caption, auto run) {
+        QAction *action = m_popMenu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, run);
+    };
+    m_popMenu->addSeparator();
+    item("mnuBringToFront", QStringLiteral("Bring to &Front"), [this] { BringToFront(m_form); });
+    item("mnuSendToBack", QStringLiteral("Send to &Back"), [this] { SendToBack(m_form); });
+    m_popMenu->addSeparator();
+    item("mnuDelete", QStringLiteral("&Delete control"), [this] {
+        DeleteSelectedControl(m_form);
+        m_view->setFocus(); // the form is shown, and its window has the keys
+    });
+    // The zoom view rests while the menu is open, and until the window is
+    // next made current or its screen pressed.
+    connect(m_popMenu, &QMenu::aboutToShow, this, [this] { m_form.project().ui().pauseZoom(); });
+}
+
+void TChildFrm::setScale(int scale)
+{
+    m_view->setScale(scale);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    adjustSize();
+    setFixedSize(size());
+}
+
+void TChildFrm::syncFromForm()
+{
+    m_syncing = true;
+    setWindowTitle(m_form.caption());
+    move(m_form.left(), m_form.top());
+    setVisible(m_form.isShown());
+    m_syncing = false;
+}
+
+void TChildFrm::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides the window, after the save question; the form stays.
+    event->ignore();
+    m_forms.closeForm(&m_form);
+}
+
+void TChildFrm::moveEvent(QMoveEvent *event)
+{
+    QMdiSubWindow::moveEvent(event);
+    if (!m_syncing)
+        m_form.setPosition(x(), y());
+}
+
+TSnapToGrid *TChildFrm::editorFor(const DesignObject &object)
+{
+    const DesignContainer *container = object.parent();
+    if (!container)
+        return nullptr;
+    if (container == m_form.screen())
+        return &m_snap;
+    return objectCast<TPTDialog>(container) ? &m_snapDialog : nullptr;
+}
+
+bool TChildFrm::isOnForm(const DesignObject *object) const
+{
+    if (object == m_form.screen())
+        return true;
+    bool found = false;
+    m_form.forEachObject([&](DesignObject *candidate) { found = found || candidate == object; });
+    return found;
+}
+
+void TChildFrm::pressed(QPoint point, MouseButton button, ShiftState shift)
+{
+    // The window has the keys whatever was pressed: the form or a control.
+    m_view->setFocus();
+    if (!m_captured || !isOnForm(m_captured))
+        m_captured = objectAt(m_form, point);
+    DesignObject *target = m_captured;
+    if (!target)
+        return;
+    if (target == m_form.screen()) {
+        m_rules.screenPressed(m_form);
+    } else if (TSnapToGrid *editor = editorFor(*target)) {
+        editor->mouseDown(*target, button, shift, point - windowOrigin(*target), point);
+    }
+    // Menus and the menu bar answer the release only.
+}
+
+void TChildFrm::moved(QPoint point, ShiftState shift)
+{
+    if (m_captured && !isOnForm(m_captured))
+        m_captured = nullptr;
+    DesignObject *target = m_captured ? m_captured : objectAt(m_form, point);
+    TSnapToGrid *editor = target ? editorFor(*target) : nullptr;
+    if (!editor) {
+        m_view->setSnapCursor(SnapCursor::Normal);
+        return;
+    }
+    m_view->setSnapCursor(editor->mouseMove(*target, shift, point - windowOrigin(*target), point));
+}
+
+void TChildFrm::released(QPoint point, MouseButton button, ShiftState shift)
+{
+    DesignObject *target = m_captured;
+    const bool buttonsUp = !(shift & (ShiftKey::Left | ShiftKey::Right | ShiftKey::Middle));
+    if (buttonsUp)
+        m_captured = nullptr;
+    if (target && !isOnForm(target)) {
+        m_snap.cancelDrag();
+        m_snapDialog.cancelDrag();
+        return;
+    }
+    if (!target)
+        return;
+    const QPoint local = point - windowOrigin(*target);
+    if (target == m_form.screen()) {
+        m_rules.screenReleased(m_form, *m_form.screen(), button, local);
+        return;
+    }
+    if (TSnapToGrid *editor = editorFor(*target)) {
+        editor->mouseUp(*target, button, shift, local);
+        // A dialog answers a release as the screen does: it places controls.
+        if (auto *dialog = objectCast<TPTDialog>(target); dialog && isOnForm(dialog))
+            m_rules.screenReleased(m_form, *dialog, button, local);
+    } else {
+        m_rules.controlReleased(m_form, *target, shift);
+    }
+    if (button == MouseButton::Right && isOnForm(target))
+        m_popMenu->popup(m_view->mapToGlobal(m_view->widgetPoint(point)));
+}
+
+} // namespace zf

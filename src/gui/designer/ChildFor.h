@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/designer/cSnapToGrid.h"
+
+#include <QMdiSubWindow>
+
+class QMenu;
+
+namespace zf {
+
+class DesignForm;
+class DesignObject;
+class DesignWindowRules;
+class FormCommands;
+class FormView;
+
+// The design window of one form: a tool window in the main window's client
+// area showing the handheld picture (imgPalm) with the form on it. It turns
+// the picture's mouse into the design rules: placing controls on the screen
+// or in the shown dialog, selecting, and moving and resizing with its two
+// mouse editors, `snap` for the screen's controls and `snapDialog` for the
+// dialog's. The window mirrors the form's caption, place and visibility;
+// closing it asks to save and hides it.
+class TChildFrm : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &forms,
+              QWidget *parent = nullptr);
+    ~TChildFrm() override;
+
+    DesignForm &form() const { return m_form; }
+    FormView *imgPalm() const { return m_view; }
+    QMenu *popMenu() const { return m_popMenu; }
+    TSnapToGrid &snap() { return m_snap; }
+    TSnapToGrid &snapDialog() { return m_snapDialog; }
+
+    void setScale(int scale);
+    // Takes the form's caption, place and visibility.
+    void syncFromForm();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void createPopMenu();
+    void pressed(QPoint point, MouseButton button, ShiftState shift);
+    void moved(QPoint point, ShiftState shift);
+    void released(QPoint point, MouseButton button, ShiftState shift);
+    // The editor of the object's container: snap for the screen's children,
+    // snapDialog for a dialog's; none for the screen, menus and the bar.
+    TSnapToGrid *editorFor(const DesignObject &object);
+    // Whether the object is still on the form (a shortcut such as Undo may
+    // take it away while the mouse holds it).
+    bool isOnForm(const DesignObject *object) const;
+
+    DesignForm &m_form;
+    DesignWindowRules &m_rules;
+    FormCommands &m_forms;
+    FormView *m_view = nullptr;
+    QMenu *m_popMenu = nullptr;
+    TSnapToGrid m_snap;
+    TSnapToGrid m_snapDialog;
+    // The object pressed, which holds the mouse until every button is up.
+    DesignObject *m_captured = nullptr;
+    bool m_syncing = false;
+};
+
+} // namespace zf

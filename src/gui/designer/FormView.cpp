@@ -1,0 +1,176 @@
+#include "gui/designer/FormView.h"
+#include "core/app/Options.h"
+#include "core/model/DesignForm.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace zf {
+
+namespace {
+
+std::optional<MouseButton> buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+// As a mouse message carries it: the buttons still held after the event and
+// the Shift and Ctrl keys; Alt is never part of it.
+ShiftState shiftOf(const QMouseEvent &event)
+{
+    ShiftState shift;
+    if (event.modifiers().testFlag(Qt::ShiftModifier))
+        shift |= ShiftKey::Shift;
+    if (event.modifiers().testFlag(Qt::ControlModifier))
+        shift |= ShiftKey::Ctrl;
+    if (event.buttons().testFlag(Qt::LeftButton))
+        shift |= ShiftKey::Left;
+    if (event.buttons().testFlag(Qt::RightButton))
+        shift |= ShiftKey::Right;
+    if (event.buttons().testFlag(Qt::MiddleButton))
+        shift |= ShiftKey::Middle;
+    return shift;
+}
+
+Qt::CursorShape shapeOf(SnapCursor cursor)
+{
+    switch (cursor) {
+    case SnapCursor::SizeHorizontal:
+        return Qt::SizeHorCursor;
+    case SnapCursor::SizeVertical:
+        return Qt::SizeVerCursor;
+    case SnapCursor::SizeTopLeft:
+        return Qt::SizeFDiagCursor;
+    case SnapCursor::SizeTopRight:
+        return Qt::SizeBDiagCursor;
+    case SnapCursor::Normal:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+} // namespace
+
+FormView::FormView(DesignForm &form, QWidget *parent)
+    : QWidget(parent), m_form(form), m_renderer(RenderArea::Device)
+{
+    setObjectName(QStringLiteral("imgPalm"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    updateSize();
+}
+
+void FormView::setScale(int scale)
+{
+    scale = std::clamp(scale, 1, Options::kMaxDesignScale);
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    updateSize();
+    update();
+}
+
+qreal FormView::pixelRatio() const
+{
+    return devicePixelRatioF();
+}
+
+void FormView::updateSize()
+{
+    const QSize picture = FormRenderer::pictureSize(RenderArea::Device) * m_scale;
+    const qreal ratio = pixelRatio();
+    m_ratio = ratio;
+    setFixedSize(int(std::ceil(picture.width() / ratio)), int(std::ceil(picture.height() / ratio)));
+}
+
+QSize FormView::sizeHint() const
+{
+    return size();
+}
+
+QPoint FormView::formPoint(QPointF position) const
+{
+    const QPointF device = position * pixelRatio();
+    return {int(std::floor(device.x() / m_scale)), int(std::floor(device.y() / m_scale))};
+}
+
+QPoint FormView::widgetPoint(QPoint formPoint) const
+{
+    const QPointF device = QPointF(formPoint) * m_scale;
+    return (device / pixelRatio()).toPoint();
+}
+
+void FormView::setSnapCursor(SnapCursor snapCursor)
+{
+    const Qt::CursorShape shape = shapeOf(snapCursor);
+    if (cursor().shape() != shape)
+        setCursor(shape);
+}
+
+void FormView::refresh()
+{
+    m_stale = true;
+    update();
+}
+
+const QImage &FormView::picture()
+{
+    if (m_stale || !m_picture) {
+        m_picture = &m_renderer.render(m_form);
+        m_stale = false;
+    }
+    return *m_picture;
+}
+
+void FormView::paintEvent(QPaintEvent *)
+{
+    const QImage &image = picture();
+    QPainter painter(this);
+    // Whole device pixels: the painter works in them, and nearest-neighbour
+    // scaling gives every form pixel an exact square.
+    const qreal ratio = pixelRatio();
+    if (ratio != m_ratio)
+        updateSize(); // moved to a screen of another density
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(QPoint(0, 0), image.size() * m_scale), image);
+}
+
+void FormView::mousePressEvent(QMouseEvent *event)
+{
+    if (const auto button = buttonOf(event->button()))
+        Q_EMIT pressed(formPoint(event->position()), *button, shiftOf(*event));
+}
+
+void FormView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is a press like the first.
+    mousePressEvent(event);
+}
+
+void FormView::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT moved(formPoint(event->position()), shiftOf(*event));
+}
+
+void FormView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (const auto button = buttonOf(event->button()))
+        Q_EMIT released(formPoint(event->position()), *button, shiftOf(*event));
+}
+
+} // namespace zf

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/designer/FormRenderer.h"
+#include "core/designer/cSnapToGrid.h"
+
+#include <QWidget>
+
+namespace zf {
+
+class DesignForm;
+
+// The picture of the handheld in a design window (imgPalm): the form as the
+// core renders it, drawn `scale` screen pixels to a form pixel, and the mouse
+// mapped back to form pixels. It knows nothing of editing; the window that
+// holds it hears its mouse.
+class FormView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FormView(DesignForm &form, QWidget *parent = nullptr);
+
+    // Screen pixels per form pixel, 1 to 4: whole device pixels, whatever
+    // the desktop's own scaling.
+    int scale() const { return m_scale; }
+    void setScale(int scale);
+
+    // The form pixel under a position in the widget's coordinates.
+    QPoint formPoint(QPointF position) const;
+    // The widget position of the top-left corner of a form pixel.
+    QPoint widgetPoint(QPoint formPoint) const;
+
+    void setSnapCursor(SnapCursor snapCursor);
+    // The picture is painted again from the form at the next paint.
+    void refresh();
+
+    QSize sizeHint() const override;
+
+    // The picture as last painted, in form pixels.
+    const QImage &picture();
+
+Q_SIGNALS:
+    void pressed(QPoint point, MouseButton button, ShiftState shift);
+    void moved(QPoint point, ShiftState shift);
+    void released(QPoint point, MouseButton button, ShiftState shift);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    qreal pixelRatio() const;
+    void updateSize();
+
+    DesignForm &m_form;
+    FormRenderer m_renderer;
+    const QImage *m_picture = nullptr;
+    int m_scale = 1;
+    qreal m_ratio = 1;
+    bool m_stale = true;
+};
+
+} // namespace zf

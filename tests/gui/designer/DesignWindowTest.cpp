@@ -1,0 +1,390 @@
+#include "core/app/Options.h"
+#include "core/ccontrols/CCForm.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/model/DesignForm.h"
+#include "core/model/PTDialog.h"
+#include "gui/app/Main.h"
+#include "gui/designer/ChildFor.h"
+#include "gui/designer/DesignWindows.h"
+#include "gui/designer/FormView.h"
+#include "gui/properties/PropertyGrid.h"
+#include "gui/properties/frmProperties.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zf;
+
+namespace {
+
+constexpr PalmColor kPrimary = 0xFF0000;
+constexpr PalmColor kAdded = 0x800000;
+
+// A main window with one design window, driven by mouse and key events as a
+// user would.
+class DesignWindowTest : public ::testing::Test
+{
+protected:
+    DesignWindowTest()
+    {
+        window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
+        project().setLibrary(kLibraryCControls);
+        trigger("mnuViewGrid"); // on
+        window->resize(1000, 760);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        openForm();
+    }
+
+    DesignProject &project() { return window->project(); }
+    // A menu item of the main window, its own or one a part of it added.
+    void trigger(const char *name)
+    {
+        auto *item = window->findChild<QAction *>(QLatin1String(name));
+        ASSERT_NE(item, nullptr) << name;
+        item->trigger();
+    }
+
+    void openForm()
+    {
+        form = &window->formCommands().nuevoForm();
+        QCoreApplication::processEvents();
+        frame = window->designWindows()->frameOf(form);
+        ASSERT_NE(frame, nullptr);
+        view = frame->imgPalm();
+    }
+
+    // The widget point in the middle of a pixel of the window's picture, or
+    // of the screen with onScreen().
+    QPoint at(QPoint picture) const
+    {
+        const int half = view->scale() / 2;
+        return view->widgetPoint(picture) + QPoint(half, half);
+    }
+    QPoint onScreen(int x, int y) const { return at({4 + x, 2 + y}); }
+    QPoint inside(const DesignObject *object, int x, int y) const
+    {
+        return at(object->bounds().topLeft() + QPoint(4 + x, 2 + y));
+    }
+
+    void click(QPoint point, Qt::KeyboardModifiers keys = {},
+               Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(view, button, keys, point);
+    }
+
+    // QTest moves carry no keys: this one carries the buttons and keys held.
+    void move(QPoint point, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        QMouseEvent event(QEvent::MouseMove, QPointF(point), view->mapToGlobal(QPointF(point)),
+                          Qt::NoButton, held, keys);
+        QApplication::sendEvent(view, &event);
+    }
+
+    DesignObject *placeWith(ControlKind kind, QPoint point)
+    {
+        project().setPressedTool(kind);
+        click(point);
+        return project().selectedObject();
+    }
+
+    // Answers the next message box with `answer`, remembering its text.
+    void answerNextMessage(QMessageBox::StandardButton answer)
+    {
+        auto *timer = new QTimer(window.get());
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, window.get(), [this, timer, answer] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << box->windowTitle() + QStringLiteral(": ") + box->text();
+                timer->stop();
+                timer->deleteLater();
+                box->button(answer)->click();
+            }
+        });
+        timer->start();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> window;
+    DesignForm *form = nullptr;
+    TChildFrm *frame = nullptr;
+    FormView *view = nullptr;
+    QStringList messages;
+};
+
+QStringList captions(const QMenu *menu)
+{
+    QStringList result;
+    for (const QAction *action : menu->actions())
+        result << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return result;
+}
+
+} // namespace
+
+TEST_F(DesignWindowTest, AClickWithAToolboxKindPlacesTheControlOnTheGrid)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
+    ASSERT_EQ(button->parent(), form->screen());
+    EXPECT_EQ(button->userLeft(), 8);
+    EXPECT_EQ(button->userTop(), 8);
+    EXPECT_TRUE(button->isSelected());
+    EXPECT_EQ(project().pressedTool(), std::nullopt);
+
+    // Inside the shown dialog the point is the dialog's.
+    auto *dialog = objectCast<TPTDialog>(placeWith(ControlKind::Dialog, onScreen(100, 10)));
+    ASSERT_NE(dialog, nullptr);
+    DesignObject *label = placeWith(ControlKind::Label, inside(dialog, 13, 6));
+    ASSERT_EQ(label->parent(), dialog);
+    EXPECT_EQ(label->bounds().topLeft(), QPoint(12, 8));
+    EXPECT_EQ(project().selectedObject(), label);
+
+    // A plain click on the empty screen shows the form.
+    click(onScreen(150, 150));
+    EXPECT_EQ(project().selectedObject(), form->screen());
+    EXPECT_FALSE(label->isSelected());
+}
+
+TEST_F(DesignWindowTest, ADragMovesOnTheGridOrByPixelsWithCtrl)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(4, 20));
+    ASSERT_EQ(button->bounds().topLeft(), QPoint(3, 19));
+    const QPoint grip = inside(button, 15, 6);
+    const QPoint pixel = at({1, 1}) - at({0, 0});
+
+    QTest::mousePress(view, Qt::LeftButton, {}, grip);
+    move(grip + QPoint(4 * pixel.x(), 0));
+    EXPECT_EQ(button->left(), 7);
+    move(grip + QPoint(6 * pixel.x(), 2 * pixel.y()));
+    EXPECT_EQ(button->bounds().topLeft(), QPoint(11, 19));
+    move(grip + QPoint(5 * pixel.x(), 3 * pixel.y()), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(button->bounds().topLeft(), QPoint(8, 22));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, grip + 5 * pixel);
+
+    form->undoStack().undo();
+    EXPECT_EQ(button->bounds().topLeft(), QPoint(3, 19));
+}
+
+TEST_F(DesignWindowTest, TheRightEdgeResizesAndTheLeftEdgeStays)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(20, 20));
+    const QRect before = button->bounds();
+    const QPoint edge = inside(button, before.width() - 2, before.height() / 2 - 1);
+
+    move(edge, Qt::NoButton);
+    EXPECT_EQ(view->cursor().shape(), Qt::SizeHorCursor);
+    QTest::mousePress(view, Qt::LeftButton, {}, edge);
+    move(at(button->bounds().topLeft() +
+            QPoint(4 + before.width() - 2 + 9, 2 + before.height() / 2 - 1)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, edge);
+    EXPECT_EQ(button->bounds(), before.adjusted(0, 0, 8, 0));
+
+    move(inside(button, 10, 5), Qt::NoButton);
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DesignWindowTest, ShiftClicksColourTheSelectionAndAPlainClickResetsIt)
+{
+    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
+    DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 40));
+    DesignObject *third = placeWith(ControlKind::Button, onScreen(10, 70));
+    click(inside(first, 10, 5));
+    click(inside(second, 10, 5), Qt::ShiftModifier);
+    EXPECT_TRUE(first->isSelected());
+    EXPECT_EQ(first->selectColor(), kPrimary);
+    EXPECT_TRUE(second->isSelected());
+    EXPECT_EQ(second->selectColor(), kAdded);
+
+    click(inside(third, 10, 5));
+    EXPECT_FALSE(first->isSelected());
+    EXPECT_FALSE(second->isSelected());
+    EXPECT_TRUE(third->isSelected());
+    EXPECT_EQ(third->selectColor(), kPrimary);
+    EXPECT_EQ(project().selectedObject(), third);
+}
+
+TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
+{
+    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
+    DesignObject *second = placeWith(ControlKind::Button, onScreen(60, 40));
+    click(onScreen(150, 150), {}, Qt::RightButton);
+    EXPECT_FALSE(frame->popMenu()->isVisible());
+
+    click(inside(first, 3, 3), {}, Qt::RightButton);
+    ASSERT_TRUE(frame->popMenu()->isVisible());
+    EXPECT_EQ(captions(frame->popMenu()),
+              (QStringList{"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
+                           "Same &Widht", "Same &Height", "-", "Center H&orizontally",
+                           "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
+                           "-", "Bring to &Front", "Send to &Back", "-", "&Delete control"}));
+    frame->popMenu()->hide();
+
+    // The control clicked is the one the items act on.
+    EXPECT_EQ(project().selectedObject(), first);
+    frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuBringToFront"))->trigger();
+    EXPECT_EQ(form->screen()->children().at(1), first);
+    click(inside(second, 20, 8), {}, Qt::RightButton);
+    frame->popMenu()->hide();
+    frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuSendToBack"))->trigger();
+    EXPECT_EQ(form->screen()->children().at(0), second);
+}
+
+TEST_F(DesignWindowTest, DeleteAsksOnlyForTheMenuBar)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(10, 60));
+    click(inside(button, 5, 5), {}, Qt::RightButton);
+    frame->popMenu()->hide();
+    QAction *remove = frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuDelete"));
+    remove->trigger();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(form->screen()->children().isEmpty());
+    EXPECT_EQ(project().selectedObject(), form->screen());
+
+    placeWith(ControlKind::Menu, onScreen(10, 60));
+    TCCMenuBar *bar = form->menuBar();
+    ASSERT_NE(bar, nullptr);
+    // The bar's right end lies beyond the menu's list.
+    click(at(bar->bounds().topLeft() + QPoint(150, 5)), {}, Qt::RightButton);
+    frame->popMenu()->hide();
+    ASSERT_EQ(project().selectedObject(), bar);
+
+    answerNextMessage(QMessageBox::No);
+    remove->trigger();
+    EXPECT_EQ(messages, QStringList{"Warning: Are you sure? All menus wil be deleted"});
+    EXPECT_EQ(form->menuBar(), bar);
+
+    project().setSelectedObject(bar);
+    answerNextMessage(QMessageBox::Yes);
+    remove->trigger();
+    EXPECT_EQ(form->menuBar(), nullptr);
+    EXPECT_TRUE(form->menus().empty());
+}
+
+TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)
+{
+    DesignObject *label = placeWith(ControlKind::Label, onScreen(4, 20));
+    label->setLeft(3);
+    click(inside(label, 5, 5));
+    ASSERT_TRUE(view->hasFocus());
+    EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Grid Step"));
+
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(label->left(), 7);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Single Step"));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(label->left(), 8);
+    QTest::keyClick(view, Qt::Key_Space);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(label->top(), 24);
+
+    trigger("mnuViewGrid"); // off: single steps whatever the step says
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(label->left(), 7);
+
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_TRUE(form->screen()->children().isEmpty());
+    EXPECT_TRUE(view->hasFocus());
+}
+
+TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
+{
+    DesignObject *label = placeWith(ControlKind::Label, onScreen(20, 20));
+    click(inside(label, 5, 5));
+    const QPoint before = label->bounds().topLeft();
+    window->workspace().setPropertiesShown(true);
+    auto *sheet = window->findChild<TfrmProp *>();
+    ASSERT_NE(sheet, nullptr);
+    QTest::mouseClick(sheet->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+    // The row clicked may open its editor over the grid: the sheet has the keys.
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus && sheet->isAncestorOf(focus));
+    EXPECT_EQ(window->statusText(2), QString());
+    QTest::keyClick(focus, Qt::Key_Right);
+    EXPECT_EQ(label->bounds().topLeft(), before);
+
+    // The focus alone does not give them back; a press on a control does.
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(label->bounds().topLeft(), before);
+    EXPECT_EQ(form->screen()->children().size(), 1);
+
+    click(inside(label, 5, 5));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(label->left(), before.x() + 4);
+}
+
+TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
+{
+    trigger("mnuScale2");
+    EXPECT_EQ(view->size(), QSize(334, 452));
+    EXPECT_EQ(view->formPoint(QPointF(9.5, 5)), QPoint(4, 2));
+
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
+    EXPECT_EQ(button->userLeft(), 8);
+    const QPoint grip = inside(button, 10, 5);
+    QTest::mousePress(view, Qt::LeftButton, {}, grip);
+    move(grip + QPoint(8, 0)); // eight screen pixels are four form pixels
+    QTest::mouseRelease(view, Qt::LeftButton, {}, grip + QPoint(8, 0));
+    EXPECT_EQ(button->userLeft(), 12);
+
+    trigger("mnuScale4");
+    EXPECT_EQ(view->size(), QSize(668, 904));
+    EXPECT_EQ(window->designWindows()->scale(), 4);
+    // New windows take it, and the options keep it.
+    openForm();
+    EXPECT_EQ(view->scale(), 4);
+    window->close();
+    Options saved(dir.filePath(QStringLiteral("options.ini")));
+    saved.load();
+    EXPECT_EQ(saved.designScale(), 4);
+}
+
+TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
+{
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->windowTitle(), form->caption());
+    EXPECT_EQ(frame->pos(), QPoint(form->left(), form->top()));
+    form->setPosition(30, 40);
+    EXPECT_EQ(frame->pos(), QPoint(30, 40));
+    frame->move(50, 70);
+    EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(50, 70));
+
+    DesignForm *first = form;
+    TChildFrm *firstFrame = frame;
+    openForm();
+    EXPECT_EQ(window->clientArea()->activeSubWindow(), frame);
+    QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
+                      firstFrame->imgPalm()->widgetPoint({50, 50}));
+    EXPECT_EQ(project().currentDesignWindow(), first);
+    EXPECT_EQ(window->clientArea()->activeSubWindow(), firstFrame);
+
+    // The close box asks, then hides the window; the form stays.
+    answerNextMessage(QMessageBox::Cancel);
+    firstFrame->close();
+    EXPECT_TRUE(firstFrame->isVisible());
+    answerNextMessage(QMessageBox::No);
+    firstFrame->close();
+    EXPECT_EQ(messages.last(), QStringLiteral("Confirm: Save changes to form Form1?"));
+    EXPECT_FALSE(firstFrame->isVisible());
+    EXPECT_FALSE(first->isShown());
+    first->setShown(true);
+    EXPECT_TRUE(firstFrame->isVisible());
+
+    project().destroyAllForms();
+    EXPECT_EQ(window->designWindows()->frameOf(first), nullptr);
+    for (QMdiSubWindow *sub : window->clientArea()->subWindowList())
+        EXPECT_EQ(qobject_cast<TChildFrm *>(sub), nullptr);
+}

@@ -1,0 +1,176 @@
+#include "core/app/Workspace.h"
+#include "core/ccontrols/CCButton.h"
+#include "core/designer/FormRenderer.h"
+#include "gui/app/Main.h"
+#include "gui/properties/frmPropSelect.h"
+#include "gui/properties/frmProperties.h"
+#include "gui/properties/frmZoom2x.h"
+#include "model/ModelFixture.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+class ZoomWindow : public ModelFixture
+{
+protected:
+    ZoomWindow()
+    {
+        area.resize(900, 700);
+        zoom = new TfrmZoom(project, workspace);
+        area.addSubWindow(zoom);
+        form->setPosition(200, 30);
+        area.show();
+        area.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
+    }
+
+    // What imgZoom shows on the screen.
+    QImage shown() const
+    {
+        return zoom->findChild<QWidget *>(QStringLiteral("imgZoom"))->grab().toImage();
+    }
+
+    Workspace workspace;
+    QMdiArea area;
+    TfrmZoom *zoom = nullptr;
+};
+
+TEST_F(ZoomWindow, ShowsTheFormAtTwiceItsSizeAtTheClientAreasRightEdge)
+{
+    EXPECT_TRUE(zoom->isHidden());
+    workspace.setToolbarDockHeight(20);
+    workspace.setZoomShown(true);
+    ASSERT_TRUE(zoom->isVisible());
+    EXPECT_EQ(zoom->windowTitle(), "Zoom 2x");
+    EXPECT_EQ(zoom->clientSize(), QSize(334, 452));
+    EXPECT_EQ(zoom->pos(), QPoint(area.viewport()->width() - zoom->width(), 20));
+    EXPECT_EQ(workspace.zoomPosition(), zoom->pos());
+    EXPECT_TRUE(zoom->isRunning());
+    EXPECT_EQ(zoom->findChild<QTimer *>(QStringLiteral("timZoom"))->interval(), 25);
+
+    const QImage picture = renderForm(*form);
+    ASSERT_EQ(zoom->picture(), picture);
+    const QImage screen = shown();
+    ASSERT_EQ(screen.size(), QSize(334, 452));
+    for (const QPoint p : {QPoint(0, 0), QPoint(10, 5), QPoint(83, 100), QPoint(166, 225)}) {
+        EXPECT_EQ(screen.pixel(2 * p.x(), 2 * p.y()), picture.pixel(p));
+        EXPECT_EQ(screen.pixel(2 * p.x() + 1, 2 * p.y() + 1), picture.pixel(p));
+    }
+
+    // Closing only hides it and unchecks View Zoom.
+    zoom->close();
+    EXPECT_FALSE(workspace.zoomShown());
+    EXPECT_TRUE(zoom->isHidden());
+    EXPECT_FALSE(zoom->isRunning());
+}
+
+TEST_F(ZoomWindow, FreezesWhileTheDesignWindowIsNotWhollyInsideTheClientArea)
+{
+    workspace.setToolbarDockHeight(20);
+    workspace.setZoomShown(true);
+    const QImage before = zoom->picture();
+    ASSERT_FALSE(before.isNull());
+
+    const int right = area.viewport()->width();
+    const int bottom = area.viewport()->height();
+    for (const QPoint outside :
+         {QPoint(right - 100, 30), QPoint(-1, 30), QPoint(200, 19), QPoint(200, bottom - 100)}) {
+        form->setPosition(outside.x(), outside.y());
+        place(ControlKind::Button, 10, 10 + 20 * form->screen()->children().size());
+        zoom->tick();
+        EXPECT_EQ(zoom->picture(), before) << outside.x() << "," << outside.y();
+    }
+
+    // Wholly inside again, at the very edges: the picture follows.
+    form->setPosition(right - 167, bottom - 226);
+    zoom->tick();
+    EXPECT_EQ(zoom->picture(), renderForm(*form));
+    EXPECT_NE(zoom->picture(), before);
+}
+
+TEST_F(ZoomWindow, PausingDisablesTheTimerWhichRunsOnlyWhileShown)
+{
+    workspace.setZoomShown(true);
+    zoom->pause();
+    EXPECT_FALSE(zoom->isRunning());
+    zoom->resume();
+    EXPECT_TRUE(zoom->isRunning());
+
+    workspace.setZoomShown(false);
+    EXPECT_FALSE(zoom->isRunning());
+    EXPECT_TRUE(zoom->isEnabled());
+    workspace.setZoomShown(true);
+    EXPECT_TRUE(zoom->isRunning());
+}
+
+TEST_F(ZoomWindow, ShowsThePreviewOfTheOpenColourDialog)
+{
+    project.setLibrary(kLibraryPToolBox);
+    auto *select = place<TCCButton>(ControlKind::Select, 10, 10);
+    workspace.setZoomShown(true);
+
+    select->setDotPicker(1);
+    {
+        TfrmDlgColor dialog(*select, &area);
+        zoom->setColorDialog(&dialog);
+        dialog.show();
+        zoom->tick();
+        EXPECT_EQ(zoom->clientSize(), QSize(320, 320));
+        EXPECT_EQ(zoom->picture(), dialog.previewPicture(PickerPreview::Kind::Date));
+    }
+    select->setDotPicker(2);
+    {
+        TfrmDlgColor dialog(*select, &area);
+        zoom->setColorDialog(&dialog);
+        dialog.show();
+        zoom->tick();
+        EXPECT_EQ(zoom->clientSize(), QSize(320, 148));
+        EXPECT_EQ(zoom->picture(), dialog.previewPicture(PickerPreview::Kind::Time));
+        dialog.hide();
+        zoom->tick();
+        EXPECT_EQ(zoom->clientSize(), QSize(334, 452));
+        EXPECT_EQ(zoom->picture(), renderForm(*form));
+    }
+}
+
+TEST_F(ZoomWindow, StaysBehindTheOtherWindows)
+{
+    workspace.setZoomShown(true);
+    auto *other = new QWidget;
+    area.addSubWindow(other)->show();
+    area.setActiveSubWindow(zoom);
+    QTest::qWait(10);
+    EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).first(), zoom);
+}
+
+TEST(ZoomInTheMainWindow, QuestionsPauseItAndViewZoomShowsIt)
+{
+    QTemporaryDir dir;
+    TMainForm main(dir.filePath(QStringLiteral("options.ini")));
+    main.show();
+    auto *zoom = main.findChild<TfrmZoom *>();
+    ASSERT_NE(zoom, nullptr);
+    ASSERT_NE(main.findChild<TfrmProp *>(), nullptr);
+    EXPECT_TRUE(zoom->isHidden());
+
+    main.action(QStringLiteral("mnuViewZoom"))->trigger();
+    EXPECT_TRUE(zoom->isVisible());
+    EXPECT_TRUE(main.action(QStringLiteral("mnuViewZoom"))->isChecked());
+    EXPECT_TRUE(zoom->isRunning());
+    main.userInterface().pauseZoom();
+    EXPECT_FALSE(zoom->isRunning());
+    main.userInterface().resumeZoom();
+    EXPECT_TRUE(zoom->isRunning());
+
+    zoom->close();
+    EXPECT_FALSE(main.action(QStringLiteral("mnuViewZoom"))->isChecked());
+}
+
+} // namespace

@@ -80,10 +80,23 @@ void TChildFrm::createPopMenu()
 void TChildFrm::setScale(int scale)
 {
     m_view->setScale(scale);
+    fitToPicture();
+}
+
+void TChildFrm::fitToPicture()
+{
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    adjustSize();
-    setFixedSize(size());
+    setFixedSize(sizeHint());
+}
+
+bool TChildFrm::event(QEvent *event)
+{
+    // The caption only counts once the window lies in a client area, and
+    // the style decides the frame: measure again when either changes.
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::StyleChange)
+        fitToPicture();
+    return QMdiSubWindow::event(event);
 }
 
 void TChildFrm::syncFromForm()

@@ -41,11 +41,14 @@ public:
     void syncFromForm();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
 private:
     void createPopMenu();
+    // The window's size is the picture's and its frame's: no more, no less.
+    void fitToPicture();
     void pressed(QPoint point, MouseButton button, ShiftState shift);
     void moved(QPoint point, ShiftState shift);
     void released(QPoint point, MouseButton button, ShiftState shift);

@@ -172,6 +172,11 @@ bool TfrmZoom::event(QEvent *event)
     case QEvent::NonClientAreaMouseButtonPress:
         sendBehind();
         break;
+    case QEvent::ParentChange:
+    case QEvent::StyleChange:
+        // The caption only counts once the window lies in a client area.
+        resize(sizeHint());
+        break;
     default:
         break;
     }

@@ -330,6 +330,9 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
 {
     trigger("mnuScale2");
     EXPECT_EQ(view->size(), QSize(334, 452));
+    // The window shows the whole picture, below its caption.
+    EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
+    EXPECT_GT(view->y(), 10);
     EXPECT_EQ(view->formPoint(QPointF(9.5, 5)), QPoint(4, 2));
 
     DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
@@ -346,6 +349,7 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
     // New windows take it, and the options keep it.
     openForm();
     EXPECT_EQ(view->scale(), 4);
+    EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
     window->close();
     Options saved(dir.filePath(QStringLiteral("options.ini")));
     saved.load();

@@ -50,6 +50,9 @@ TEST_F(ZoomWindow, ShowsTheFormAtTwiceItsSizeAtTheClientAreasRightEdge)
     ASSERT_TRUE(zoom->isVisible());
     EXPECT_EQ(zoom->windowTitle(), "Zoom 2x");
     EXPECT_EQ(zoom->clientSize(), QSize(334, 452));
+    const QWidget *image = zoom->findChild<QWidget *>(QStringLiteral("imgZoom"));
+    EXPECT_TRUE(QRect(QPoint(0, 0), zoom->size()).contains(image->geometry()));
+    EXPECT_GT(image->y(), 10); // below the caption
     EXPECT_EQ(zoom->pos(), QPoint(area.viewport()->width() - zoom->width(), 20));
     EXPECT_EQ(workspace.zoomPosition(), zoom->pos());
     EXPECT_TRUE(zoom->isRunning());

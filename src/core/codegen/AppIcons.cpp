@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <climits>
+#include <cstring>
 
 namespace zf {
 
@@ -57,22 +58,22 @@ QImage defaultPicture(const IconSlotInfo &info)
     const uint frame = nearest(qRgb(0, 0, 0));
     const uint bar = nearest(info.depth == 8 ? qRgb(0, 0, 153) : qRgb(85, 85, 85));
 
-    QImage image(info.width, info.height, QImage::Format_Indexed8);
+    // A monochrome picture is written with one bit per pixel.
+    QImage image(info.width, info.height,
+                 info.depth == 1 ? QImage::Format_Mono : QImage::Format_Indexed8);
     image.setColorTable(colors);
-    image.fill(paper);
+    // The file holds the rows with the padding at their ends; cleared, those
+    // bytes are the same on every run instead of whatever the memory held.
+    std::memset(image.bits(), 0, size_t(image.sizeInBytes()));
     const int w = info.width, h = info.height;
     const int barHeight = h >= 16 ? 7 : 3;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-            if (edge)
-                image.setPixel(x, y, frame);
-            else if (y < barHeight)
-                image.setPixel(x, y, bar);
+            image.setPixel(x, y, edge ? frame : y < barHeight ? bar : paper);
         }
     }
-    // A monochrome picture is written with one bit per pixel.
-    return info.depth == 1 ? image.convertToFormat(QImage::Format_Mono, colors) : image;
+    return image;
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 using namespace zf;
 using namespace zf::test;
@@ -349,4 +350,26 @@ TEST_F(CodeOutputs, NamesCountAsTheGeneratedCodeDefinesThem)
     add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 40, 14);
     EXPECT_EQ(PTCodeGenerator().warnings({pt}),
               QStringList{"The name \"Rd11\" is used more than once (Pt)"});
+}
+
+TEST(BuiltInIconTest, RowsArePaddedWithZerosSoEverySaveWritesTheSameBytes)
+{
+    for (IconSlot slot : kIconSlots) {
+        const QByteArray bytes = AppIcons::defaultBitmap(slot);
+        EXPECT_EQ(bytes, AppIcons::defaultBitmap(slot)) << iconSlotInfo(slot).key;
+        const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+        const quint32 pixels = qFromLittleEndian<quint32>(data + 10);
+        const qint32 width = qFromLittleEndian<qint32>(data + 18);
+        const qint32 height = qFromLittleEndian<qint32>(data + 22);
+        const quint16 bits = qFromLittleEndian<quint16>(data + 28);
+        ASSERT_EQ(width, iconSlotInfo(slot).width);
+        const int stride = (width * bits + 31) / 32 * 4;
+        const int used = (width * bits + 7) / 8;
+        ASSERT_EQ(bytes.size(), qsizetype(pixels) + stride * std::abs(height));
+        for (int row = 0; row < std::abs(height); ++row) {
+            for (int i = used; i < stride; ++i)
+                EXPECT_EQ(data[pixels + row * stride + i], 0)
+                    << iconSlotInfo(slot).key << " row " << row << " byte " << i;
+        }
+    }
 }

@@ -207,6 +207,10 @@ TEST_F(Targets, ShowFormOffersTheOtherShownFormsAndTheDialogs)
     placeOn(closed, ControlKind::Dialog);
     DesignObject *onScreen = placeOn(form, ControlKind::Button);
 
+    // The forms come most recently activated first.
+    project.setCurrentDesignWindow(second);
+    project.setCurrentDesignWindow(form);
+
     // On a form: every other form and every dialog, its own form's included.
     sheet.showObject(onScreen);
     EXPECT_EQ(entries(sheet.choices("ShowForm")),
@@ -214,6 +218,11 @@ TEST_F(Targets, ShowFormOffersTheOtherShownFormsAndTheDialogs)
     // In a dialog: every form, its own included, and no dialog.
     sheet.showObject(inDialog);
     EXPECT_EQ(entries(sheet.choices("ShowForm")), QStringList({"(None)", "Form1", "Form2"}));
+
+    project.setCurrentDesignWindow(second);
+    sheet.showObject(onScreen);
+    EXPECT_EQ(entries(sheet.choices("ShowForm")),
+              QStringList({"(None)", "Form2", "Dialog3", "Dialog1"}));
 }
 
 TEST_F(Targets, TriggerOffersThePopTriggersBesideTheList)

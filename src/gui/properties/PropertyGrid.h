@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace zf {
+
+// `stgProperties`: two columns, names and values, without headers. The line
+// between the columns can be dragged to resize them, and the window learns
+// when an in-place edit ends, however it ends.
+class PropertyGrid : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMinimumColumnWidth = 20;
+
+    explicit PropertyGrid(QWidget *parent = nullptr);
+
+    // Closes an in-place editor without taking its text.
+    void abandonEdit(QWidget *editor);
+
+Q_SIGNALS:
+    void editorClosed();
+
+protected:
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    bool isOnColumnLine(int x) const;
+
+    bool m_resizing = false;
+};
+
+} // namespace zf

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zf {
+
+class TMainForm;
+
+// Creates the property window and the zoom window in the main window's
+// client area, hidden until the workspace shows them, and ties them to the
+// shell: the zoom view pauses around every question, and each applied value
+// refreshes it.
+void CreatePropertyWindows(TMainForm &main);
+
+} // namespace zf

@@ -1,0 +1,161 @@
+#include "PropertyWindowFixture.h"
+#include "core/ccontrols/CCButton.h"
+#include "core/model/PTDialog.h"
+#include "core/model/datamod.h"
+#include "gui/properties/EllipsisEdit.h"
+#include "gui/properties/frmPropSelect.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+const QStringList kRowNames = {"DialogFrameColor",    "DialogFillColor",  "ObjFrameColor",
+                               "ObjFillColor",        "ObjForeTextColor", "ObjSelectedFillColor",
+                               "ObjSelectedForeColor"};
+
+QStringList gridColors(const TfrmDlgColor &dialog)
+{
+    QStringList colors;
+    for (int row = 0; row < dialog.grid()->rowCount(); ++row)
+        colors << dialog.grid()->item(row, 0)->text();
+    return colors;
+}
+
+TEST(ColorSetDialog, ShowsTheSevenColoursUnderTheirNamesAndJoinsThemAgain)
+{
+    TCCButton select;
+    select.setDotPicker(1);
+    select.setDotColors(QStringLiteral("Red,Blue,Green,Yellow,Navy,White,Maroon"));
+    TfrmDlgColor dialog(select);
+    EXPECT_EQ(dialog.windowTitle(), "Select Dialog Color Editor");
+    EXPECT_EQ(dialog.size(), QSize(433, 205));
+    ASSERT_EQ(dialog.grid()->rowCount(), 7);
+    for (int row = 0; row < 7; ++row)
+        EXPECT_EQ(dialog.grid()->verticalHeaderItem(row)->text(), kRowNames[row]);
+    EXPECT_EQ(gridColors(dialog),
+              QStringList({"Red", "Blue", "Green", "Yellow", "Navy", "White", "Maroon"}));
+    EXPECT_EQ(dialog.dotColors(), "Red,Blue,Green,Yellow,Navy,White,Maroon");
+    EXPECT_EQ(dialog.grid()->currentRow(), 0);
+    EXPECT_FALSE(dialog.colorList()->isVisible());
+
+    const TPTDialog &date = dialog.preview(PickerPreview::Kind::Date).dialog();
+    EXPECT_EQ(date.colorDialogFrame(), NameToColor("Red"));
+    EXPECT_EQ(date.colorDialogFill(), NameToColor("Blue"));
+    EXPECT_EQ(date.colorFrame(), NameToColor("Green"));
+    EXPECT_EQ(date.colorFill(), NameToColor("Yellow"));
+    EXPECT_EQ(date.colorText(), NameToColor("Navy"));
+    EXPECT_EQ(date.colorSelectedFill(), NameToColor("White"));
+    EXPECT_EQ(date.colorSelectedFore(), NameToColor("Maroon"));
+
+    dialog.chooseColor(3, QStringLiteral("Lime"));
+    EXPECT_EQ(dialog.dotColors(), "Red,Blue,Green,Lime,Navy,White,Maroon");
+    EXPECT_EQ(date.colorFill(), NameToColor("Lime"));
+}
+
+TEST(ColorSetDialog, AnUnknownNameStaysInTheGridAndPreviewsAsBlack)
+{
+    TCCButton select;
+    select.setDotPicker(1);
+    select.setDotColors(QStringLiteral("White,Pink,White,White,White,White,White"));
+    TfrmDlgColor dialog(select);
+    EXPECT_EQ(gridColors(dialog).at(1), "Pink");
+    EXPECT_EQ(dialog.dotColors(), "White,Pink,White,White,White,White,White");
+    const QImage picture = dialog.previewPicture(PickerPreview::Kind::Date);
+    ASSERT_EQ(picture.size(), QSize(160, 160));
+    // Inside the frame, left of every sample: the dialog's fill.
+    EXPECT_EQ(picture.pixel(3, 100), QColor(Qt::black).rgb());
+}
+
+TEST(ColorSetDialog, ThePickerDecidesWhichPreviewShowsAndTakesTheTitle)
+{
+    TCCButton select;
+    select.setDotTitle(QStringLiteral("When?"));
+    select.setDotPicker(2);
+    {
+        TfrmDlgColor dialog(select);
+        EXPECT_FALSE(dialog.isDatePreviewShown());
+        EXPECT_TRUE(dialog.isTimePreviewShown());
+        EXPECT_EQ(dialog.preview(PickerPreview::Kind::Time).dialog().title(), "When?");
+        EXPECT_EQ(dialog.previewPicture(PickerPreview::Kind::Time).size(), QSize(160, 74));
+    }
+    select.setDotPicker(1);
+    {
+        TfrmDlgColor dialog(select);
+        EXPECT_TRUE(dialog.isDatePreviewShown());
+        EXPECT_FALSE(dialog.isTimePreviewShown());
+        EXPECT_EQ(dialog.preview(PickerPreview::Kind::Date).dialog().title(), "When?");
+    }
+}
+
+TEST(ColorSetDialog, SelectingAValueCellLaysTheColourListOverIt)
+{
+    TCCButton select;
+    select.setDotPicker(1);
+    TfrmDlgColor dialog(select);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.grid()->setCurrentCell(2, 0);
+    QComboBox *list = dialog.colorList();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->count(), 16);
+    EXPECT_EQ(list->currentText(), "Black");
+    EXPECT_EQ(list->geometry().top(),
+              dialog.grid()->visualItemRect(dialog.grid()->item(2, 0)).top());
+    EXPECT_EQ(list->height(), 17);
+
+    // A choice from the list goes into the row and the preview.
+    QTest::keyClick(list, Qt::Key_R);
+    EXPECT_EQ(dialog.grid()->item(2, 0)->text(), "Red");
+    EXPECT_EQ(dialog.preview(PickerPreview::Kind::Date).dialog().colorFrame(), NameToColor("Red"));
+}
+
+class ColorSetDialogFromTheSheet : public PropertyWindowFixture
+{
+protected:
+    ColorSetDialogFromTheSheet() : PropertyWindowFixture(kLibraryPToolBox) {}
+};
+
+TEST_F(ColorSetDialogFromTheSheet, OkStoresTheColoursAndCancelKeepsThem)
+{
+    auto *select = place<TCCButton>(ControlKind::Select, 10, 10);
+    select->setDotPicker(1);
+    window->sheet().refill();
+    const QString before = select->dotColors();
+
+    clickValue("DateTimeColors");
+    ASSERT_EQ(window->shownEditor(), window->bitmapEdit());
+    EXPECT_EQ(window->bitmapEdit()->text(), "(Colors)");
+    whenModal<TfrmDlgColor>([](TfrmDlgColor &dialog) {
+        dialog.chooseColor(0, QStringLiteral("Teal"));
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+    });
+    window->bitmapEdit()->button()->click();
+    EXPECT_EQ(select->dotColors(), before);
+
+    clickValue("DateTimeColors");
+    whenModal<TfrmDlgColor>([](TfrmDlgColor &dialog) {
+        dialog.chooseColor(0, QStringLiteral("Teal"));
+        dialog.chooseColor(6, QStringLiteral("Aqua"));
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+    });
+    window->bitmapEdit()->button()->click();
+    EXPECT_EQ(select->dotColors(), "Teal,White,Black,White,Black,White,Aqua");
+    EXPECT_FALSE(ui.zoomPaused);
+}
+
+TEST_F(ColorSetDialogFromTheSheet, AButtonWithoutAPickerHasNoColoursToEdit)
+{
+    place(ControlKind::Select, 10, 10);
+    clickValue("DateTimeColors");
+    EXPECT_EQ(cellText("DateTimeColors"), "(None)");
+    EXPECT_EQ(window->shownEditor(), nullptr);
+}
+
+} // namespace

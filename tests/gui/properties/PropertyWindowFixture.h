@@ -1,0 +1,122 @@
+#pragma once
+
+#include "core/app/Workspace.h"
+#include "gui/properties/EllipsisEdit.h"
+#include "gui/properties/PropertyGrid.h"
+#include "gui/properties/frmProperties.h"
+#include "model/ModelFixture.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace zf::test {
+
+// The widget with the keyboard focus; a failure when there is none.
+inline QWidget *keyboardWidget()
+{
+    QWidget *widget = QApplication::focusWidget();
+    EXPECT_NE(widget, nullptr) << "no widget has the keyboard";
+    return widget;
+}
+
+// Types into whatever has the keyboard, one key at a time, letting the event
+// loop run after each key as it does between a user's keys (an in-place edit
+// ends through a queued call).
+inline void typeKeys(const QString &text)
+{
+    for (QChar c : text) {
+        QTest::keyClick(keyboardWidget(), c.toLatin1());
+        QCoreApplication::processEvents();
+    }
+}
+
+inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(keyboardWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
+// A project with one form, its property window shown in a client area of
+// its own, and a scripted user answering every question.
+class PropertyWindowFixture : public ModelFixture
+{
+protected:
+    explicit PropertyWindowFixture(int library = kLibraryCControls) : ModelFixture(library)
+    {
+        area.resize(900, 700);
+        window = new TfrmProp(project, workspace);
+        area.addSubWindow(window);
+        workspace.setPropertiesShown(true);
+        area.show();
+        area.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
+    }
+
+    // The grid row showing a property; -1 when there is none.
+    int rowOf(const QString &name) const
+    {
+        for (int row = 0; row < window->grid()->rowCount(); ++row) {
+            const QTableWidgetItem *item = window->grid()->item(row, 0);
+            if (item && item->text() == name)
+                return row;
+        }
+        return -1;
+    }
+
+    QString cellText(const QString &name) const
+    {
+        const int row = rowOf(name);
+        const QTableWidgetItem *item = row < 0 ? nullptr : window->grid()->item(row, 1);
+        return item ? item->text() : QString();
+    }
+
+    // Moves to a property's value cell as the user does with the mouse.
+    void clickValue(const QString &name)
+    {
+        const int row = rowOf(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        QTableWidget *grid = window->grid();
+        const QRect cell = grid->visualItemRect(grid->item(row, 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    Workspace workspace;
+    QMdiArea area;
+    TfrmProp *window = nullptr;
+};
+
+// Runs `act` on the modal dialog of type T once it is shown, from inside
+// its event loop.
+template <typename T> void whenModal(std::function<void(T &)> act)
+{
+    QTimer::singleShot(0, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *dialog = qobject_cast<T *>(modal);
+        if (!dialog) {
+            ADD_FAILURE() << "the expected dialog is not shown";
+            if (modal)
+                modal->close(); // never leave the test waiting in a modal loop
+            return;
+        }
+        act(*dialog);
+    });
+}
+
+// For a step that must not open a modal window: one that opens anyway fails
+// the test and is closed.
+inline void failOnModal()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a modal window was opened: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+}
+
+} // namespace zf::test

@@ -1,0 +1,226 @@
+#include "PropertyWindowFixture.h"
+#include "core/ccontrols/CCTable.h"
+#include "gui/properties/frmTableEditor.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+using Button = UserInterface::Button;
+
+class TableEditor : public ::testing::Test
+{
+protected:
+    TableEditor()
+    {
+        table.setCols(2);
+        table.setColAlign({"0", "2"});
+        table.setColWidths({"30", "40"});
+        table.setItems({"a~b", "c"});
+        editor = std::make_unique<TfrmTableEd>(TableGrid(table), ui);
+        editor->show();
+        editor->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    }
+
+    QTableWidget *grid() const { return editor->table(); }
+    // A cell by the grid's own coordinates, headers at row 0 and column 0.
+    QString cell(int row, int column) const
+    {
+        if (row == 0)
+            return grid()->horizontalHeaderItem(column - 1)->text();
+        if (column == 0)
+            return grid()->verticalHeaderItem(row - 1)->text();
+        return grid()->item(row - 1, column - 1)->text();
+    }
+    void click(const char *button) { editor->button(QLatin1String(button))->click(); }
+    static void type(const QString &keys) { typeKeys(keys); }
+
+    ScriptedUserInterface ui;
+    TCCTable table;
+    std::unique_ptr<TfrmTableEd> editor;
+};
+
+TEST_F(TableEditor, ShowsTheColumnsAndRowsUnderTheirHeaders)
+{
+    EXPECT_EQ(editor->windowTitle(), "Table Editor");
+    EXPECT_EQ(editor->size(), QSize(383, 270));
+    EXPECT_EQ(editor->minimumSize(), QSize(283, 270));
+    editor->resize(200, 100);
+    EXPECT_EQ(editor->size(), QSize(283, 270));
+
+    ASSERT_EQ(grid()->columnCount(), 2);
+    ASSERT_EQ(grid()->rowCount(), 4);
+    EXPECT_EQ(cell(0, 1), "Col 0");
+    EXPECT_EQ(cell(0, 2), "Col 1");
+    const QStringList labels = {"ColAlign", "ColWidth", "Row 0", "Row 1"};
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(cell(r, 0), labels[r - 1]);
+    EXPECT_EQ(cell(1, 1), "Left");
+    EXPECT_EQ(cell(1, 2), "Right");
+    EXPECT_EQ(cell(2, 2), "40");
+    EXPECT_EQ(cell(3, 2), "b");
+    EXPECT_EQ(cell(4, 1), "c");
+    EXPECT_EQ(cell(4, 2), ""); // a short row shows empty cells
+    EXPECT_EQ(grid()->verticalHeader()->defaultSectionSize(), 20);
+}
+
+TEST_F(TableEditor, AKeyOnTheAlignmentRowOpensTheListAndEnterWritesItsChoice)
+{
+    editor->setCurrentCell(1, 2);
+    grid()->setFocus();
+    type("x");
+    QComboBox *list = editor->alignList();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_TRUE(list->hasFocus());
+    EXPECT_EQ(list->currentText(), "Right");
+    EXPECT_EQ(cell(1, 2), "Right"); // the key itself was swallowed
+
+    list->setCurrentIndex(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(grid()->hasFocus());
+    EXPECT_EQ(cell(1, 2), "Center");
+
+    // Esc closes without writing; moving to another cell hides it.
+    type("y");
+    list->setCurrentIndex(0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(cell(1, 2), "Center");
+    type("z");
+    ASSERT_TRUE(list->isVisible());
+    editor->setCurrentCell(3, 1);
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(TableEditor, WidthsTakeDigitsOnlyAndNoCellTakesTheSeparator)
+{
+    editor->setCurrentCell(2, 1);
+    grid()->setFocus();
+    type("1a2");
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 1), "12");
+
+    editor->setCurrentCell(3, 1);
+    grid()->setFocus();
+    type("x~y");
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(3, 1), "xy");
+    EXPECT_EQ(editor->grid().cell(3, 1), "xy");
+}
+
+TEST_F(TableEditor, RowOperationsAskBeforeDeletingAndKeepTheLabelsNumbered)
+{
+    click("butAddRow");
+    ASSERT_EQ(grid()->rowCount(), 5);
+    EXPECT_EQ(cell(5, 0), "Row 2");
+    EXPECT_EQ(editor->currentRow(), 5);
+    EXPECT_EQ(editor->currentColumn(), 1);
+    EXPECT_TRUE(grid()->hasFocus());
+
+    // Nothing is asked on the alignment or width row.
+    editor->setCurrentCell(2, 1);
+    click("butDeleteRow");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(grid()->rowCount(), 5);
+
+    editor->setCurrentCell(3, 1);
+    ui.answers = {Button::No, Button::Yes};
+    click("butDeleteRow");
+    EXPECT_EQ(grid()->rowCount(), 5);
+    click("butDeleteRow");
+    ASSERT_EQ(ui.messages.size(), 2u);
+    const auto &question = ui.messages.back();
+    EXPECT_EQ(question.caption, "Confirm");
+    EXPECT_EQ(question.text, "The selected row will be deleted. Are you sure?");
+    EXPECT_EQ(question.buttons, Button::Yes | Button::No);
+    EXPECT_EQ(question.icon, UserInterface::Icon::Question);
+    EXPECT_EQ(question.defaultButton, Button::No);
+    ASSERT_EQ(grid()->rowCount(), 4);
+    EXPECT_EQ(cell(3, 1), "c");
+    EXPECT_EQ(cell(3, 0), "Row 0");
+    EXPECT_EQ(cell(4, 0), "Row 1");
+
+    ui.answers = {Button::Yes};
+    click("butClearAll");
+    EXPECT_EQ(ui.messages.back().text, "All the row contents will be cleared. Are you sure?");
+    EXPECT_EQ(cell(3, 1), "");
+    EXPECT_EQ(cell(1, 2), "Right"); // alignments and widths stay
+    EXPECT_EQ(cell(2, 1), "30");
+}
+
+TEST_F(TableEditor, ColumnOperationsKeepTheHeadersNumbered)
+{
+    click("butAddCol");
+    ASSERT_EQ(grid()->columnCount(), 3);
+    EXPECT_EQ(cell(0, 3), "Col 2");
+    EXPECT_EQ(cell(1, 3), "Left");
+    EXPECT_EQ(cell(2, 3), "25");
+    EXPECT_EQ(cell(3, 3), "");
+    EXPECT_EQ(editor->currentRow(), 3);
+    EXPECT_EQ(editor->currentColumn(), 3);
+
+    editor->setCurrentCell(3, 1);
+    ui.answers = {Button::Yes};
+    click("butDeleteCol");
+    EXPECT_EQ(ui.messages.back().text, "The selected column will be deleted. Are you sure?");
+    EXPECT_EQ(ui.messages.back().caption, "Confirm");
+    ASSERT_EQ(grid()->columnCount(), 2);
+    EXPECT_EQ(cell(0, 1), "Col 0");
+    EXPECT_EQ(cell(0, 2), "Col 1");
+    EXPECT_EQ(cell(1, 1), "Right");
+    EXPECT_EQ(cell(3, 1), "b");
+}
+
+class TableEditorFromTheSheet : public PropertyWindowFixture
+{
+};
+
+TEST_F(TableEditorFromTheSheet, OkWritesTheTableAndCancelChangesNothing)
+{
+    auto *tableControl = place<TCCTable>(ControlKind::Table, 10, 10);
+    tableControl->setCols(2);
+    tableControl->setColAlign({"0", "0"});
+    tableControl->setColWidths({"20", "20"});
+    tableControl->setItems({"a~b"});
+    window->sheet().refill();
+    clickValue("Items");
+
+    whenModal<TfrmTableEd>([](TfrmTableEd &editor) {
+        editor.setCurrentCell(3, 2);
+        editor.table()->setFocus();
+        for (QChar c : QStringLiteral("zz"))
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        editor.button(QStringLiteral("butCancel"))->click();
+    });
+    window->itemsEdit()->button()->click();
+    EXPECT_EQ(tableControl->items(), QStringList({"a~b"}));
+
+    clickValue("Items");
+    whenModal<TfrmTableEd>([](TfrmTableEd &editor) {
+        editor.setCurrentCell(1, 2);
+        editor.table()->setFocus();
+        QTest::keyClick(editor.table(), Qt::Key_Return);
+        editor.alignList()->setCurrentIndex(1);
+        QTest::keyClick(editor.alignList(), Qt::Key_Return);
+        editor.button(QStringLiteral("butAddRow"))->click();
+        QTest::keyClicks(editor.table(), "q"); // still being typed when OK comes
+        editor.accept();
+    });
+    window->itemsEdit()->button()->click();
+    EXPECT_EQ(tableControl->items(), QStringList({"a~b", "q~"}));
+    EXPECT_EQ(tableControl->colAlign(), QStringList({"0", "1"}));
+    EXPECT_EQ(tableControl->colWidths(), QStringList({"20", "20"}));
+    EXPECT_EQ(tableControl->cols(), 2);
+    EXPECT_EQ(cellText("Items"), "(Items)"); // the rows were shown again
+}
+
+} // namespace

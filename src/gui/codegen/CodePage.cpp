@@ -63,9 +63,27 @@ CodePage::CodePage(const QString &name, QWidget *parent) : QWidget(parent)
     connect(m_memo, &QPlainTextEdit::textChanged, this, &CodePage::updateCounters);
 }
 
-void CodePage::setLines(const QStringList &lines)
+void CodePage::setLines(const QStringList &lines, const std::function<void(qsizetype)> &between)
 {
-    m_memo->setPlainText(lines.join(QLatin1Char('\n')));
+    // Small enough that the window paints several times a second while a
+    // text of a hundred thousand lines goes in.
+    constexpr qsizetype kPiece = 4000;
+    m_memo->clear();
+    QTextDocument *document = m_memo->document();
+    // The generated text is where the user's undo starts.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    for (qsizetype first = 0; first < lines.size(); first += kPiece) {
+        const qsizetype count = std::min(kPiece, lines.size() - first);
+        QString piece = lines.mid(first, count).join(QLatin1Char('\n'));
+        if (first + count < lines.size())
+            piece += QLatin1Char('\n');
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(piece);
+        if (between)
+            between(count);
+    }
+    document->setUndoRedoEnabled(true);
     m_memo->moveCursor(QTextCursor::Start);
 }
 

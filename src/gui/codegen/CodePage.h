@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <QWidget>
+#include <functional>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -25,8 +28,11 @@ public:
     QLabel *linesLabel() const { return m_lines; }
     QLabel *charsLabel() const { return m_chars; }
 
-    // Shows the lines with the caret at the start.
-    void setLines(const QStringList &lines);
+    // Shows the lines with the caret at the start. A long text goes in piece
+    // by piece; `between` runs after each piece with the number of lines it
+    // held, so that the window can paint and show progress meanwhile.
+    void setLines(const QStringList &lines,
+                  const std::function<void(qsizetype)> &between = nullptr);
     // What the memo holds, as the lines written to the file.
     QStringList lines() const;
     void clear();

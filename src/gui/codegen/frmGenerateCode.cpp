@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -28,6 +29,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <climits>
 
 namespace zf {
 
@@ -89,7 +92,7 @@ void TfrmGenerate::createWidgets()
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("barProgress"));
-    m_progress->setRange(0, 0); // how long the generator runs cannot be told in advance
+    m_progress->setMinimumWidth(120);
     m_progress->setTextVisible(false);
     m_progress->hide();
     m_progressDelay = new QTimer(this);
@@ -385,16 +388,16 @@ void TfrmGenerate::generate()
     GeneratedCode code;
     QStringList warnings;
     const QString projectName = m_project.projectName();
+    setBusy(true);
     // The forms are only read, and nothing can change them while the window
     // is modal and busy; with forms to generate, the user is never asked.
-    runBusy([&] {
+    runInWorker([&] {
         generateCode(*g, m_forms, projectName, settings, code, m_ui);
         warnings = g->warnings(m_forms);
     });
+    fillPages(code);
+    setBusy(false);
 
-    const QStringList *texts[] = {&code.main, &code.forms, &code.events, &code.header};
-    for (int i = 0; i < 4; ++i)
-        m_pages[size_t(i)]->setLines(*texts[i]);
     if (!warnings.isEmpty()) {
         m_warnings->setText(warnings.join(QLatin1Char('\n')));
         m_warnings->show();
@@ -403,27 +406,49 @@ void TfrmGenerate::generate()
     m_butSaveDoc->setEnabled(true);
 }
 
-void TfrmGenerate::runBusy(const std::function<void()> &work)
+void TfrmGenerate::setBusy(bool busy)
 {
-    m_busy = true;
-    QWidget *focus = focusWidget();
-    setInputEnabled(false);
+    m_busy = busy;
+    if (busy) {
+        m_focusBeforeBusy = focusWidget();
+        m_progress->setRange(0, 0); // how long the generator runs cannot be told
+        m_progressDelay->start();
+    } else {
+        m_progressDelay->stop();
+        m_progress->hide();
+    }
+    setInputEnabled(!busy);
+    if (!busy && m_focusBeforeBusy)
+        m_focusBeforeBusy->setFocus();
+}
 
+void TfrmGenerate::runInWorker(const std::function<void()> &work)
+{
     QEventLoop loop;
-    QThread *thread = QThread::create(work);
-    connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    m_progressDelay->start();
+    std::unique_ptr<QThread> thread(QThread::create(work));
+    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
     thread->start();
     loop.exec();
     thread->wait();
-    delete thread;
-    m_progressDelay->stop();
-    m_progress->hide();
+}
 
-    setInputEnabled(true);
-    if (focus)
-        focus->setFocus();
-    m_busy = false;
+void TfrmGenerate::fillPages(const GeneratedCode &code)
+{
+    const QStringList *texts[] = {&code.main, &code.forms, &code.events, &code.header};
+    qsizetype total = 0;
+    for (const QStringList *text : texts)
+        total += text->size();
+    // The bar counts lines; a text of more lines than an int holds cannot
+    // come from forms that fit in memory.
+    m_progress->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
+    qsizetype filled = 0;
+    for (int i = 0; i < 4; ++i) {
+        m_pages[size_t(i)]->setLines(*texts[i], [&](qsizetype lines) {
+            filled += lines;
+            m_progress->setValue(int(std::min<qsizetype>(filled, INT_MAX)));
+            QCoreApplication::processEvents();
+        });
+    }
 }
 
 void TfrmGenerate::setInputEnabled(bool enabled)

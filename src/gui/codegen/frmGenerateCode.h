@@ -5,6 +5,7 @@
 #include "core/codegen/GenerateSettings.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -91,9 +92,13 @@ private:
     void clearMemos();
     void applySettings(const GenerateSettings &settings);
     void showIcon(IconSlot slot);
-    // Runs `work` on a worker thread while the window keeps painting, its
-    // input disabled, with a busy bar once the work takes noticeable time.
-    void runBusy(const std::function<void()> &work);
+    // While busy the window takes no input, keeps painting, and shows its
+    // progress once the work takes noticeable time.
+    void setBusy(bool busy);
+    // Runs `work` on a worker thread, the window's events going on.
+    void runInWorker(const std::function<void()> &work);
+    // Puts the texts into the memos piece by piece, counting the progress.
+    void fillPages(const GeneratedCode &code);
     void setInputEnabled(bool enabled);
     void removeTempFiles();
     GeneratedCode memoCode() const;
@@ -110,6 +115,7 @@ private:
     QString m_shownProject;
     std::unique_ptr<QTemporaryDir> m_tempDir;
     bool m_busy = false;
+    QPointer<QWidget> m_focusBeforeBusy;
 
     QComboBox *m_cmbForms = nullptr;
     QRadioButton *m_rbtPDE = nullptr;

@@ -24,11 +24,13 @@ void warn(UserInterface &ui, const QString &text)
     ui.ask({QStringLiteral("Warning"), text, Button::Ok, Icon::Warning, Button::Ok});
 }
 
-// Whole or not at all: a failed write leaves the old file in place.
+// Whole or not at all: a failed write leaves the old file in place. The
+// flush is ours: commit() misses a write that fails while it flushes.
 bool writeFile(const QString &path, const QByteArray &bytes, UserInterface &ui)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
         return true;
     ui.error(QStringLiteral("Unable to write to ") + path + QLatin1Char('\n') + file.errorString());
     return false;

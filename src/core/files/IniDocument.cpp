@@ -87,6 +87,14 @@ QStringView normalName(QStringView name, QString &storage)
     return trimBlanks(storage);
 }
 
+// A name read from the file as lookups see it: a carriage return inside it
+// (a line ends only at a line feed) is a space, as in every name looked up,
+// or the name could be listed and never found. Others share the parsed text.
+QString storedName(QStringView name)
+{
+    return hasLineBreak(name) ? singleLine(name) : rawView(name.utf16(), name.size());
+}
+
 int hexDigit(char16_t c)
 {
     if (c >= u'0' && c <= u'9')
@@ -293,7 +301,7 @@ void IniDocument::parse(QByteArrayView bytes)
             if (close > 0) {
                 const QStringView name = trimBlanks(trimmed.sliced(1, close - 1));
                 Section section;
-                section.name = rawView(name.utf16(), name.size());
+                section.name = storedName(name);
                 section.header = raw;
                 m_sections.push_back(std::move(section));
                 lines = &m_sections.back().lines;
@@ -308,7 +316,7 @@ void IniDocument::parse(QByteArrayView bytes)
         if (equals > 0) {
             const QStringView key = trimBlanks(trimmed.first(equals));
             if (!key.isEmpty()) {
-                entry.key = rawView(key.utf16(), key.size());
+                entry.key = storedName(key);
                 const char16_t *value = trimmed.utf16() + equals + 1;
                 entry.value = rawView(value, text + end - value);
             }
@@ -402,7 +410,10 @@ bool IniDocument::save()
         return false;
     }
     const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
+    // Flushed here, not by commit(): commit() does not see a write that fails
+    // while it flushes the buffer (a full disk) and would put the cut-off
+    // file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         m_error = file.errorString();
         file.cancelWriting();
         return false;

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace zf {
@@ -55,7 +56,9 @@ QString decodeText(QByteArrayView bytes, TextEncoding *detected)
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
 
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // The mark is dropped above, once; a second one belongs to the text.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8(body);
     if (!utf8.hasError()) {
         if (detected)
@@ -110,13 +113,25 @@ QByteArray encodeWindows1252(QStringView text, QString *unmappable)
 QByteArray encodeText(QStringView text, TextEncoding *used)
 {
     if (fitsWindows1252(text)) {
-        if (used)
-            *used = TextEncoding::Windows1252;
-        return encodeWindows1252(text);
+        QByteArray bytes = encodeWindows1252(text);
+        // Some 1252 texts are valid UTF-8 too ("Ã©" in 1252 is "é" in UTF-8,
+        // "ï»¿" a byte-order mark) and would read back as other characters;
+        // those are written as UTF-8.
+        const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return c >= 0; });
+        if (ascii || decodeText(bytes) == text) {
+            if (used)
+                *used = TextEncoding::Windows1252;
+            return bytes;
+        }
     }
     if (used)
         *used = TextEncoding::Utf8;
-    return text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    // Reading drops one leading mark; a text that starts with one of its own
+    // keeps it behind a second.
+    if (text.startsWith(QChar(0xFEFF)))
+        bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
 }
 
 } // namespace zf

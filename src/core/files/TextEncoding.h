@@ -28,9 +28,10 @@ int windows1252Byte(char16_t c);
 // True when every character of text has a Windows-1252 byte.
 bool fitsWindows1252(QStringView text);
 
-// Windows-1252 when every character fits, else UTF-8 without a byte-order
-// mark: never loses a character, and stays readable by older tools when it
-// can.
+// Windows-1252 when every character fits and the bytes read back as the
+// same text, else UTF-8: never loses a character, and stays readable by older
+// tools when it can. The UTF-8 has no byte-order mark unless the text starts
+// with one of its own.
 QByteArray encodeText(QStringView text, TextEncoding *used = nullptr);
 
 // Strict Windows-1252 for files that must be in the handheld's code page. A

@@ -1,0 +1,96 @@
+#include "ChildProcess.h"
+
+#include <csignal>
+
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zf::test {
+
+ChildProcess::ChildProcess(const std::function<QByteArray()> &body)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return;
+    m_pid = fork();
+    if (m_pid == 0) {
+        close(fds[0]);
+        const QByteArray report = body();
+        qsizetype written = 0;
+        while (written < report.size()) {
+            const ssize_t n = write(fds[1], report.constData() + written, size_t(report.size() - written));
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        // No destructors, no atexit handlers, no buffers flushed twice: the
+        // copy must leave the test process's state alone.
+        _exit(0);
+    }
+    close(fds[1]);
+    if (m_pid < 0)
+        close(fds[0]);
+    else
+        m_pipe = fds[0];
+}
+
+ChildProcess::~ChildProcess()
+{
+    if (m_pid > 0) {
+        kill();
+        wait();
+    }
+}
+
+void ChildProcess::kill()
+{
+    if (m_pid > 0)
+        ::kill(m_pid, SIGKILL);
+}
+
+ChildProcess::Result ChildProcess::wait()
+{
+    Result result;
+    if (m_pid <= 0) {
+        result.killed = true;
+        result.code = -1;
+        return result;
+    }
+    // Read before reaping: a report larger than the pipe holds would
+    // otherwise keep the child from ending.
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(m_pipe, buffer, sizeof buffer)) > 0)
+        result.report.append(buffer, n);
+    close(m_pipe);
+    m_pipe = -1;
+    int status = 0;
+    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    m_pid = -1;
+    result.killed = WIFSIGNALED(status);
+    result.code = result.killed ? WTERMSIG(status) : WEXITSTATUS(status);
+    if (result.killed)
+        result.report.clear();
+    return result;
+}
+
+bool becomeNobodyIfRoot()
+{
+    if (geteuid() != 0)
+        return true;
+    return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+}
+
+void limitFileSize(long bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace zf::test

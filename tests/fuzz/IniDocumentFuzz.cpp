@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         IniDocument again;
         again.parse(reread.toBytes());
         again.readList(first, back);
-        if (back != items || again.readString(first, QStringLiteral("Extra")) != QStringLiteral("x y"))
+        if (back != items ||
+            again.readString(first, QStringLiteral("Extra")) != QStringLiteral("x y"))
             fuzz::fail("written values do not read back", reread.toBytes().toBase64());
         again.eraseSection(first);
         if (again.hasSection(first))

@@ -20,7 +20,8 @@ ChildProcess::ChildProcess(const std::function<QByteArray()> &body)
         const QByteArray report = body();
         qsizetype written = 0;
         while (written < report.size()) {
-            const ssize_t n = write(fds[1], report.constData() + written, size_t(report.size() - written));
+            const ssize_t n =
+                write(fds[1], report.constData() + written, size_t(report.size() - written));
             if (n <= 0)
                 break;
             written += n;

@@ -24,5 +24,6 @@ TEST(FuzzRegression, NamesWithACarriageReturnInsideAreListedAsTheyAreFound)
     EXPECT_EQ(doc.readString(u"Rd\r9", u"F2\ront"), QStringLiteral("PalmText9"));
     EXPECT_EQ(doc.readString(u"Rd 9", u"Control"), QStringLiteral("Radio"));
     // The file is written back as it was read.
-    EXPECT_EQ(doc.toBytes(), QByteArray("[Rd\r9]\r\nSelectedItem=\r\nF2\ront=PalmText9\r\nControl=Radio\r\n"));
+    EXPECT_EQ(doc.toBytes(),
+              QByteArray("[Rd\r9]\r\nSelectedItem=\r\nF2\ront=PalmText9\r\nControl=Radio\r\n"));
 }

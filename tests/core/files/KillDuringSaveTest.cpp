@@ -96,8 +96,8 @@ TEST_F(KillDuringSave, EveryFileIsWholeOldOrWholeNew)
                 const QByteArray &file = now[f];
                 ASSERT_TRUE(file == whole[0][f] || file == whole[1][f])
                     << kindName(kind) << ": " << paths[f].toStdString() << " is "
-                    << (file.isEmpty() ? "empty" : "a mixture") << " after kill " << i
-                    << " (seed " << seed << ")";
+                    << (file.isEmpty() ? "empty" : "a mixture") << " after kill " << i << " (seed "
+                    << seed << ")";
                 if (!killed) {
                     ASSERT_EQ(file, whole[size_t(next - 1)][f]) << kindName(kind);
                 }

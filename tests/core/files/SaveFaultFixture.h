@@ -26,10 +26,14 @@ protected:
     static const char *kindName(Kind kind)
     {
         switch (kind) {
-        case Kind::Form: return "form";
-        case Kind::Project: return "project";
-        case Kind::Options: return "options";
-        case Kind::Outputs: return "outputs";
+        case Kind::Form:
+            return "form";
+        case Kind::Project:
+            return "project";
+        case Kind::Options:
+            return "options";
+        case Kind::Outputs:
+            return "outputs";
         }
         return "";
     }
@@ -57,9 +61,12 @@ protected:
     QStringList files(Kind kind) const
     {
         switch (kind) {
-        case Kind::Form: return {formFile()};
-        case Kind::Project: return {projectFile(), formFile()};
-        case Kind::Options: return {optionsFile()};
+        case Kind::Form:
+            return {formFile()};
+        case Kind::Project:
+            return {projectFile(), formFile()};
+        case Kind::Options:
+            return {optionsFile()};
         case Kind::Outputs: {
             QStringList paths;
             for (const QString &name : sourceFileNames(output.projectName))
@@ -94,11 +101,14 @@ protected:
     {
         ui.answers.assign(4, UserInterface::Button::Yes);
         switch (kind) {
-        case Kind::Form: return forms.save(*form, false) == FormCommands::SaveResult::Saved;
+        case Kind::Form:
+            return forms.save(*form, false) == FormCommands::SaveResult::Saved;
         case Kind::Project:
             return projects.guardaProyecto(projectFile()) == ProjectCommands::SaveResult::Saved;
-        case Kind::Options: return options.save();
-        case Kind::Outputs: return saveSourceFiles(output, ui) == SaveOutcome::Completed;
+        case Kind::Options:
+            return options.save();
+        case Kind::Outputs:
+            return saveSourceFiles(output, ui) == SaveOutcome::Completed;
         }
         return false;
     }

@@ -15,6 +15,7 @@ const QString kLib = QStringLiteral("Lib");
 const QString kGrid = QStringLiteral("Grid");
 const QString kShortNames = QStringLiteral("ShortNames");
 const QString kScale = QStringLiteral("Scale");
+const QString kRecoveryMinutes = QStringLiteral("RecoveryMinutes");
 const QString kToolbars = QStringLiteral("Toolbars");
 const QString kRecent = QStringLiteral("MRU Items");
 
@@ -59,6 +60,9 @@ bool Options::load()
     m_shortNames = m_document.readInt(kGeneral, kShortNames, 0) == 1;
     const int scale = m_document.readInt(kGeneral, kScale, 0);
     m_designScale = (scale >= 1 && scale <= kMaxDesignScale) ? scale : 0;
+    const int minutes = m_document.readInt(kGeneral, kRecoveryMinutes, kDefaultRecoveryMinutes);
+    m_recoveryMinutes = (minutes >= 0 && minutes <= kMaxRecoveryMinutes) ? minutes
+                                                                        : kDefaultRecoveryMinutes;
     const auto layout =
         QByteArray::fromBase64Encoding(m_document.readString(kGeneral, kToolbars).toLatin1(),
                                        QByteArray::AbortOnBase64DecodingErrors);
@@ -79,6 +83,11 @@ bool Options::save()
     m_document.writeInt(kGeneral, kShortNames, m_shortNames ? 1 : 0);
     if (m_designScale >= 1 && m_designScale <= kMaxDesignScale)
         m_document.writeInt(kGeneral, kScale, m_designScale);
+    // Written once it differs from the default, so files stay as they were
+    // for users who never change it.
+    if (m_recoveryMinutes != kDefaultRecoveryMinutes ||
+        m_document.hasKey(kGeneral, kRecoveryMinutes))
+        m_document.writeInt(kGeneral, kRecoveryMinutes, m_recoveryMinutes);
     m_document.writeString(kGeneral, kToolbars, QString::fromLatin1(m_toolbarLayout.toBase64()));
     m_document.eraseSection(kRecent);
     const QStringList &recent = m_recent.paths();

@@ -15,6 +15,11 @@ namespace zf {
 class Options
 {
 public:
+    static constexpr int kDefaultRecoveryMinutes = 5;
+    // A day: a longer interval is no protection, and a typing slip of a huge
+    // number must not overflow the timer.
+    static constexpr int kMaxRecoveryMinutes = 24 * 60;
+
     // Where options.ini lives: beside the executable when one stands there
     // (portable use), else in the user's configuration folder.
     static QString defaultPath();
@@ -46,6 +51,10 @@ public:
     static constexpr int kMaxDesignScale = 4;
     int designScale() const { return m_designScale; }
     void setDesignScale(int scale) { m_designScale = scale; }
+    // Minutes between the recovery copies of forms with unsaved changes; 0
+    // turns them off.
+    int recoveryMinutes() const { return m_recoveryMinutes; }
+    void setRecoveryMinutes(int minutes) { m_recoveryMinutes = minutes; }
     // Opaque bytes of the window system's toolbar state.
     QByteArray toolbarLayout() const { return m_toolbarLayout; }
     void setToolbarLayout(const QByteArray &layout) { m_toolbarLayout = layout; }
@@ -60,6 +69,7 @@ private:
     bool m_grid = true;
     bool m_shortNames = false;
     int m_designScale = 0;
+    int m_recoveryMinutes = kDefaultRecoveryMinutes;
     QByteArray m_toolbarLayout;
     RecentProjects m_recent;
 };

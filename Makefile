@@ -8,11 +8,13 @@ ASAN_DIR     ?= build-asan
 FUZZ_DIR     ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= ini form project clipboard bitmapbits
-# Any report fails the run. Qt and fontconfig keep caches for the life of the
-# process that the leak checker would call leaks; ours are checked by ASan's
-# other reports and by the tests.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
+# Any report fails the run, leaks included.
+SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:strict_string_checks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen
+# The fuzz targets keep their application object for the whole process, and
+# leaks are the sanitized test run's to find.
+FUZZ_ENV = ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: all deps configure build run test sanitize fuzz clean
 
@@ -62,7 +64,7 @@ fuzz:
 	@for t in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t; \
 		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
-		$(SANITIZER_ENV) $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+		$(FUZZ_ENV) $(FUZZ_DIR)/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
 			-print_final_stats=1 -artifact_prefix=$(abspath $(FUZZ_DIR))/artifacts/$$t- \
 			$(abspath $(FUZZ_DIR))/corpus/$$t $(CURDIR)/tests/fuzz/corpus/$$t || exit 1; \
 	done

@@ -279,7 +279,7 @@ TEST_F(Clipboard, DamagedOrForeignRecordsAreRefusedWithAMessage)
     DesignObject *button = place(ControlKind::Button);
     const QByteArray good = copy(button);
     const QByteArray records[] = {
-        QByteArray("\x00\x01\x02\xff\xfe binary", 14),
+        QByteArray("\x00\x01\x02\xff\xfe binary", 12),
         "[Zentiform "
         "Control]\r\nClass=TCCForm\r\nLib=1\r\nName=panScreen\r\n[panScreen]\r\nControl=Button\r\n",
         "[Zentiform Control]\r\nClass=TCCButton\r\nLib=7\r\nName=B\r\n[B]\r\nControl=Button\r\n",

@@ -1,25 +1,9 @@
 #include "core/ccontrols/CCBitmap.h"
 #include "core/ccontrols/CCPaint.h"
 #include "core/ccontrols/CCPaintParts.h"
+#include "core/model/BitmapBits.h"
 
 namespace zf {
-
-namespace {
-
-// Anything but a hexadecimal digit counts as 0.
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return 0;
-}
-
-} // namespace
 
 void paint(Canvas &canvas, const TCCBitmap &bitmap)
 {
@@ -29,11 +13,11 @@ void paint(Canvas &canvas, const TCCBitmap &bitmap)
 
     // Four pixels per digit, the most significant bit leftmost, as many
     // digits per row as cover the width.
-    const int digitsPerRow = w > 0 ? (w + 3) / 4 : 0;
+    const int digitsPerRow = BitmapBits::digitsPerRow(w);
     const QString &bits = bitmap.stringBits();
     int x = 0, y = 0, column = 0;
     for (qsizetype k = 0; digitsPerRow > 0 && k < bits.size() && y < h; ++k) {
-        const int value = hexValue(bits.at(k));
+        const int value = BitmapBits::digitValue(bits.at(k));
         for (int b = 0; b < 4; ++b) {
             if ((value & (8 >> b)) != 0)
                 canvas.setPixel(x + b, y, bitmap.colorFore());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/properties/BitmapBits.h"
+#include "core/model/BitmapBits.h"
 
 #include <QDialog>
 

@@ -7,10 +7,14 @@
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Glyphs.h"
 #include "gui/app/HelpTopics.h"
+#include "gui/app/RecoveryController.h"
 #include "gui/app/Toolbox.h"
 #include "gui/app/frmAbout.h"
+#include "gui/codegen/GenerateWindow.h"
 #include "gui/designer/ClipboardActions.h"
+#include "gui/designer/DesignWindows.h"
 #include "gui/designer/LayoutActions.h"
+#include "gui/properties/PropertyWindows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -53,6 +57,9 @@ TMainForm::TMainForm(const QString &optionsPath, QWidget *parent)
     connectState();
     ConnectClipboardActions(*this);
     ConnectLayoutActions(*this);
+    m_designWindows = new DesignWindows(*this, m_options);
+    CreatePropertyWindows(*this);
+    ConnectGenerateWindow(*this);
     syncFromState();
 }
 
@@ -223,24 +230,30 @@ void TMainForm::createToolBars()
             bar->addAction(action(QLatin1String(name)));
         return bar;
     };
-    toolbar(QStringLiteral("File"), {"mnuNewProject", "mnuSaveProject", "mnuOpenProject",
-                                     "mnuNewForm", "mnuOpenForm", "mnuSaveForm", "mnuGenerateCode"});
-    m_toolbox = new Toolbox(m_project, toolbar(QStringLiteral("Controls"), {}));
+    QToolBar *fileBar = toolbar(QStringLiteral("File"),
+                                {"mnuNewProject", "mnuSaveProject", "mnuOpenProject", "mnuNewForm",
+                                 "mnuOpenForm", "mnuSaveForm", "mnuGenerateCode"});
+    QToolBar *controlsBar = toolbar(QStringLiteral("Controls"), {});
+    // Without these two there is no way to start a project or place a
+    // control, so the user cannot close them.
+    for (QToolBar *bar : {fileBar, controlsBar})
+        bar->toggleViewAction()->setEnabled(false);
+    m_toolbox = new Toolbox(m_project, controlsBar);
     toolbar(QStringLiteral("Edit"), {"mnuCut", "mnuCopy", "mnuPaste", "mnuUndo", "mnuRedo"});
 
     // The layout commands run on the current design window; the design
     // windows bind these buttons to the same routines as their popup menus.
     const std::tuple<const char *, const char *, Glyph> align[] = {
-        {"spbAlignLeft", "Align Left", Glyph::AlignLeft},
-        {"spbAlignRight", "Align Right", Glyph::AlignRight},
-        {"spbAlignTop", "Align Top", Glyph::AlignTop},
-        {"spbAlignBottom", "Align Bottom", Glyph::AlignBottom},
-        {"spbSameHeight", "Same Height", Glyph::SameHeight},
-        {"spbSameWidth", "Same Width", Glyph::SameWidth},
-        {"spbCenterHorizontally", "Center horizontally\nin form or dialog", Glyph::CenterHorizontally},
-        {"spbCenterVertically", "Center vertically\nin form or dialog", Glyph::CenterVertically},
-        {"spbSpaceHorizontally", "Space controls equally,\nhorizontally", Glyph::SpaceHorizontally},
-        {"spbSpaceVertically", "Space controls equally,\nvertically", Glyph::SpaceVertically},
+        {"spbALeft", "Align Left", Glyph::AlignLeft},
+        {"spbAright", "Align Right", Glyph::AlignRight},
+        {"spbATop", "Align Top", Glyph::AlignTop},
+        {"spbABottom", "Align Bottom", Glyph::AlignBottom},
+        {"spbSHeight", "Same Height", Glyph::SameHeight},
+        {"spbSWidth", "Same Width", Glyph::SameWidth},
+        {"spbCHoriz", "Center horizontally\nin form or dialog", Glyph::CenterHorizontally},
+        {"spbCVerti", "Center vertically\nin form or dialog", Glyph::CenterVertically},
+        {"spbEHoriz", "Space controls equally,\nhorizontally", Glyph::SpaceHorizontally},
+        {"spbEVertic", "Space controls equally,\nvertically", Glyph::SpaceVertically},
     };
     QToolBar *alignBar = toolbar(QStringLiteral("Align & Size"), {});
     for (const auto &[name, hint, glyph] : align) {
@@ -355,6 +368,9 @@ void TMainForm::startUp()
     restoreState(m_options.toolbarLayout());
     setupToolbox();
     rebuildRecentMenu();
+    // Copies of unsaved forms while the program runs, and the offer of those
+    // an earlier run left when it crashed.
+    new RecoveryController(*this, m_options.recoveryMinutes());
 }
 
 void TMainForm::openFiles(const QStringList &paths)

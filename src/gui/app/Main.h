@@ -20,6 +20,7 @@ class QToolBar;
 
 namespace zf {
 
+class DesignWindows;
 class Toolbox;
 
 // The main window: menus, the four toolbars, the status bar, and the client
@@ -49,6 +50,7 @@ public:
     QtUserInterface &userInterface() { return m_ui; }
     QMdiArea *clientArea() const { return m_clientArea; }
     Toolbox *toolbox() const { return m_toolbox; }
+    DesignWindows *designWindows() const { return m_designWindows; }
 
     // A command by its component name, e.g. "mnuSaveProject".
     QAction *action(const QString &name) const;
@@ -92,6 +94,7 @@ private:
 
     QMdiArea *m_clientArea = nullptr;
     Toolbox *m_toolbox = nullptr;
+    DesignWindows *m_designWindows = nullptr;
     std::map<QString, QAction *> m_actions;
     QMenu *m_recentMenu = nullptr;
     QLabel *m_statusPanels[3] = {};

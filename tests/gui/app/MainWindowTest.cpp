@@ -1,0 +1,267 @@
+#include "WhenModal.h"
+
+#include "core/files/IniDocument.h"
+#include "core/model/DesignForm.h"
+#include "gui/app/Main.h"
+#include "gui/app/Toolbox.h"
+#include "gui/app/frmNuevoProy.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zf;
+using zf::test::whenModal;
+
+namespace {
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    ~MainWindow() override { qunsetenv("ZENTIFORM_DATA_DIR"); }
+
+    QString optionsPath() const { return dir.filePath(QStringLiteral("options.ini")); }
+
+    void start()
+    {
+        window = std::make_unique<TMainForm>(optionsPath());
+        window->startUp();
+        window->show();
+    }
+
+    QAction *action(const char *name) const { return window->action(QLatin1String(name)); }
+    QAction *tool(const char *name) const { return window->toolbox()->button(QLatin1String(name)); }
+
+    // Runs New Project choosing `library` in its dialog (1 CControls, 2 PToolBox).
+    void newProject(int library)
+    {
+        whenModal<TfrmNuevoProy>([library](TfrmNuevoProy &dialog) {
+            dialog.findChild<QComboBox *>(QStringLiteral("cmbLibrary"))->setCurrentIndex(library - 1);
+            dialog.accept();
+        });
+        action("mnuNewProject")->trigger();
+    }
+
+    // Answers the next message box with `button` and keeps its text.
+    void answer(QMessageBox::StandardButton button, QString *text = nullptr)
+    {
+        whenModal<QMessageBox>([button, text](QMessageBox &box) {
+            if (text)
+                *text = box.windowTitle() + QLatin1Char('|') + box.text();
+            box.done(button);
+        });
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> window;
+};
+
+TEST_F(MainWindow, TheMenusCarryTheirCaptionsShortcutsAndStates)
+{
+    start();
+    const struct
+    {
+        const char *name;
+        const char *text;
+        QKeySequence shortcut;
+    } items[] = {
+        {"mnuNewProject", "&New Project...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"mnuSaveProject", "&Save Project", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuSaveProjectAs", "Save Project &As...", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"mnuOpenProject", "&Open Project...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuNewForm", "N&ew Form", {}},
+        {"mnuCloseAll", "C&lose All", {}},
+        {"mnuExit", "E&xit", {}},
+        {"mnuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"mnuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"mnuViewZoom", "&Zoom", {}},
+        {"mnuViewProperties", "&Properties Editor", {}},
+        {"mnuViewGrid", "&Grid", {}},
+        {"mnuGenerateCode", "&Generate Code...", QKeySequence(Qt::Key_F7)},
+        {"mnuShortNames", "&Short names", {}},
+        {"mnuHelpContents", "Zentiform...", {}},
+        {"mnuAbout", "A&bout Zentiform...", {}},
+    };
+    for (const auto &item : items) {
+        QAction *a = action(item.name);
+        ASSERT_NE(a, nullptr) << item.name;
+        EXPECT_EQ(a->text(), QLatin1String(item.text)) << item.name;
+        EXPECT_EQ(a->shortcut(), item.shortcut) << item.name;
+    }
+    QStringList menus;
+    for (QAction *menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Project", "&Help"}));
+
+    // With no project: Generate Code off, the grid on by default, nothing
+    // to undo; the checks follow the state they show.
+    EXPECT_FALSE(action("mnuGenerateCode")->isEnabled());
+    EXPECT_TRUE(action("mnuViewGrid")->isChecked());
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    action("mnuShortNames")->trigger();
+    EXPECT_TRUE(action("mnuShortNames")->isChecked());
+    EXPECT_EQ(window->statusText(1), QStringLiteral("Short names"));
+    action("mnuShortNames")->trigger();
+    EXPECT_EQ(window->statusText(1), QString());
+    // View Properties Editor does nothing without a project.
+    action("mnuViewProperties")->trigger();
+    EXPECT_FALSE(action("mnuViewProperties")->isChecked());
+}
+
+TEST_F(MainWindow, TheToolboxAndTheStatusFollowTheLibrary)
+{
+    start();
+    // First start without options: PToolBox.
+    EXPECT_EQ(window->statusText(0), QStringLiteral("PToolboxLib"));
+    EXPECT_TRUE(tool("spbSelect")->isVisible());
+    EXPECT_FALSE(tool("spbEditLine")->isVisible());
+    EXPECT_EQ(tool("spbEdit")->toolTip(), QStringLiteral("Field"));
+
+    newProject(1);
+    EXPECT_EQ(window->statusText(0), QStringLiteral("CControls"));
+    for (const char *hidden : {"spbSelect", "spbPush", "spbPop", "spbGSI"})
+        EXPECT_FALSE(tool(hidden)->isVisible()) << hidden;
+    for (const char *shown : {"spbEditLine", "spbSwitch", "spbPopUp", "spbDropDown", "spbMenu", "spbTable"})
+        EXPECT_TRUE(tool(shown)->isVisible()) << shown;
+    EXPECT_EQ(tool("spbEdit")->toolTip(), QStringLiteral("Edit"));
+    EXPECT_EQ(tool("spbListBox")->toolTip(), QStringLiteral("ListBox"));
+    EXPECT_EQ(tool("spbBitmap")->toolTip(), QStringLiteral("Image"));
+    // File and Controls cannot be closed; Edit and Align & Size can.
+    for (const char *fixed : {"File", "Controls"})
+        EXPECT_FALSE(window->toolBar(QLatin1String(fixed))->toggleViewAction()->isEnabled()) << fixed;
+    for (const char *optional : {"Edit", "Align & Size"})
+        EXPECT_TRUE(window->toolBar(QLatin1String(optional))->toggleViewAction()->isEnabled()) << optional;
+}
+
+TEST_F(MainWindow, NewProjectOpensAFormAndNamesTheWindow)
+{
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zentiform 1.2"));
+    newProject(2);
+    ASSERT_EQ(window->project().forms().size(), 1u);
+    EXPECT_TRUE(window->project().forms()[0]->isShown());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zentiform 1.2 - Project1"));
+    EXPECT_TRUE(action("mnuGenerateCode")->isEnabled());
+}
+
+TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileInstead)
+{
+    start();
+    newProject(1);
+    QString message;
+    answer(QMessageBox::Ok, &message);
+    // The information comes first, then Save Project As, which we cancel.
+    QTimer::singleShot(0, [this] {
+        whenModal<QFileDialog>([](QFileDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save project"));
+            dialog.reject();
+        });
+    });
+    bool generateShown = false;
+    QObject::connect(window.get(), &TMainForm::generateCodeRequested, [&] { generateShown = true; });
+    action("mnuGenerateCode")->trigger();
+    EXPECT_EQ(message, QStringLiteral("Information|You must save the project before code generation"));
+    EXPECT_FALSE(generateShown);
+}
+
+TEST_F(MainWindow, ExitWithCancelInTheSavePromptKeepsRunning)
+{
+    start();
+    newProject(1);
+    answer(QMessageBox::Cancel);
+    action("mnuExit")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->project().forms().size(), 1u);
+    // Nothing was written: the program goes on.
+    EXPECT_FALSE(QFile::exists(optionsPath()));
+}
+
+TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
+{
+    {
+        IniDocument options;
+        options.setPath(optionsPath());
+        options.writeInt(u"General", u"Lib", 1);
+        options.writeInt(u"General", u"Grid", 0);
+        options.writeInt(u"General", u"ShortNames", 1);
+        options.writeString(u"MRU Items", u"F0", dir.filePath(QStringLiteral("Old.zpj")));
+        ASSERT_TRUE(options.save());
+    }
+    start();
+    EXPECT_EQ(window->statusText(0), QStringLiteral("CControls"));
+    EXPECT_FALSE(action("mnuViewGrid")->isChecked());
+    EXPECT_TRUE(action("mnuShortNames")->isChecked());
+    auto *recent = window->findChild<QMenu *>(QStringLiteral("mnuRecentProjects"));
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->actions().first()->text().startsWith(QStringLiteral("&1 ")));
+
+    newProject(2);
+    action("mnuViewGrid")->trigger();
+    answer(QMessageBox::No);
+    ASSERT_TRUE(window->close());
+
+    IniDocument written;
+    ASSERT_TRUE(written.open(optionsPath()));
+    EXPECT_EQ(written.readInt(u"General", u"Lib", 0), 2);
+    EXPECT_EQ(written.readInt(u"General", u"Grid", 0), 1);
+    EXPECT_EQ(written.readInt(u"General", u"ShortNames", 0), 1);
+    EXPECT_EQ(written.readString(u"MRU Items", u"F0"), dir.filePath(QStringLiteral("Old.zpj")));
+    EXPECT_FALSE(written.readString(u"General", u"Toolbars").isEmpty());
+}
+
+TEST_F(MainWindow, AMissingFontIsReportedOnceAndTheStartGoesOn)
+{
+    QTemporaryDir data;
+    QDir(data.path()).mkpath(QStringLiteral("fonts"));
+    for (const char *font : {"PilotStandard", "PilotBold", "PilotBold12"})
+        QFile::copy(QStringLiteral(ZENTIFORM_FONTS_DIR "/%1.bdf").arg(QLatin1String(font)),
+                    data.filePath(QStringLiteral("fonts/%1.bdf").arg(QLatin1String(font))));
+    qputenv("ZENTIFORM_DATA_DIR", data.path().toUtf8());
+    QStringList messages;
+    const auto collect = [&messages](QMessageBox &box) {
+        messages << box.windowTitle() + QLatin1Char('|') + box.text();
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        box.done(QMessageBox::Ok);
+    };
+    whenModal<QMessageBox>(collect);
+    window = std::make_unique<TMainForm>(optionsPath());
+    window->startUp();
+    EXPECT_EQ(messages, QStringList({"Error|Error: PilotLarge.fon not found"}));
+    window->show();
+    EXPECT_EQ(window->statusText(0), QStringLiteral("PToolboxLib"));
+}
+
+TEST_F(MainWindow, FilesNamedOnTheCommandLineOpen)
+{
+    const QString form = dir.filePath(QStringLiteral("Lone.zsc"));
+    QFile file(form);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[FORM]\nName=Lone\nLib=2\n[B]\nControl=Button\nName=B\nParent=panScreen\n");
+    file.close();
+    const QString project = dir.filePath(QStringLiteral("P.zpj"));
+    QFile projectFile(project);
+    ASSERT_TRUE(projectFile.open(QIODevice::WriteOnly));
+    projectFile.write("[Project]\nLib=2\n[ActiveForms]\nForm0=" + form.toUtf8() + "\n");
+    projectFile.close();
+
+    start();
+    window->openFiles({project});
+    EXPECT_EQ(window->project().projectFile(), project);
+    ASSERT_EQ(window->project().forms().size(), 1u);
+    EXPECT_EQ(window->project().forms()[0]->name(), QStringLiteral("Lone"));
+    EXPECT_TRUE(window->project().forms()[0]->findOwned(QStringLiteral("B")));
+}
+
+} // namespace

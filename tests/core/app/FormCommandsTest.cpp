@@ -1,8 +1,8 @@
 #include "CommandsFixture.h"
 
-#include "core/ccontrols/CCButton.h"
+#include "core/base/IniDocument.h"
 #include "core/ccontrols/CCLabel.h"
-#include "core/files/IniDocument.h"
+#include "core/controls/CCButton.h"
 
 #include <QDir>
 

@@ -6,6 +6,8 @@
 
 namespace zf {
 
+class IniDocument;
+
 // Something wrong in a form or project file that reading worked around: a
 // value that was not a number, a record that could not be loaded, a listed
 // file that is missing. Loading goes on regardless; the checker prints them.
@@ -26,6 +28,8 @@ struct FileProblem
     QString key;     // empty for the section as a whole
     QString message;
     Effect effect = Effect::ValueReplaced;
+    // The line of the key, else of the section, in the file; 0 when unknown.
+    int line = 0;
 
     // Saving the form again would drop what the section held.
     bool dropsRecord() const { return effect != Effect::ValueReplaced; }
@@ -38,5 +42,13 @@ using FileProblems = std::vector<FileProblem>;
 
 // Whether saving the form again would drop a record of the file.
 bool dropsRecords(const FileProblems &problems);
+
+// Gives each problem the line of its key, else of its section, in `doc`.
+void locateProblems(FileProblems &problems, const IniDocument &doc);
+
+// Why `path` cannot be a `kind` (such as "form file") to read or write: its
+// name is too long for the file system, or a folder or a device stands there.
+// Empty when none of these holds.
+QString pathProblem(const QString &path, const QString &kind);
 
 } // namespace zf

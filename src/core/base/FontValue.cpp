@@ -1,6 +1,6 @@
 #include "core/base/FontValue.h"
 
-#include "core/base/IniDocument.h"
+#include "core/base/IntegerText.h"
 
 #include <QList>
 
@@ -55,7 +55,7 @@ bool FontValue::colorFromText(QStringView text, quint32 *color)
             return true;
         }
     }
-    const std::optional<int> number = IniDocument::parseInteger(text);
+    const std::optional<int> number = parseFileInteger(text);
     if (!number)
         return false;
     *color = quint32(*number);
@@ -97,7 +97,7 @@ void FontValue::applyIniText(QStringView text)
     };
     if (!field(0).isEmpty())
         m_name = field(0).toString();
-    if (const std::optional<int> size = IniDocument::parseInteger(field(1)))
+    if (const std::optional<int> size = parseFileInteger(field(1)))
         m_size = *size;
     if (fields.size() > 2) {
         const QStringView style = field(2);
@@ -106,7 +106,7 @@ void FontValue::applyIniText(QStringView text)
         m_underline = style.contains(u'U', Qt::CaseInsensitive);
         m_strikeOut = style.contains(u'S', Qt::CaseInsensitive);
     }
-    if (const std::optional<int> pitch = IniDocument::parseInteger(field(3));
+    if (const std::optional<int> pitch = parseFileInteger(field(3));
         pitch && *pitch >= int(Pitch::Default) && *pitch <= int(Pitch::Fixed)) {
         m_pitch = Pitch(*pitch);
     }
@@ -114,7 +114,7 @@ void FontValue::applyIniText(QStringView text)
     if (colorFromText(field(4), &color))
         m_color = color;
     // Windows keeps the character set in one byte.
-    if (const std::optional<int> charset = IniDocument::parseInteger(field(5));
+    if (const std::optional<int> charset = parseFileInteger(field(5));
         charset && *charset >= 0 && *charset <= 255) {
         m_charset = *charset;
     }

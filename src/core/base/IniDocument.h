@@ -38,8 +38,10 @@ class FontValue;
 // - Lines end in CR LF on writing, the files' Windows heritage; LF alone is
 //   read too. A line break inside a written name or value would split the line
 //   and let the value inject keys, so it is written as a space.
-// - The file is read as UTF-8 when it is valid UTF-8, else as Windows-1252;
-//   it is written as Windows-1252 when every character fits, else as UTF-8.
+// - The file is read as UTF-16 when it starts with its byte-order mark, as
+//   UTF-8 when it is valid UTF-8, else as Windows-1252; it is written as
+//   Windows-1252 when every character fits, else as UTF-8. A UTF-8 mark
+//   before the first line is never part of the text.
 // - There is no limit on the length of values or on the number of sections.
 class IniDocument
 {
@@ -119,9 +121,10 @@ public:
     void readFont(QStringView section, QStringView key, FontValue &font) const;
     void writeFont(QStringView section, QStringView key, const FontValue &font);
 
-    // The integer rule of readInt. Hexadecimal holds up to 32 bits, so
-    // "$FFFFFFFF" is -1; decimal must lie within the range of int.
-    static std::optional<int> parseInteger(QStringView text);
+    // Where a key (or, with an empty key, the section's header) stood in the
+    // text that was read, counting lines from 1, so that a message can name
+    // the spot; 0 for what was not read from the text or is not there.
+    int lineNumber(QStringView section, QStringView key = {}) const;
 
 private:
     struct Line;
@@ -139,6 +142,8 @@ private:
     const Section *findSection(QStringView name) const;
     Section &sectionForWriting(QStringView name);
     const Line *findLine(QStringView section, QStringView key) const;
+    // The value as readString() gives it, as a view into the document.
+    std::optional<QStringView> findValue(QStringView section, QStringView key) const;
     void clear();
 
     QString m_path;

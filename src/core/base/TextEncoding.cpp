@@ -52,6 +52,20 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 QString decodeText(QByteArrayView bytes, TextEncoding *detected)
 {
+    const auto found = [detected](TextEncoding encoding) {
+        if (detected)
+            *detected = encoding;
+    };
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        found(TextEncoding::Utf16);
+        // A broken pair or a lone last byte becomes U+FFFD; the rest reads.
+        QStringDecoder utf16(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                             QStringConverter::Flag::Stateless |
+                                 QStringConverter::Flag::ConvertInitialBom);
+        return utf16(bytes.sliced(2));
+    }
+
     QByteArrayView body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
@@ -61,15 +75,14 @@ QString decodeText(QByteArrayView bytes, TextEncoding *detected)
                                                     QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8(body);
     if (!utf8.hasError()) {
-        if (detected)
-            *detected = TextEncoding::Utf8;
+        found(TextEncoding::Utf8);
         return text;
     }
-    if (detected)
-        *detected = TextEncoding::Windows1252;
-    // A mark at the front of a file that is not UTF-8 after all is just three
-    // more 1252 characters; keeping them loses nothing.
-    return decodeWindows1252(bytes);
+    // Saved with a mark by an editor that thought it wrote UTF-8 and then
+    // given 1252 characters: the mark is still no text, or the first line
+    // (a section header, usually) would not be recognised.
+    found(TextEncoding::Windows1252);
+    return decodeWindows1252(body);
 }
 
 bool fitsWindows1252(QStringView text)

@@ -6,13 +6,16 @@
 
 namespace zf {
 
-// The two encodings our text files come in. Files written by the program's
+// The encodings our text files come in. Files written by the program's
 // Windows ancestors are Windows-1252; files that hold a character 1252 cannot
-// represent are UTF-8.
-enum class TextEncoding { Windows1252, Utf8 };
+// represent are UTF-8. Windows editors save "Unicode" text as UTF-16 with a
+// byte-order mark; such files are read but never written.
+enum class TextEncoding { Windows1252, Utf8, Utf16 };
 
-// Reads bytes as UTF-8 when they are valid UTF-8 (a leading byte-order mark
-// is dropped), otherwise as Windows-1252. Every byte sequence decodes, and
+// Reads bytes as UTF-16 when they start with its byte-order mark (either byte
+// order), else as UTF-8 when they are valid UTF-8, otherwise as
+// Windows-1252. A leading UTF-8 mark is dropped whichever way the rest is
+// read: it is never part of the text. Every byte sequence decodes, and
 // encodeText() gives the same bytes back for text that was read as 1252.
 QString decodeText(QByteArrayView bytes, TextEncoding *detected = nullptr);
 

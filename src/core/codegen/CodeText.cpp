@@ -10,6 +10,14 @@ namespace {
 constexpr int kMaxLiteralLength = 255;
 const QString kNone = QStringLiteral("(None)");
 
+// A NUL would end the string where the compiler reads it; the other controls
+// do nothing a handheld shows. Line breaks and tabs are the user's.
+constexpr bool isDropped(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\r' && u != u'\n' && u != u'\t') || u == 0x7F;
+}
+
 } // namespace
 
 QString quoted(QStringView text)
@@ -19,10 +27,13 @@ QString quoted(QStringView text)
     literal += u'"';
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (isDropped(c))
+            continue;
         if (c == u'\\') {
             // The user's own escape sequence passes through whole; a lone
             // backslash at the end would escape the closing quote.
-            if (i + 1 < text.size() && text[i + 1] != u'\r' && text[i + 1] != u'\n') {
+            if (i + 1 < text.size() && text[i + 1] != u'\r' && text[i + 1] != u'\n'
+                && !isDropped(text[i + 1])) {
                 literal += c;
                 literal += text[++i];
             } else {

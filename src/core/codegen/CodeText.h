@@ -18,7 +18,8 @@ class TPTDialog;
 // A user text as a PocketC string literal. The text is kept as the user
 // typed it, escape sequences of their own included; only what would end the
 // literal early or split the line is escaped: a double quote (unless the user
-// escaped it already), a backslash at the very end, and line breaks.
+// escaped it already), a backslash at the very end, and line breaks. Control
+// characters other than line breaks and tabs, NUL first of all, are left out.
 QString quoted(QStringView text);
 
 // A picture's row width and bits as the library's bitmap argument:

@@ -28,7 +28,7 @@ class LoadedNames
 {
 public:
     explicit LoadedNames(const DesignForm &form)
-        : m_form(form), m_empty(form.project(), QString())
+        : m_empty(form.project(), QString())
     {
         form.forEachObject([this](DesignObject *object) { add(object->name()); });
     }
@@ -38,16 +38,48 @@ public:
         const QString invalid = m_empty.renameError(nullptr, name);
         if (!invalid.isEmpty())
             return invalid;
-        // The form words the refusal of a taken name itself.
-        return m_taken.contains(name.toCaseFolded()) ? m_form.renameError(nullptr, name) : QString();
+        return m_taken.contains(name.toCaseFolded()) ? DesignForm::nameTakenMessage(name) : QString();
     }
 
     void add(const QString &name) { m_taken.insert(name.toCaseFolded()); }
 
 private:
-    const DesignForm &m_form;
     const DesignForm m_empty;
     QSet<QString> m_taken;
+};
+
+// The container a loaded control goes into: the first object on the screen
+// of the name its "Parent" gives when that object is a container, else the
+// screen ("panScreen", a name no object may take, among others). A table of
+// the screen's objects answers, so that loading does not walk the screen
+// once per record.
+class LoadedContainers
+{
+public:
+    explicit LoadedContainers(const DesignForm &form) : m_screen(form.screen())
+    {
+        for (DesignObject *object : m_screen->children())
+            add(object);
+    }
+
+    DesignContainer *find(const QString &parentName) const
+    {
+        return m_byName.value(parentName, m_screen);
+    }
+
+    // The first object of a name counts; one that holds no controls sends
+    // them to the screen.
+    void add(DesignObject *object)
+    {
+        if (!m_byName.contains(object->name()))
+            m_byName.insert(object->name(), object->isContainer()
+                                                ? static_cast<DesignContainer *>(object)
+                                                : m_screen);
+    }
+
+private:
+    DesignContainer *m_screen;
+    QHash<QString, DesignContainer *> m_byName;
 };
 
 // Places each loaded record in the form, where the file says.
@@ -56,7 +88,7 @@ class RecordPlacer
 public:
     RecordPlacer(DesignForm &form, FileProblems &problems)
         : m_form(form), m_library(form.project().librarySupport()), m_names(form),
-          m_problems(problems)
+          m_containers(form), m_hasMenuBar(menuBarOf(form) != nullptr), m_problems(problems)
     {
     }
 
@@ -68,6 +100,8 @@ private:
     DesignForm &m_form;
     const LibrarySupport &m_library;
     LoadedNames m_names;
+    LoadedContainers m_containers;
+    bool m_hasMenuBar;
     FileProblems &m_problems;
 };
 
@@ -88,7 +122,7 @@ void RecordPlacer::load(const FormFileRecord &record)
         return;
 
     const QString parentName = record.text(u"Parent");
-    DesignContainer *container = m_form.findContainer(parentName);
+    DesignContainer *container = m_containers.find(parentName);
     std::unique_ptr<DesignObject> object = m_library.loadControlRecord(record, m_form, container);
     if (!object) {
         record.report(QStringLiteral("Control"),
@@ -111,12 +145,13 @@ void RecordPlacer::load(const FormFileRecord &record)
         placeDialog(std::unique_ptr<TPTDialog>(static_cast<TPTDialog *>(object.release())));
         break;
     case ClassId::TCCMenuBar:
-        if (menuBarOf(m_form)) {
+        if (m_hasMenuBar) {
             record.report(QString(),
                           QStringLiteral("a form has one menu bar; this one is skipped"),
                           FileProblem::Effect::RecordRefused);
             break;
         }
+        m_hasMenuBar = true;
         [[fallthrough]];
     case ClassId::TCCMenu:
         m_form.addObject(std::move(object), nullptr);
@@ -128,7 +163,9 @@ void RecordPlacer::load(const FormFileRecord &record)
                           QLatin1Char('\'') + parentName
                               + QStringLiteral("' names no dialog; the control is placed on the screen"));
         }
-        m_form.addObject(std::move(object), container);
+        DesignObject *placed = m_form.addObject(std::move(object), container);
+        if (container == m_form.screen())
+            m_containers.add(placed);
         break;
     }
 }
@@ -139,6 +176,7 @@ void RecordPlacer::placeDialog(std::unique_ptr<TPTDialog> loaded)
     loaded->setGridSpace(screen->gridSpace());
     loaded->setGridVisible(screen->gridVisible());
     auto *dialog = static_cast<TPTDialog *>(m_form.addObject(std::move(loaded), screen));
+    m_containers.add(dialog);
     // Every dialog saved as shown is shown again; the last of them is the one
     // the window edits.
     if (dialog->tag() == 1) {
@@ -154,7 +192,7 @@ void RecordPlacer::placeDialog(std::unique_ptr<TPTDialog> loaded)
 
 QString readFormName(const IniDocument &doc)
 {
-    return doc.readString(kFormSection, u"Name");
+    return withoutControlCharacters(doc.readString(kFormSection, u"Name"));
 }
 
 int readFormLibrary(const IniDocument &doc)

@@ -141,6 +141,15 @@ bool DesignForm::isNameTaken(const QString &name, const DesignObject *except) co
     return taken;
 }
 
+QSet<QString> DesignForm::takenNames() const
+{
+    QSet<QString> names;
+    for (const QString &name : reservedNames())
+        names.insert(name.toCaseFolded());
+    forEachObject([&](DesignObject *object) { names.insert(object->name().toCaseFolded()); });
+    return names;
+}
+
 QString DesignForm::renameError(const DesignObject *object, const QString &name) const
 {
     // "FORM" would share the form file's own section (section names ignore
@@ -148,19 +157,13 @@ QString DesignForm::renameError(const DesignObject *object, const QString &name)
     if (!isValidIdentifier(name) || name.compare(QLatin1String("FORM"), Qt::CaseInsensitive) == 0)
         return QLatin1Char('\'') + name + QStringLiteral("' is not a valid component name");
     if (isNameTaken(name, object))
-        return QStringLiteral("A component named ") + name + QStringLiteral(" already exists");
+        return nameTakenMessage(name);
     return {};
 }
 
-DesignContainer *DesignForm::findContainer(const QString &parentName) const
+QString DesignForm::nameTakenMessage(const QString &name)
 {
-    if (parentName == TCCForm::kObjectName)
-        return m_screen.get();
-    for (DesignObject *object : m_screen->children()) {
-        if (object->name() == parentName)
-            return object->isContainer() ? static_cast<DesignContainer *>(object) : m_screen.get();
-    }
-    return m_screen.get();
+    return QStringLiteral("A component named ") + name + QStringLiteral(" already exists");
 }
 
 void DesignForm::selectControl(DesignObject *object, bool selected, bool multi)

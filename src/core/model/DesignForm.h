@@ -3,6 +3,7 @@
 #include "core/model/ChildList.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QUndoStack>
 
@@ -97,11 +98,13 @@ public:
     // the way component names are, including the window's own parts.
     DesignObject *findOwned(const QString &name) const;
     bool isNameTaken(const QString &name, const DesignObject *except = nullptr) const;
+    // Every name isNameTaken() refuses, case-folded: for asking about many
+    // names at once.
+    QSet<QString> takenNames() const;
     // The text refusing `name` for `object`, or an empty text when it is fine.
     QString renameError(const DesignObject *object, const QString &name) const;
-    // The container a loaded control goes into: "panScreen", or the first
-    // object on the screen of that name, else the screen.
-    DesignContainer *findContainer(const QString &parentName) const;
+    // The refusal of a name another object holds.
+    static QString nameTakenMessage(const QString &name);
 
     // Selection marks, in the colours of the container the object lies in.
     void selectControl(DesignObject *object, bool selected, bool multi);

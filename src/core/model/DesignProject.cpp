@@ -49,11 +49,13 @@ QString DesignProject::uniqueControlName(const QString &prefix, const DesignForm
 {
     // Besides the screen's objects, the names the window refuses anyway (its
     // menus, its own parts, other letter cases) are skipped too, so that a
-    // fresh name can always be given.
+    // fresh name can always be given. They are gathered once: the counter
+    // may have to pass thousands of them.
+    const QSet<QString> taken = form.takenNames();
     for (;;) {
         ++m_controlCounter;
         const QString candidate = prefix + QString::number(m_controlCounter);
-        if (!form.isNameTaken(candidate))
+        if (!taken.contains(candidate.toCaseFolded()))
             return candidate;
     }
 }

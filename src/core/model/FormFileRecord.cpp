@@ -1,8 +1,10 @@
 #include "core/model/FormFileRecord.h"
 #include "core/base/IniDocument.h"
+#include "core/base/IntegerText.h"
 #include "core/model/CCForm.h"
 #include "core/model/ControlKind.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zf {
@@ -31,7 +33,28 @@ const QString &screenFontText()
     return text;
 }
 
+constexpr bool isControl(char16_t c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
 } // namespace
+
+bool hasControlCharacter(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return isControl(c.unicode()); });
+}
+
+QString withoutControlCharacters(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (!isControl(c.unicode()))
+            result.append(c);
+    }
+    return result;
+}
 
 FormFileRecord::FormFileRecord(const IniDocument &document, const QString &section,
                                FileProblems *problems)
@@ -57,10 +80,21 @@ bool FormFileRecord::has(QStringView key) const
     return find(key).has_value();
 }
 
+QString FormFileRecord::printable(QStringView section, QStringView key, QStringView stored) const
+{
+    if (!hasControlCharacter(stored))
+        return stored.toString();
+    if (m_problems) {
+        m_problems->push_back({section.toString(), key.toString(),
+                               QStringLiteral("the value holds control characters; they are left out")});
+    }
+    return withoutControlCharacters(stored);
+}
+
 QString FormFileRecord::text(QStringView key, const QString &defaultValue) const
 {
     const std::optional<QStringView> stored = find(key);
-    return stored ? stored->toString() : defaultValue;
+    return stored ? printable(m_section, key, *stored) : defaultValue;
 }
 
 int FormFileRecord::number(QStringView section, QStringView key,
@@ -68,7 +102,7 @@ int FormFileRecord::number(QStringView section, QStringView key,
 {
     if (!stored)
         return defaultValue;
-    if (const std::optional<int> value = IniDocument::parseInteger(*stored))
+    if (const std::optional<int> value = parseFileInteger(*stored))
         return *value;
     if (m_problems) {
         m_problems->push_back({section.toString(), key.toString(),
@@ -96,7 +130,7 @@ FontValue FormFileRecord::font(QStringView key, const FontValue &current) const
     if (current == screenFont() && *stored == screenFontText())
         return current;
     FontValue font = current;
-    font.applyIniText(*stored);
+    font.applyIniText(printable(m_section, key, *stored));
     return font;
 }
 
@@ -111,6 +145,12 @@ QStringList FormFileRecord::list(QStringView listSection, const QStringList &cur
     }
     QStringList lines = current;
     m_document.readList(listSection, lines);
+    if (std::any_of(lines.begin(), lines.end(), hasControlCharacter)) {
+        report(QString(), QStringLiteral("the list in [") + listSection.toString()
+                              + QStringLiteral("] holds control characters; they are left out"));
+        for (QString &line : lines)
+            line = withoutControlCharacters(line);
+    }
     return lines;
 }
 

@@ -23,6 +23,11 @@ enum class ControlKind;
 // with the default its record gives for a missing key. A number key whose
 // text is not a number takes the default too, and is reported, so that the
 // checker can tell the user what the designer silently worked around.
+//
+// Texts (names, captions, list items, fonts) come without control
+// characters: a NUL or an escape in a name or a caption would reach the
+// generated PocketC source, and a line break cannot be written back. Each
+// one dropped is reported; the rest of the text stays.
 class FormFileRecord
 {
 public:
@@ -52,6 +57,9 @@ public:
 private:
     // The stored value of a key of this section, as a view into the document.
     std::optional<QStringView> find(QStringView key) const;
+    // `stored` without control characters, reported as a value of `key` in
+    // `section` when there were any.
+    QString printable(QStringView section, QStringView key, QStringView stored) const;
     int number(QStringView section, QStringView key, std::optional<QStringView> stored,
                int defaultValue) const;
 
@@ -61,6 +69,12 @@ private:
     // Looked up once: a record reads a dozen keys of its section.
     std::vector<std::pair<QStringView, QStringView>> m_entries;
 };
+
+// Whether `text` holds a control character (a C0 control or DEL), which no
+// name or text of a form may hold.
+bool hasControlCharacter(QStringView text);
+// `text` without them.
+QString withoutControlCharacters(QStringView text);
 
 // The word a record's "Control" key holds for `kind`, made once.
 const QString &recordWord(ControlKind kind);

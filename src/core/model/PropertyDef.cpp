@@ -4,8 +4,6 @@
 #include "core/model/ItemListObject.h"
 #include "core/model/PTDialog.h"
 
-#include <limits>
-
 namespace zf {
 
 PropertyRows rowsOf(const DesignObject &object, const PropertyDefs &defs)
@@ -25,32 +23,6 @@ QString applyRow(DesignObject &object, const PropertyDefs &defs, const QString &
             return def.apply ? def.apply(object, text) : QString();
     }
     return {};
-}
-
-std::optional<int> parseInteger(const QString &text)
-{
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    if (i == text.size())
-        return std::nullopt;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(value);
 }
 
 QString notAnIntegerMessage(const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/IntegerText.h"
 #include "core/base/datamod.h"
 #include "core/model/DesignObject.h"
 #include "core/model/PropertyRow.h"
@@ -31,16 +32,15 @@ PropertyRows rowsOf(const DesignObject &object, const PropertyDefs &defs);
 QString applyRow(DesignObject &object, const PropertyDefs &defs, const QString &row,
                  const QString &text);
 
-// Number rows take signed decimal integers and nothing else: no spaces, no
-// hexadecimal, nothing beyond the range of 32 bits.
-std::optional<int> parseInteger(const QString &text);
 QString notAnIntegerMessage(const QString &text);
 
 // Passes the number in `text` to `set`; returns what `set` returns, or the
 // message refusing a text that is no number.
+// Number rows take signed decimal integers and nothing else: no spaces, no
+// hexadecimal, nothing beyond the range of 32 bits.
 template <typename F> QString applyInteger(const QString &text, F &&set)
 {
-    const std::optional<int> n = parseInteger(text);
+    const std::optional<int> n = parseDecimal(text);
     if (!n)
         return notAnIntegerMessage(text);
     return set(*n);

@@ -120,8 +120,24 @@ TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
 {
     QTemporaryDir folder;
     IniDocument document;
-    EXPECT_FALSE(document.open(folder.path()));
-    EXPECT_FALSE(document.errorString().isEmpty());
+    // Each refusal names its reason, reading and writing alike.
+    const struct
+    {
+        QString path;
+        const char *reason;
+    } refused[] = {
+        {folder.path(), "is a folder, not a file"},
+        {QStringLiteral("/dev/null"), "is a device, not a file"},
+        {folder.filePath(QString(256, QLatin1Char('n'))), "the path is too long"},
+        {folder.path() + QStringLiteral("/abc").repeated(1100), "the path is too long"},
+    };
+    for (const auto &r : refused) {
+        EXPECT_FALSE(document.open(r.path));
+        EXPECT_EQ(document.errorString(), QLatin1String(r.reason));
+        document.writeString(u"S", u"K", QStringLiteral("v"));
+        EXPECT_FALSE(document.save());
+        EXPECT_EQ(document.errorString(), QLatin1String(r.reason));
+    }
 
     // Bigger than any settings file: refused without reading it. The file is
     // sparse, so it costs no disk space.

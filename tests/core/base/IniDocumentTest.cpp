@@ -127,6 +127,42 @@ TEST(IniDocument, StringsAreTrimmedAndUnquoted)
     EXPECT_EQ(document.readString(u"Nope", u"plain", QStringLiteral("default")), "default");
 }
 
+// Reading trims blanks and takes off enclosing quotes, so writing must keep
+// such values from being changed on their way back.
+TEST(IniDocument, EveryWrittenValueReadsBackAsItself)
+{
+    const QStringList values = {
+        QStringLiteral("plain"),  QStringLiteral(" padded "), QStringLiteral("\"quoted\""),
+        QStringLiteral("'single'"), QStringLiteral("\"\""),     QStringLiteral("  "),
+        QStringLiteral("tab\t"),   QStringLiteral("\"half'"),   QStringLiteral("\""),
+        QStringLiteral("\"a\" \"b\""), QString(),
+    };
+    IniDocument document;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        document.writeString(u"S", QStringLiteral("K%1").arg(i), values[i]);
+    const IniDocument reread = parsed(document.toBytes());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        EXPECT_EQ(reread.readString(u"S", QStringLiteral("K%1").arg(i)), values[i]) << i;
+    EXPECT_EQ(parsed(reread.toBytes()).toBytes(), reread.toBytes());
+}
+
+TEST(IniDocument, KeysAndSectionsKnowTheirLines)
+{
+    IniDocument document = parsed("; head\n[A]\nx=1\n\n[b]\r\nY=2\n[A]\nz=3\n");
+    document.writeString(u"A", u"new", QStringLiteral("v"));
+    const struct
+    {
+        const char16_t *section;
+        const char16_t *key;
+        int line;
+    } cases[] = {
+        {u"A", u"", 2},  {u"a", u"X", 3},    {u"B", u"", 5},   {u"b", u"y", 6},
+        {u"A", u"z", 0}, {u"A", u"new", 0}, {u"C", u"", 0},   {u"b", u"none", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(document.lineNumber(c.section, c.key), c.line) << QString::fromUtf16(c.key).toStdString();
+}
+
 TEST(IniDocument, ValuesOfAnyLengthAreReturnedWhole)
 {
     const QString big(10 * 1024 * 1024, QLatin1Char('F'));

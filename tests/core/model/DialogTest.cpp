@@ -61,14 +61,3 @@ TEST_F(Dialogs, ControlsClickedIntoTheDialogStayInItWhenHidden)
     EXPECT_TRUE(dialog->children().contains(button));
 }
 
-TEST_F(Dialogs, FindContainerFallsBackToTheScreen)
-{
-    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
-    DesignObject *label = place(ControlKind::Label);
-    EXPECT_EQ(form->findContainer(QStringLiteral("panScreen")), form->screen());
-    EXPECT_EQ(form->findContainer(dialog->name()), dialog);
-    EXPECT_EQ(form->findContainer(QStringLiteral("Nowhere")), form->screen());
-    EXPECT_EQ(form->findContainer(QString()), form->screen());
-    // A control is no container.
-    EXPECT_EQ(form->findContainer(label->name()), form->screen());
-}

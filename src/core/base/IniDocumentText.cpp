@@ -1,13 +1,10 @@
 #include "core/base/IniDocument.h"
-
-#include "core/base/FontValue.h"
+#include "core/base/FileProblem.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <limits>
 #include <unordered_set>
 
 namespace zf {
@@ -69,11 +66,29 @@ QString singleLine(QStringView text)
     return line;
 }
 
-// The same, sharing the text when it holds no line break: saving a big form
-// writes tens of thousands of values.
-QString singleLine(const QString &text)
+// A value as readers see it: without surrounding blanks and without a pair
+// of quotes that encloses it wholly.
+QStringView readableValue(QStringView stored)
 {
-    return hasLineBreak(text) ? singleLine(QStringView(text)) : text;
+    QStringView value = trimBlanks(stored);
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front()) {
+        value = value.sliced(1, value.size() - 2);
+    }
+    return value;
+}
+
+// A value as it is stored: on one line, and read back as itself. Reading
+// trims blanks and takes off a pair of quotes that encloses the whole
+// value, so a value with blanks at either end, or enclosed in quotes of its
+// own, is written within one more pair of quotes. Big forms write tens of
+// thousands of values; the others share the caller's text.
+QString storedValue(const QString &text)
+{
+    QString value = hasLineBreak(text) ? singleLine(QStringView(text)) : text;
+    if (readableValue(value).size() != value.size())
+        value = QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
 }
 
 // A section or key name as it is stored: trimmed, line breaks made spaces.
@@ -95,54 +110,11 @@ QString storedName(QStringView name)
     return hasLineBreak(name) ? singleLine(name) : rawView(name.utf16(), name.size());
 }
 
-int hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-// A value as readers see it: without surrounding blanks and without a pair
-// of quotes that encloses it wholly.
-QStringView readableValue(QStringView stored)
-{
-    QStringView value = trimBlanks(stored);
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-        value.back() == value.front()) {
-        value = value.sliced(1, value.size() - 2);
-    }
-    return value;
-}
-
 // Names and values handed out are deep copies: the caller may keep them
 // longer than the parsed text they point into lives.
 QString owned(QStringView text)
 {
     return text.toString();
-}
-
-const QString kCount = QStringLiteral("Count");
-const QString kItem = QStringLiteral("Item");
-
-// The n of a key "Item" + n written the way writeList writes it, or -1.
-qint64 itemNumber(QStringView key)
-{
-    if (key.size() <= kItem.size() || !key.startsWith(kItem, Qt::CaseInsensitive))
-        return -1;
-    const QStringView digits = key.sliced(kItem.size());
-    if (digits.size() > 10 || (digits.size() > 1 && digits[0] == u'0'))
-        return -1;
-    qint64 n = 0;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return -1;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
 }
 
 } // namespace
@@ -156,6 +128,8 @@ struct IniDocument::Line
     // The line as read; null for an entry once a value was written to it,
     // which is then written as key "=" value.
     QString raw;
+    // Where it stood in the text, from 1; 0 for a line made by a write.
+    int number = 0;
 
     bool isEntry() const { return !key.isNull(); }
     bool isGenerated() const { return isEntry() && raw.isNull(); }
@@ -166,6 +140,7 @@ struct IniDocument::Section
     QString name;
     // The header line as read; null for a section made by a write.
     QString header;
+    int number = 0;
     std::vector<Line> lines;
     bool erased = false;
     // Built on the first lookup in a large section.
@@ -250,13 +225,12 @@ bool IniDocument::open(const QString &path)
     m_path = path;
     m_error.clear();
 
+    m_error = pathProblem(path, QStringLiteral("file"));
+    if (!m_error.isEmpty())
+        return false;
     const QFileInfo info(path);
     if (!info.exists())
         return true;
-    if (!info.isFile()) {
-        m_error = QStringLiteral("Not a regular file");
-        return false;
-    }
     if (info.size() > kMaxFileSize) {
         m_error = QStringLiteral("The file is larger than %1 MB").arg(kMaxFileSize >> 20);
         return false;
@@ -285,7 +259,9 @@ void IniDocument::parse(QByteArrayView bytes)
     const qsizetype size = m_text.size();
     std::vector<Line> *lines = &m_preamble;
     qsizetype pos = 0;
+    int number = 0;
     while (pos < size) {
+        ++number;
         qsizetype end = all.indexOf(u'\n', pos);
         const qsizetype next = end < 0 ? size : end + 1;
         if (end < 0)
@@ -303,6 +279,7 @@ void IniDocument::parse(QByteArrayView bytes)
                 Section section;
                 section.name = storedName(name);
                 section.header = raw;
+                section.number = number;
                 m_sections.push_back(std::move(section));
                 lines = &m_sections.back().lines;
                 pos = next;
@@ -312,6 +289,7 @@ void IniDocument::parse(QByteArrayView bytes)
 
         Line entry;
         entry.raw = raw;
+        entry.number = number;
         const qsizetype equals = trimmed.startsWith(u';') ? -1 : trimmed.indexOf(u'=');
         if (equals > 0) {
             const QStringView key = trimBlanks(trimmed.first(equals));
@@ -391,6 +369,9 @@ bool IniDocument::save()
         m_error = QStringLiteral("No file name");
         return false;
     }
+    m_error = pathProblem(m_path, QStringLiteral("file"));
+    if (!m_error.isEmpty())
+        return false;
     const QFileInfo info(m_path);
     // The mode bits, not WriteUser: that one asks whether we may write,
     // which is always yes for the superuser.
@@ -398,10 +379,8 @@ bool IniDocument::save()
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     // Replacing the file through a temporary one would succeed even on a
     // read-only file; honour the flag the user set instead.
-    if (info.exists() &&
-        (!info.isFile() || !info.isWritable() || !(info.permissions() & kAnyWrite))) {
-        m_error = info.isFile() ? QStringLiteral("The file is read-only")
-                                : QStringLiteral("Not a regular file");
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & kAnyWrite))) {
+        m_error = QStringLiteral("The file is read-only");
         return false;
     }
     QSaveFile file(m_path);
@@ -517,6 +496,16 @@ std::vector<std::pair<QStringView, QStringView>> IniDocument::entries(QStringVie
     return result;
 }
 
+int IniDocument::lineNumber(QStringView section, QStringView key) const
+{
+    if (key.isEmpty()) {
+        const Section *found = findSection(section);
+        return found ? found->number : 0;
+    }
+    const Line *line = findLine(section, key);
+    return line ? line->number : 0;
+}
+
 bool IniDocument::hasKey(QStringView section, QStringView key) const
 {
     return findLine(section, key) != nullptr;
@@ -545,11 +534,17 @@ void IniDocument::eraseSection(QStringView section)
     m_sectionIndex.erase(it);
 }
 
+std::optional<QStringView> IniDocument::findValue(QStringView section, QStringView key) const
+{
+    const Line *line = findLine(section, key);
+    return line ? std::optional(readableValue(line->value)) : std::nullopt;
+}
+
 QString IniDocument::readString(QStringView section, QStringView key,
                                 const QString &defaultValue) const
 {
-    const Line *line = findLine(section, key);
-    return line ? owned(readableValue(line->value)) : defaultValue;
+    const std::optional<QStringView> value = findValue(section, key);
+    return value ? owned(*value) : defaultValue;
 }
 
 void IniDocument::writeString(QStringView section, QStringView key, const QString &value)
@@ -562,119 +557,14 @@ void IniDocument::writeString(QStringView section, QStringView key, const QStrin
     Section &target = sectionForWriting(section);
     if (const Line *found = target.find(name)) {
         Line &line = const_cast<Line &>(*found);
-        line.value = singleLine(value);
+        line.value = storedValue(value);
         line.raw = QString();
         return;
     }
     Line line;
     line.key = name.toString();
-    line.value = singleLine(value);
+    line.value = storedValue(value);
     target.append(std::move(line));
-}
-
-std::optional<int> IniDocument::parseInteger(QStringView text)
-{
-    QStringView hex;
-    if (text.startsWith(u'$'))
-        hex = text.sliced(1);
-    else if (text.size() > 2 && (text.startsWith(u"0x") || text.startsWith(u"0X")))
-        hex = text.sliced(2);
-
-    if (!hex.isNull()) {
-        if (hex.isEmpty())
-            return std::nullopt;
-        quint64 value = 0;
-        for (const QChar c : hex) {
-            const int digit = hexDigit(c.unicode());
-            if (digit < 0)
-                return std::nullopt;
-            value = value * 16 + quint64(digit);
-            if (value > 0xFFFFFFFFull)
-                return std::nullopt;
-        }
-        return int(quint32(value));
-    }
-
-    qsizetype i = 0;
-    const bool negative = text.startsWith(u'-');
-    if (negative || text.startsWith(u'+'))
-        i = 1;
-    if (i == text.size())
-        return std::nullopt;
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(value);
-}
-
-int IniDocument::readInt(QStringView section, QStringView key, int defaultValue) const
-{
-    const Line *line = findLine(section, key);
-    return line ? parseInteger(readableValue(line->value)).value_or(defaultValue) : defaultValue;
-}
-
-void IniDocument::writeInt(QStringView section, QStringView key, int value)
-{
-    writeString(section, key, QString::number(value));
-}
-
-bool IniDocument::readBool(QStringView section, QStringView key, bool defaultValue) const
-{
-    return readInt(section, key, defaultValue ? 1 : 0) != 0;
-}
-
-void IniDocument::writeBool(QStringView section, QStringView key, bool value)
-{
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-void IniDocument::readList(QStringView section, QStringList &list) const
-{
-    const int count = readInt(section, kCount, -1);
-    if (count < 0)
-        return;
-    list.clear();
-    // Walk the lines rather than count from 0 to Count: a damaged Count of
-    // two billion must not mean two billion lookups.
-    std::vector<std::pair<qint64, const Line *>> items;
-    const Section *found = findSection(section);
-    for (const Line &line : found->lines) {
-        const qint64 n = line.isEntry() ? itemNumber(line.key) : -1;
-        if (n >= 0 && n < count && found->find(line.key) == &line)
-            items.emplace_back(n, &line);
-    }
-    std::sort(items.begin(), items.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[n, line] : items)
-        list.append(owned(readableValue(line->value)));
-}
-
-void IniDocument::writeList(QStringView section, const QStringList &list)
-{
-    eraseSection(section);
-    writeInt(section, kCount, int(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i)
-        writeString(section, kItem + QString::number(i), list[i]);
-}
-
-void IniDocument::readFont(QStringView section, QStringView key, FontValue &font) const
-{
-    font.applyIniText(readString(section, key));
-}
-
-void IniDocument::writeFont(QStringView section, QStringView key, const FontValue &font)
-{
-    writeString(section, key, font.toIniText());
 }
 
 } // namespace zf

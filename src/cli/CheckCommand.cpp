@@ -1,5 +1,6 @@
 #include "BatchUserInterface.h"
 #include "CliCommands.h"
+#include "CliMessages.h"
 #include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
 #include "core/files/FormFileCheck.h"
@@ -11,7 +12,8 @@
 
 // zentiform-cli check FILE...: reads each form or project file as the
 // designer would, with the file's own library, and prints one line per thing
-// the designer would silently work around: "FILE: [section] key: message".
+// the designer would silently work around:
+// "FILE:LINE: warning: [section] key: message".
 
 namespace zf::cli {
 
@@ -40,14 +42,16 @@ Checked checkProjectFile(const QString &path)
 {
     Checked result;
     IniDocument doc;
-    if (!QFileInfo::exists(path))
+    result.error = pathProblem(path, QStringLiteral("project file"));
+    if (result.error.isEmpty() && !QFileInfo::exists(path))
         result.error = QStringLiteral("No such file");
-    else if (!doc.open(path))
+    else if (result.error.isEmpty() && !doc.open(path))
         result.error = doc.errorString();
-    else {
-        result.readable = true;
-        result.problems = checkProject(doc);
-    }
+    if (!result.error.isEmpty())
+        return result;
+    result.readable = true;
+    result.problems = checkProject(doc);
+    locateProblems(result.problems, doc);
     return result;
 }
 
@@ -70,12 +74,11 @@ int checkCommand(const QStringList &arguments, QTextStream &out, QTextStream &er
         const Checked checked =
             isProjectFile(path) ? checkProjectFile(path) : checkForm(project, path);
         if (!checked.readable) {
-            out << path << ": cannot be read: " << checked.error << '\n';
-            code = kExitUnreadable;
+            printError(out, path, QStringLiteral("cannot be read: ") + checked.error);
+            code = kExitFileError;
             continue;
         }
-        for (const FileProblem &problem : checked.problems)
-            out << path << ": " << problem.text() << '\n';
+        printProblems(out, path, checked.problems);
         if (!checked.problems.empty() && code == kExitOk)
             code = kExitProblems;
     }

@@ -10,10 +10,12 @@ namespace zf::cli {
 // code.
 using CommandFunction = int (*)(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
-// Exit codes shared by the subcommands.
+// Exit codes, one meaning each in every subcommand, so that a build script
+// can trust them: done (warnings allowed); problems found, or work refused
+// to keep data safe; a file that could not be read or written.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitProblems = 1;
-inline constexpr int kExitUnreadable = 2;
+inline constexpr int kExitFileError = 2;
 // Returned for arguments the command cannot take: the caller prints the
 // command's usage and exits with 2.
 inline constexpr int kExitUsage = -1;

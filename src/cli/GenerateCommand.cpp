@@ -1,5 +1,6 @@
 #include "BatchUserInterface.h"
 #include "CliCommands.h"
+#include "CliMessages.h"
 #include "core/app/FormCommands.h"
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
@@ -26,7 +27,9 @@
 // the settings the project keeps unless the options say otherwise. Existing
 // files are replaced. The project file itself is left as it is.
 //
-// Exit codes: 0 all written, 1 written with warnings, 2 errors.
+// Exit codes: 0 all written (warnings allowed), 1 nothing to generate or a
+// text the handheld's code page cannot hold, 2 the project could not be read
+// or a file could not be written.
 
 namespace zf::cli {
 
@@ -73,40 +76,31 @@ bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
     return !parsed->project.isEmpty();
 }
 
-// Nobody to ask: every message is printed as a warning or an error, files
-// that exist are replaced, and any other question takes its default.
+// Nobody to ask: every message is printed as a warning or an error of the
+// project, files that exist are replaced, and any other question takes its
+// default.
 class GenerateUserInterface : public BatchUserInterface
 {
 public:
-    explicit GenerateUserInterface(QTextStream &err) : BatchUserInterface(err), m_err(err) {}
+    GenerateUserInterface(QTextStream &err, const QString &project)
+        : BatchUserInterface(err), m_err(err), m_project(project)
+    {
+    }
 
     Button ask(const Message &message) override
     {
-        const bool error = message.icon == Icon::Error;
-        report(error ? "error" : "warning", message.text);
+        // A replace question is no problem here: the answer is always yes.
+        if (!message.text.endsWith(QLatin1String(" already exists. Do you want to replace it?")))
+            printMessage(m_err, m_project, 0, message.icon == Icon::Error ? "error" : "warning",
+                         message.text);
         if (message.buttons.testFlag(Button::Yes))
             return Button::Yes;
         return BatchUserInterface::answer(message);
     }
 
-    void report(const char *level, const QString &text)
-    {
-        // A replace question is no problem here: the answer is always yes.
-        if (!text.endsWith(QLatin1String(" already exists. Do you want to replace it?"))) {
-            m_err << "zentiform-cli generate: " << level << ": " << text << Qt::endl;
-            (qstrcmp(level, "error") == 0 ? m_errors : m_warnings) += 1;
-        }
-    }
-
-    int exitCode() const
-    {
-        return m_errors ? kExitUnreadable : m_warnings ? kExitProblems : kExitOk;
-    }
-
 private:
     QTextStream &m_err;
-    int m_warnings = 0;
-    int m_errors = 0;
+    QString m_project;
 };
 
 } // namespace
@@ -116,19 +110,22 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
     GenerateArguments parsed;
     if (!parseArguments(arguments, &parsed))
         return kExitUsage;
-    GenerateUserInterface ui(err);
+    GenerateUserInterface ui(err, parsed.project);
     const QString projectFile = QFileInfo(parsed.project).absoluteFilePath();
 
     IniDocument doc;
-    if (!QFileInfo(projectFile).isFile() || !doc.open(projectFile)) {
-        ui.report("error",
-                  QStringLiteral("Unable to read ") + parsed.project +
-                      (doc.errorString().isEmpty() ? QString()
-                                                   : QStringLiteral(": ") + doc.errorString()));
-        return ui.exitCode();
+    QString unreadable = pathProblem(projectFile, QStringLiteral("project file"));
+    if (unreadable.isEmpty() && !QFileInfo(projectFile).isFile())
+        unreadable = QStringLiteral("No such file");
+    if (unreadable.isEmpty() && !doc.open(projectFile))
+        unreadable = doc.errorString();
+    if (!unreadable.isEmpty()) {
+        printError(err, parsed.project, QStringLiteral("cannot be read: ") + unreadable);
+        return kExitFileError;
     }
-    for (const FileProblem &problem : checkProject(doc))
-        ui.report("warning", parsed.project + QStringLiteral(": ") + problem.text());
+    FileProblems problems = checkProject(doc);
+    locateProblems(problems, doc);
+    printProblems(err, parsed.project, problems);
 
     // Open the project as the designer does: its library, then its forms.
     DesignProject project(ui);
@@ -137,16 +134,14 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
     RecentProjects recent;
     ProjectCommands(project, workspace, forms, recent).abrirProyecto(projectFile);
     if (!project.isOpen()) {
-        ui.report("error",
-                  parsed.project + QStringLiteral(": the file name gives no project name"));
-        return ui.exitCode();
+        printError(err, parsed.project, QStringLiteral("the file name gives no project name"));
+        return kExitProblems;
     }
     const CodeGenerator *generator = CodeGenerator::forLibrary(project.library());
     if (!generator) {
-        ui.report("error",
-                  parsed.project + QStringLiteral(": the project's library is neither CControls "
-                                                  "nor PToolBox"));
-        return ui.exitCode();
+        printError(err, parsed.project,
+                   QStringLiteral("the project's library is neither CControls nor PToolBox"));
+        return kExitProblems;
     }
 
     // Right after opening, the form loaded last is the one activated last:
@@ -164,9 +159,9 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
     if (parsed.firstForm) {
         if (std::none_of(formList.begin(), formList.end(),
                          [&](const DesignForm *f) { return f->name() == *parsed.firstForm; })) {
-            ui.report("error",
-                      QStringLiteral("The project has no form named ") + *parsed.firstForm);
-            return ui.exitCode();
+            printError(err, parsed.project,
+                       QStringLiteral("The project has no form named ") + *parsed.firstForm);
+            return kExitProblems;
         }
         settings.firstForm = *parsed.firstForm;
     }
@@ -174,22 +169,26 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
                                                    : QFileInfo(parsed.output).absoluteFilePath();
 
     for (const QString &warning : generator->warnings(formList))
-        ui.report("warning", warning);
+        printWarning(err, parsed.project, warning);
     SourceOutput output;
     if (!generateCode(*generator, formList, project.projectName(), settings, output.code, ui))
-        return ui.exitCode();
-
+        return kExitProblems;
     AppIcons icons;
     if (!settings.memo) {
         for (const QString &problem : icons.loadFrom(settings))
-            ui.report("warning", problem);
+            printWarning(err, parsed.project, problem);
         output.icons = &icons;
         output.library = generator;
     }
     output.folder = folder;
     output.projectName = project.projectName();
-    saveSourceFiles(output, ui);
-    return ui.exitCode();
+    switch (saveSourceFiles(output, ui)) {
+    case SaveOutcome::Completed: return kExitOk;
+    case SaveOutcome::Refused: return kExitProblems;
+    case SaveOutcome::Cancelled:
+    case SaveOutcome::Failed: break;
+    }
+    return kExitFileError;
 }
 
 } // namespace zf::cli

@@ -1,5 +1,6 @@
 #include "BatchUserInterface.h"
 #include "CliCommands.h"
+#include "CliMessages.h"
 #include "core/designer/FormRenderer.h"
 #include "core/files/FormFileCheck.h"
 #include "core/model/DesignForm.h"
@@ -59,6 +60,9 @@ bool parseArguments(const QStringList &arguments, RenderArguments *parsed, QText
 // Written whole or not at all.
 bool writePng(const QImage &image, const QString &path, QString *error)
 {
+    *error = pathProblem(path, QStringLiteral("picture file"));
+    if (!error->isEmpty())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
@@ -88,14 +92,13 @@ int renderCommand(const QStringList &arguments, QTextStream &, QTextStream &err)
     DesignProject project(ui);
     const FormFileCheck check = checkFormFile(project, parsed.input);
     if (!check.readable) {
-        err << parsed.input << ": cannot be read: " << check.error << Qt::endl;
-        return kExitUnreadable;
+        printError(err, parsed.input, QStringLiteral("cannot be read: ") + check.error);
+        return kExitFileError;
     }
-    for (const FileProblem &problem : check.problems)
-        err << parsed.input << ": " << problem.text() << Qt::endl;
+    printProblems(err, parsed.input, check.problems);
     if (!check.form) {
-        err << parsed.input << ": not rendered: the file holds no form of a known library"
-            << Qt::endl;
+        printError(err, parsed.input,
+                   QStringLiteral("not rendered: the file holds no form of a known library"));
         return kExitProblems;
     }
 
@@ -105,8 +108,8 @@ int renderCommand(const QStringList &arguments, QTextStream &, QTextStream &err)
                                  Qt::FastTransformation);
     QString error;
     if (!writePng(picture, parsed.output, &error)) {
-        err << "Unable to write to " << parsed.output << ": " << error << Qt::endl;
-        return kExitProblems;
+        printError(err, parsed.output, QStringLiteral("cannot be written: ") + error);
+        return kExitFileError;
     }
     return kExitOk;
 }

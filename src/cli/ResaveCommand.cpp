@@ -1,5 +1,6 @@
 #include "BatchUserInterface.h"
 #include "CliCommands.h"
+#include "CliMessages.h"
 #include "core/files/FormFile.h"
 #include "core/files/FormFileCheck.h"
 #include "core/model/DesignForm.h"
@@ -38,23 +39,27 @@ int resaveCommand(const QStringList &arguments, QTextStream &, QTextStream &err)
     DesignProject project(ui);
     const FormFileCheck check = checkFormFile(project, input);
     if (!check.readable) {
-        err << input << ": cannot be read: " << check.error << Qt::endl;
-        return kExitUnreadable;
+        printError(err, input, QStringLiteral("cannot be read: ") + check.error);
+        return kExitFileError;
     }
-    for (const FileProblem &problem : check.problems)
-        err << input << ": " << problem.text() << Qt::endl;
+    printProblems(err, input, check.problems);
     if (!check.form) {
-        err << input << ": not resaved: the file holds no form of a known library" << Qt::endl;
+        printError(err, input, QStringLiteral("not resaved: the file holds no form of a known library"));
         return kExitProblems;
     }
     if (dropsRecords(check.problems)) {
-        err << input << ": not resaved: saving would drop the records above" << Qt::endl;
+        printError(err, input, QStringLiteral("not resaved: saving would drop the records above"));
+        return kExitProblems;
+    }
+    // The clashes are among the problems above.
+    if (!recordSectionClashes(*check.form).isEmpty()) {
+        printError(err, input, QStringLiteral("not resaved: records would share a section"));
         return kExitProblems;
     }
     QString error;
     if (!writeFormFile(*check.form, output, &error)) {
-        err << "Unable to write to " << output << ": " << error << Qt::endl;
-        return kExitProblems;
+        printError(err, output, QStringLiteral("cannot be written: ") + error);
+        return kExitFileError;
     }
     return kExitOk;
 }

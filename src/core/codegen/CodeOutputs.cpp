@@ -181,7 +181,7 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
         EncodedSource encoded = encodeSource(*texts[i], folder.filePath(names[i]));
         if (!encoded.error.isEmpty()) {
             ui.error(encoded.error);
-            return SaveOutcome::Failed;
+            return SaveOutcome::Refused;
         }
         contents.push_back(std::move(encoded.bytes));
     }

@@ -69,6 +69,7 @@ struct SourceOutput
 enum class SaveOutcome {
     Completed, // everything was written, or skipped by the user's No
     Cancelled, // the user cancelled a replace question
+    Refused,   // a text holds characters the code page lacks: nothing written
     Failed,    // something could not be written; the user has been told
 };
 

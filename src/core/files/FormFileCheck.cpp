@@ -9,21 +9,12 @@
 
 namespace zf {
 
-FormFileCheck checkFormFile(DesignProject &project, const QString &path)
-{
-    FormFileCheck result;
-    if (!QFileInfo::exists(path)) {
-        result.error = QStringLiteral("No such file");
-        return result;
-    }
-    IniDocument doc;
-    if (!doc.open(path)) {
-        result.error = doc.errorString();
-        return result;
-    }
-    result.readable = true;
-    FileProblems &problems = result.problems;
+namespace {
 
+// The problems of a readable form file; `result.form` gets the form.
+void checkForm(DesignProject &project, const IniDocument &doc, FormFileCheck &result)
+{
+    FileProblems &problems = result.problems;
     for (const QString &section : doc.repeatedSections()) {
         problems.push_back({section, QString(),
                             QStringLiteral("the section appears more than once; only its first "
@@ -44,7 +35,7 @@ FormFileCheck checkFormFile(DesignProject &project, const QString &path)
                                                + QStringLiteral(" names no library; the records are not read"));
     }
     if (name.isEmpty() || (library != kLibraryCControls && library != kLibraryPToolBox))
-        return result;
+        return;
 
     project.setLibrary(library);
     result.form = std::make_unique<DesignForm>(project, name);
@@ -52,6 +43,24 @@ FormFileCheck checkFormFile(DesignProject &project, const QString &path)
     problems.insert(problems.end(), read.begin(), read.end());
     for (const QString &clash : recordSectionClashes(*result.form))
         problems.push_back({QString(), QString(), clash + QStringLiteral("; the form cannot be saved")});
+}
+
+} // namespace
+
+FormFileCheck checkFormFile(DesignProject &project, const QString &path)
+{
+    FormFileCheck result;
+    result.error = pathProblem(path, QStringLiteral("form file"));
+    if (result.error.isEmpty() && !QFileInfo::exists(path))
+        result.error = QStringLiteral("No such file");
+    IniDocument doc;
+    if (result.error.isEmpty() && !doc.open(path))
+        result.error = doc.errorString();
+    if (!result.error.isEmpty())
+        return result;
+    result.readable = true;
+    checkForm(project, doc, result);
+    locateProblems(result.problems, doc);
     return result;
 }
 

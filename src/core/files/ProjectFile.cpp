@@ -86,6 +86,10 @@ ProjectFileState readProject(const IniDocument &doc, const QPoint &zoomPosition,
 FileProblems checkProject(const IniDocument &doc)
 {
     FileProblems problems;
+    // An empty or binary file, or a form file, opens as an empty project of
+    // CControls without a word; asked to check it, say so.
+    if (!doc.hasSection(kProject))
+        problems.push_back({kProject, QString(), QStringLiteral("missing; this is no project file")});
     const ProjectFileState state = readProject(doc, QPoint(), &problems);
     if (!isLibrary(state.library)) {
         problems.push_back({kProject, QStringLiteral("Lib"),

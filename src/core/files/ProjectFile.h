@@ -43,9 +43,9 @@ void writeProjectForms(IniDocument &doc, const std::vector<std::pair<int, QStrin
 ProjectFileState readProject(const IniDocument &doc, const QPoint &zoomPosition,
                              FileProblems *problems = nullptr);
 
-// What is wrong with a project file beyond what reading works around: a
-// library that names none, listed form files that are missing, nameless or
-// of the other library.
+// What is wrong with a project file beyond what reading works around: no
+// "Project" section, a library that names none, listed form files that are
+// missing, nameless or of the other library.
 FileProblems checkProject(const IniDocument &doc);
 
 } // namespace zf

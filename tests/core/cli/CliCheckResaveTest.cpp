@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -81,10 +82,11 @@ TEST_F(Cli, CheckPrintsOneLinePerProblem)
                                       + "\nForm3=" + path(QStringLiteral("gone.zsc")).toUtf8() + "\n");
     const CliRun run = runCli({"check", form, project});
     EXPECT_EQ(run.exitCode, 1);
+    // In the form editors jump from: file, line, level.
     EXPECT_EQ(run.outLines(), QStringList({
-        form + ": [B] Top: 'x' is not a number; 10 is used",
-        form + ": [C] Control: 'Knob' is no kind of control of CControls; the section is skipped",
-        project + ": [ActiveForms] Form3: " + path(QStringLiteral("gone.zsc"))
+        form + ":7: warning: [B] Top: 'x' is not a number; 10 is used",
+        form + ":9: warning: [C] Control: 'Knob' is no kind of control of CControls; the section is skipped",
+        project + ":5: warning: [ActiveForms] Form3: " + path(QStringLiteral("gone.zsc"))
             + ": no such form file; it is skipped",
     }));
 }
@@ -97,10 +99,10 @@ TEST_F(Cli, CheckExitsWithTwoWhenAFileCannotBeRead)
     EXPECT_EQ(run.exitCode, 2);
     const QStringList lines = run.outLines();
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], missing + QStringLiteral(": cannot be read: No such file"));
-    EXPECT_EQ(lines[1], bad + QStringLiteral(": [FORM] Lib: missing; the file is of no library and "
-                                             "its records are not read"));
-    EXPECT_TRUE(lines[2].startsWith(dir.path() + QStringLiteral(": cannot be read: ")));
+    EXPECT_EQ(lines[0], missing + QStringLiteral(": error: cannot be read: No such file"));
+    EXPECT_EQ(lines[1], bad + QStringLiteral(":1: warning: [FORM] Lib: missing; the file is of no "
+                                             "library and its records are not read"));
+    EXPECT_EQ(lines[2], dir.path() + QStringLiteral(": error: cannot be read: is a folder, not a form file"));
 }
 
 TEST_F(Cli, WrongArgumentsShowTheUsage)
@@ -145,8 +147,8 @@ TEST_F(Cli, ResaveRefusesToDropRecords)
     const QString input = write(QStringLiteral("dup.zsc"), text);
     const CliRun run = runCli({"resave", input});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(input + QStringLiteral(": [B] Name: A component named a already exists")));
-    EXPECT_TRUE(run.err.contains(input + QStringLiteral(": not resaved: saving would drop the records above")));
+    EXPECT_TRUE(run.err.contains(input + QStringLiteral(":9: warning: [B] Name: A component named a already exists")));
+    EXPECT_TRUE(run.err.contains(input + QStringLiteral(": error: not resaved: saving would drop the records above")));
     EXPECT_EQ(read(input), text);
 
     const QByteArray unknown = "[FORM]\nName=F\nLib=1\n[K]\nControl=Knob\n";
@@ -159,10 +161,47 @@ TEST_F(Cli, ResaveRefusesToDropRecords)
     EXPECT_EQ(runCli({"resave", path(QStringLiteral("missing.zsc"))}).exitCode, 2);
 }
 
-TEST_F(Cli, ResaveReportsARefusedWrite)
+// Exit codes mean one thing in every command: 0 done, 1 problems found or
+// work refused to keep data safe, 2 a file that could not be read or
+// written; each message names the file and the real reason.
+TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
 {
-    const CliRun run = runCli({"resave", golden("ccontrols-all.zsc"), "-o", "/proc/zentiform.zsc"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Unable to write to /proc/zentiform.zsc")))
-        << run.err.toStdString();
+    QByteArray utf16 = "\xFF\xFE";
+    for (const char c : QByteArray("[Project]\r\nLib=2\r\n[ActiveForms]\r\nForm0=gone.zsc\r\n"))
+        utf16.append(c).append('\0');
+    const QString empty = write(QStringLiteral("empty.zpj"), "");
+    const QString binary = write(QStringLiteral("binary.zpj"), QByteArray("\x7F" "ELF\x02\x01\0\0\xFF[\x01", 12));
+    const QString unicode = write(QStringLiteral("unicode.zpj"), utf16);
+    const QString badLib = write(QStringLiteral("lib.zpj"), "[Project]\nLib=7\n");
+    const QString noProject = QStringLiteral(": warning: [Project]: missing; this is no project file");
+    const QString folder = path(QStringLiteral("folder.zsc"));
+    QDir().mkpath(folder);
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{"check", empty}, 1, empty + noProject},
+        {{"check", binary}, 1, binary + noProject},
+        {{"check", unicode}, 1, unicode + ":4: warning: [ActiveForms] Form0: " + path("gone.zsc")
+                                    + ": no such form file; it is skipped"},
+        {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 7 names no library; no form of it can be read"},
+        {{"check", folder}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
+        {{"check", golden("ccontrols-all.zsc")}, 0, QString()},
+        {{"resave", golden("ccontrols-all.zsc"), "-o", folder}, 2,
+         folder + ": error: cannot be written: is a folder, not a file"},
+        {{"resave", golden("ccontrols-all.zsc"), "-o", "/proc/zentiform.zsc"}, 2,
+         "/proc/zentiform.zsc: error: cannot be written: "},
+        {{"render", golden("ccontrols-all.zsc"), "-o", folder}, 2,
+         folder + ": error: cannot be written: is a folder, not a picture file"},
+        {{"render", folder, "-o", path("x.png")}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE((run.out + run.err).startsWith(c.message))
+            << c.arguments.join(' ').toStdString() << "\n" << (run.out + run.err).toStdString()
+            << "\nnot starting with\n" << c.message.toStdString();
+    }
 }

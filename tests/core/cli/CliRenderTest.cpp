@@ -89,8 +89,8 @@ TEST_F(CliRender, RefusesWhatItCannotDo)
     const QString blocked = path(QStringLiteral("no-such-folder/out.png"));
     const CliRun unwritable = runCli(
         {QStringLiteral("render"), form("ccontrols-all.zsc"), QStringLiteral("-o"), blocked});
-    EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to write to ")));
+    EXPECT_EQ(unwritable.exitCode, 2);
+    EXPECT_TRUE(unwritable.err.contains(blocked + QStringLiteral(": error: cannot be written: ")));
     EXPECT_FALSE(QFile::exists(blocked));
     EXPECT_FALSE(QFile::exists(out));
 }

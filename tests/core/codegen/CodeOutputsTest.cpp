@@ -251,7 +251,7 @@ TEST_F(CodeOutputs, CancelStopsTheSaveAndKeepsWhatWasWritten)
 TEST_F(CodeOutputs, ACharacterOutsideWindows1252WritesNothing)
 {
     output.code.events << QStringLiteral("  //\u0436\u2603 and \u0436");
-    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed);
+    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Refused);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
     EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("Unable to write ") +

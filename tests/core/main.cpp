@@ -1,3 +1,4 @@
+#include "../PrivateUserFolders.h"
 #include "core/libraries/Libraries.h"
 
 #include <QGuiApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char **argv)
 {
+    const zf::test::PrivateUserFolders folders;
     // The core draws with QtGui types; an offscreen platform keeps the tests
     // independent of any display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,3 +1,4 @@
+#include "../PrivateUserFolders.h"
 #include "core/libraries/Libraries.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char **argv)
 {
+    const zf::test::PrivateUserFolders folders;
     // The windows are driven offscreen, so the tests need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,17 +29,13 @@ namespace {
 class RecoveryOffer : public ::testing::Test
 {
 protected:
-    RecoveryOffer()
-    {
-        // The user's data folder of the tests, not the user's own.
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(RecoverySession::defaultFolder()).removeRecursively();
-    }
+    // The data folder is the test process's own (tests/PrivateUserFolders.h);
+    // it is emptied for tests run one after another in one process.
+    RecoveryOffer() { QDir(RecoverySession::defaultFolder()).removeRecursively(); }
     ~RecoveryOffer() override
     {
         window.reset();
         QDir(RecoverySession::defaultFolder()).removeRecursively();
-        QStandardPaths::setTestModeEnabled(false);
     }
 
     // What a run that crashed leaves: a folder with the copy of a form and

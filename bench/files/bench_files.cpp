@@ -1,5 +1,8 @@
 // Saving and loading a form of 2,000 mixed controls, both libraries: a
-// fifth of them inside dialogs, the rest on the screen.
+// fifth of them inside dialogs, the rest on the screen. Then loading forms of
+// 100,000 records shaped the way damaged or generated files are: loading
+// must stay proportional to the size of the file whatever its shape, so
+// these take about as long as the plain form of the same size.
 //
 //   bench_files --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
@@ -129,10 +132,74 @@ void loadForm(benchmark::State &state, int library)
     }
 }
 
+// The shapes of a big form: `kShapeRecords` label records each, except the
+// list, which is one list box of as many items.
+enum class Shape {
+    Plain,             // unique names, each on the screen
+    DuplicateNames,    // every record named alike: all but one refused
+    NoParents,         // no "Parent" key
+    UnknownParents,    // a "Parent" that names nothing, a different one each
+    DuplicateSections, // every section twice: only the first is read
+    LongList,          // one list of all the items
+};
+constexpr int kShapeRecords = 100000;
+
+QByteArray shapedForm(Shape shape)
+{
+    QByteArray text = "[FORM]\nName=Big\nLib=1\n";
+    text.reserve(kShapeRecords * 80);
+    if (shape == Shape::LongList) {
+        text += "[L]\nControl=ListBox\nName=L\nParent=panScreen\nCount="
+                + QByteArray::number(kShapeRecords) + '\n';
+        for (int i = 0; i < kShapeRecords; ++i)
+            text += "Item" + QByteArray::number(i) + "=Line " + QByteArray::number(i) + '\n';
+        return text;
+    }
+    for (int i = 0; i < kShapeRecords; ++i) {
+        const QByteArray n = QByteArray::number(shape == Shape::DuplicateSections ? i / 2 : i);
+        text += "[C" + n + "]\nControl=Label\nName="
+                + (shape == Shape::DuplicateNames ? QByteArray("Same") : "C" + n)
+                + "\nLeft=" + QByteArray::number(i % 140) + "\nTop=" + QByteArray::number(i % 120);
+        if (shape == Shape::UnknownParents)
+            text += "\nParent=Nowhere" + n;
+        else if (shape != Shape::NoParents)
+            text += "\nParent=panScreen";
+        text += "\nContent=Label " + n + '\n';
+    }
+    return text;
+}
+
+void loadShapedForm(benchmark::State &state, Shape shape)
+{
+    const QByteArray text = shapedForm(shape);
+    SilentUserInterface ui;
+    DesignProject project(ui);
+    project.setLibrary(kLibraryCControls);
+    for (auto _ : state) {
+        IniDocument doc;
+        doc.parse(text);
+        auto form = std::make_unique<DesignForm>(project, readFormName(doc));
+        const FileProblems problems = readForm(*form, doc);
+        benchmark::DoNotOptimize(problems);
+        state.PauseTiming();
+        state.counters["objects"] = double(form->screen()->children().size());
+        form.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes"] = double(text.size());
+}
+
 BENCHMARK_CAPTURE(saveForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(saveForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, Plain, Shape::Plain)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, DuplicateNames, Shape::DuplicateNames)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, NoParents, Shape::NoParents)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, UnknownParents, Shape::UnknownParents)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, DuplicateSections, Shape::DuplicateSections)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadShapedForm, LongList, Shape::LongList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

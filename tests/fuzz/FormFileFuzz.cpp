@@ -1,8 +1,10 @@
 // Loading a form file of either library from any bytes, as Open Form does,
-// and saving it again: the saved form must load and save to the same text.
+// and saving it again: the saved form must load and save to the same text,
+// hold no control character, and generate code without a NUL.
 #include "FuzzSupport.h"
 
 #include "core/base/IniDocument.h"
+#include "core/codegen/CodeOutputs.h"
 #include "core/files/FormFile.h"
 #include "core/model/DesignForm.h"
 
@@ -32,6 +34,18 @@ void loadAndResave(int library, const IniDocument &doc)
         return;
 
     const QByteArray saved = savedText(form);
+    for (const char c : saved) {
+        if (uchar(c) < 0x20 && c != '\r' && c != '\n')
+            fuzz::fail("a saved form holds a control character", saved);
+    }
+    GeneratedCode code;
+    if (generateCode(*CodeGenerator::forLibrary(library), {&form}, QStringLiteral("Fuzz"),
+                     GenerateSettings(), code, designer.ui)) {
+        for (const QStringList *lines : {&code.main, &code.forms, &code.events, &code.header}) {
+            if (sourceText(*lines).contains(QChar(0)))
+                fuzz::fail("generated code holds a NUL", saved);
+        }
+    }
     IniDocument reread;
     reread.parse(saved);
     reread.setPath(kPath);

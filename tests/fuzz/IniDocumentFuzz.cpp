@@ -1,9 +1,12 @@
 // IniDocument parsing: any bytes parse, every reader answers, and writing the
 // text back is stable: what was written once reads back to the same text.
+// The same text saved by another editor (behind a UTF-8 mark, or as UTF-16)
+// reads the same.
 #include "FuzzSupport.h"
 
 #include "core/base/FontValue.h"
 #include "core/base/IniDocument.h"
+#include "core/base/TextEncoding.h"
 
 using namespace zf;
 
@@ -33,6 +36,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         doc.entries(section);
         QStringList list;
         doc.readList(section, list);
+    }
+
+    // What other editors would have saved of the same text: with or without
+    // a UTF-8 mark in front, or as UTF-16. A mark is never part of the text.
+    const QByteArrayView bytes = fuzz::bytesOf(data, size);
+    const QByteArrayView body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+    QByteArray utf16 = "\xFF\xFE";
+    for (const QChar c : decodeText(bytes))
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    QList<QByteArray> others = {utf16};
+    if (!body.startsWith("\xFF\xFE") && !body.startsWith("\xFE\xFF") && !body.startsWith("\xEF\xBB\xBF"))
+        others << body.toByteArray() << "\xEF\xBB\xBF" + body.toByteArray();
+    for (const QByteArray &other : others) {
+        IniDocument same;
+        same.parse(other);
+        if (same.sections() != sections)
+            fuzz::fail("the same text saved otherwise has other sections", other.toBase64());
+        for (const QString &section : sections) {
+            if (same.entries(section) != doc.entries(section))
+                fuzz::fail("the same text saved otherwise has other values", other.toBase64());
+        }
     }
 
     const QByteArray written = doc.toBytes();

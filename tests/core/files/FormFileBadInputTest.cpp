@@ -178,9 +178,10 @@ TEST_F(BadInput, NumbersThatAreNoNumbersTakeTheDefaultAndAreReported)
     EXPECT_EQ(button->left(), 16);
     EXPECT_EQ(button->width(), 34);
     EXPECT_EQ(button->height(), -1);
+    // In the order the record keeps its keys.
     ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0].text(), QStringLiteral("[B] Top: '12px' is not a number; 10 is used"));
-    EXPECT_EQ(problems[1].text(), QStringLiteral("[B] Width: '99999999999' is not a number; 34 is used"));
+    EXPECT_EQ(problems[0].text(), QStringLiteral("[B] Width: '99999999999' is not a number; 34 is used"));
+    EXPECT_EQ(problems[1].text(), QStringLiteral("[B] Top: '12px' is not a number; 10 is used"));
     EXPECT_EQ(problems[0].effect, FileProblem::Effect::ValueReplaced);
 }
 

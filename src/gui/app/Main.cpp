@@ -17,6 +17,7 @@
 #include "gui/properties/PropertyWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -147,7 +148,11 @@ void TMainForm::createActions()
     on(contents, [] { showHelp(HelpTopic::Contents); });
     QAction *help = addAction("actHelp", QStringLiteral("Help"), QKeySequence(QKeySequence::HelpContents));
     QMainWindow::addAction(help);
-    on(help, [] { showHelp(HelpTopic::MainWindow); });
+    // The page of the window inside that holds the focus: a design window's,
+    // or else the main window's own.
+    on(help, [] {
+        showHelp(helpTopicOf(QApplication::focusWidget(), HelpTopic::MainWindow));
+    });
     on(addAction("mnuAbout", QStringLiteral("A&bout Zentiform...")), [this] {
         ZoomPause pause(m_ui);
         TfrmAbout(this).exec();

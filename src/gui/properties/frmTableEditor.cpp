@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -95,8 +94,7 @@ TfrmTableEd::TfrmTableEd(const TableGrid &grid, UserInterface &ui, QWidget *pare
     layout->addWidget(m_stgTable, 1);
     layout->addLayout(panel);
 
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { showHelp(HelpTopic::TableEditor); });
+    addHelpKey(this, HelpTopic::TableEditor);
 
     connect(m_stgTable, &QTableWidget::cellChanged, this, &TfrmTableEd::cellEdited);
     connect(m_stgTable, &QTableWidget::currentCellChanged, this, &TfrmTableEd::hideAlignList);

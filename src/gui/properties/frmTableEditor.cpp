@@ -11,10 +11,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -36,6 +38,24 @@ int gridIndex(int widgetIndex)
 {
     return widgetIndex + 1;
 }
+
+// What a cell of one row keeps of what is typed or pasted into its editor:
+// the editor never shows what the cell would not hold.
+class CellValidator : public QValidator
+{
+public:
+    CellValidator(int row, QObject *parent) : QValidator(parent), m_row(row) {}
+
+    State validate(QString &input, int &position) const override
+    {
+        position = int(TableGrid::cellText(m_row, QStringView(input).left(position)).size());
+        input = TableGrid::cellText(m_row, input);
+        return Acceptable;
+    }
+
+private:
+    int m_row;
+};
 
 bool isCharacter(QChar c)
 {
@@ -96,6 +116,11 @@ TfrmTableEd::TfrmTableEd(const TableGrid &grid, UserInterface &ui, QWidget *pare
 
     addHelpKey(this, HelpTopic::TableEditor);
 
+    connect(m_delegate, &CellEditorDelegate::editorCreated, this,
+            [](QWidget *editor, const QModelIndex &index) {
+                if (auto *line = qobject_cast<QLineEdit *>(editor))
+                    line->setValidator(new CellValidator(gridIndex(index.row()), line));
+            });
     connect(m_stgTable, &QTableWidget::cellChanged, this, &TfrmTableEd::cellEdited);
     connect(m_stgTable, &QTableWidget::currentCellChanged, this, &TfrmTableEd::hideAlignList);
     connect(m_stgTable, &QTableWidget::cellDoubleClicked, this, [this](int row) {

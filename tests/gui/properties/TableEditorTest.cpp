@@ -2,7 +2,10 @@
 #include "core/ccontrols/CCTable.h"
 #include "gui/properties/frmTableEditor.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -115,6 +118,23 @@ TEST_F(TableEditor, WidthsTakeDigitsOnlyAndNoCellTakesTheSeparator)
     pressKey(Qt::Key_Return);
     EXPECT_EQ(cell(3, 1), "xy");
     EXPECT_EQ(editor->grid().cell(3, 1), "xy");
+
+    // Pasted into a cell's editor, the text shows only what the cell keeps.
+    const std::tuple<int, const char *, const char *> pastes[] = {{2, "4 px~0", "40"},
+                                                                  {3, "a~b\tc", "ab c"}};
+    for (const auto &[row, pasted, kept] : pastes) {
+        editor->setCurrentCell(row, 2);
+        grid()->editItem(grid()->currentItem());
+        auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_TRUE(line);
+        line->clear();
+        QGuiApplication::clipboard()->setText(QLatin1String(pasted));
+        line->paste();
+        EXPECT_EQ(line->text(), QLatin1String(kept));
+        pressKey(Qt::Key_Return);
+    }
+    EXPECT_EQ(editor->grid().cell(2, 2), "40");
+    EXPECT_EQ(editor->grid().cell(3, 2), "ab c");
 }
 
 TEST_F(TableEditor, RowOperationsAskBeforeDeletingAndKeepTheLabelsNumbered)

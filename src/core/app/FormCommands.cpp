@@ -83,6 +83,9 @@ DesignForm &FormCommands::nuevoForm(const QString &requested)
 void FormCommands::load(DesignForm &form, const IniDocument &doc)
 {
     const FileProblems problems = readForm(form, doc);
+    // Reading is no undo step, so nothing has announced the form's own
+    // values yet; the sheet showed the new form's defaults until now.
+    form.notifyChanged();
     const QString skipped = skippedRecordsText(doc.path(), problems);
     if (!skipped.isEmpty())
         m_project.ui().error(skipped);

@@ -3,6 +3,7 @@
 #include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/designer/Nudging.h"
+#include "core/properties/PropertySheet.h"
 #include "core/files/IniDocument.h"
 
 #include <QDir>
@@ -227,6 +228,19 @@ TEST_F(FormCommandsTest, OpeningAnOpenFormShowsItsWindowInsteadOfReadingTheFile)
     EXPECT_TRUE(form->isShown());
     EXPECT_EQ(project.currentDesignWindow(), form);
     EXPECT_EQ(button->content(), QStringLiteral("unsaved"));
+}
+
+TEST_F(FormCommandsTest, TheSheetShowsTheLoadedFormsOwnValues)
+{
+    project.setLibrary(kLibraryPToolBox);
+    const QString file = path(QStringLiteral("colours.zsc"));
+    write(file, "[FORM]\nName=Colours\nLib=2\nFormColorFrame=8388608\n");
+    PropertySheet sheet(project);
+    QString shown;
+    QObject::connect(&sheet, &PropertySheet::rowsChanged,
+                     [&] { shown = sheet.value(QStringLiteral("FormFrameColor")); });
+    ASSERT_TRUE(forms.loadFormFile(file, true));
+    EXPECT_EQ(shown, QStringLiteral("Navy"));
 }
 
 TEST_F(FormCommandsTest, AFormOfAnotherLibraryOrOfNoneIsRefused)

@@ -282,6 +282,47 @@ void TfrmTableEd::writeAlign()
     m_stgTable->setFocus();
 }
 
+bool TfrmTableEd::moveAlignChoice(const QKeyEvent &key)
+{
+    // The list itself would take every step as the choice and close; here
+    // a step only moves the choice, and Enter takes it.
+    if (key.modifiers() & Qt::AltModifier)
+        return false; // Alt+Down opens the list's popup
+    const int last = m_cmbAlign->count() - 1;
+    int index = m_cmbAlign->currentIndex();
+    switch (key.key()) {
+    case Qt::Key_Up:
+        --index;
+        break;
+    case Qt::Key_Down:
+        ++index;
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+        index = 0;
+        break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown:
+        index = last;
+        break;
+    default: {
+        // A letter picks the word it begins, if any.
+        const QString letter = key.text();
+        if (letter.isEmpty() || !letter.at(0).isLetter())
+            return false;
+        for (int i = 0; i <= last; ++i) {
+            if (m_cmbAlign->itemText(i).startsWith(letter, Qt::CaseInsensitive)) {
+                index = i;
+                break;
+            }
+        }
+        break;
+    }
+    }
+    m_cmbAlign->setCurrentIndex(std::clamp(index, 0, last));
+    return true;
+}
+
 void TfrmTableEd::hideAlignList()
 {
     // A hidden widget hands its focus on as Tab would, which in the grid
@@ -322,7 +363,7 @@ bool TfrmTableEd::eventFilter(QObject *watched, QEvent *event)
                 hideAlignList();
                 return true;
             default:
-                return false;
+                return moveAlignChoice(*key);
             }
         }
         if (watched == m_stgTable || watched == m_delegate->editor())

@@ -85,7 +85,17 @@ TEST_F(TableEditor, AKeyOnTheAlignmentRowOpensTheListAndEnterWritesItsChoice)
     EXPECT_EQ(list->currentText(), "Right");
     EXPECT_EQ(cell(1, 2), "Right"); // the key itself was swallowed
 
-    list->setCurrentIndex(1);
+    // The arrows and a word's letter move the choice only; Enter takes it.
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(cell(1, 2), "Right");
+    EXPECT_EQ(list->currentText(), "Center");
+    QTest::keyClick(list, Qt::Key_L);
+    EXPECT_EQ(list->currentText(), "Left");
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_C);
     QTest::keyClick(list, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->isVisible());

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QImage>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,8 +19,30 @@ namespace zf {
 
 namespace {
 
-constexpr QSize kInitialSize{780, 640};
+constexpr QSize kInitialSize{900, 720};
+// Screenshots wider than this are shown smaller, so a page reads without
+// scrolling sideways.
+constexpr int kMaxImageWidth = 760;
 const QString kTitle = QStringLiteral("Zentiform Help");
+
+class HelpBrowser : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return resource;
+        const QImage image = resource.typeId() == QMetaType::QByteArray
+                                 ? QImage::fromData(resource.toByteArray())
+                                 : resource.value<QImage>();
+        if (image.width() <= kMaxImageWidth)
+            return resource;
+        return image.scaledToWidth(kMaxImageWidth, Qt::SmoothTransformation);
+    }
+};
 
 bool isPageOfOurs(const QUrl &url)
 {
@@ -44,7 +68,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QMainWindow(parent, Qt::Window)
     resize(kInitialSize);
     m_home = helpPage(HelpTopic::Contents);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setOpenLinks(false);
     setCentralWidget(m_browser);
@@ -130,6 +154,13 @@ void HelpWindow::showPage(const QUrl &page)
     QWidget *modal = QApplication::activeModalWidget();
     attachTo(modal && modal != this ? modal : nullptr);
     m_browser->setSource(page);
+    if (!m_placed) {
+        // First shown in the middle of the window that asked for it.
+        const QWidget *over = parentWidget() ? parentWidget()->window() : nullptr;
+        const QRect area = over ? over->frameGeometry() : screen()->availableGeometry();
+        move(area.center() - rect().center());
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
@@ -145,10 +176,13 @@ void HelpWindow::attachTo(QWidget *owner)
     QWidget *parent = owner ? owner : mainWindow();
     if (parentWidget() == parent)
         return;
-    const QRect place = geometry();
+    // The frame's corner, so the window stays put under a window manager.
+    const QPoint place = pos();
+    const QSize extent = size();
     const bool shown = isVisible();
     setParent(parent, windowFlags());
-    setGeometry(place);
+    resize(extent);
+    move(place);
     if (shown)
         show();
 }

@@ -46,6 +46,7 @@ private:
     QLineEdit *m_findField;
     QUrl m_home;
     QPointer<QWidget> m_modalOwner;
+    bool m_placed = false;
 };
 
 // The help window of the program, made on first use.

@@ -257,11 +257,13 @@ void openOnDesktop(const QUrl &address, QWidget *parent)
 {
     if (QDesktopServices::openUrl(address))
         return;
-    const QString shown = address.scheme() == QLatin1String("mailto") ? address.path()
-                                                                       : address.toString();
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Zentiform"),
-                    QStringLiteral("No program of this desktop opens the address:\n") + shown,
-                    QMessageBox::Ok, parent);
+    const bool mail = address.scheme() == QLatin1String("mailto");
+    const QString text = mail ? QStringLiteral("No mail program of this desktop opens the address:\n")
+                                    + address.path()
+                              : QStringLiteral("No web browser of this desktop opens the address:\n")
+                                    + address.toString();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Zentiform"), text, QMessageBox::Ok,
+                    parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }

@@ -1,6 +1,6 @@
 #include "core/codegen/DocConverter.h"
+#include "core/base/DataPaths.h"
 #include "core/codegen/CodeOutputs.h"
-#include "core/files/DataPaths.h"
 #include "core/model/UserInterface.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "core/properties/TableGrid.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/model/PropertyWords.h"
 #include "core/model/UserInterface.h"
 #include "core/properties/ItemText.h"
-#include "core/properties/PropertyWords.h"
 
 #include <algorithm>
 

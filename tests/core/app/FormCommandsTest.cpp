@@ -1,10 +1,10 @@
 #include "CommandsFixture.h"
 
-#include "core/ccontrols/CCButton.h"
+#include "core/base/IniDocument.h"
 #include "core/ccontrols/CCLabel.h"
+#include "core/controls/CCButton.h"
 #include "core/designer/Nudging.h"
 #include "core/properties/PropertySheet.h"
-#include "core/files/IniDocument.h"
 
 #include <QDir>
 

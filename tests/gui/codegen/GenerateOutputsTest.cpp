@@ -1,7 +1,7 @@
 #include "GenerateWindowFixture.h"
+#include "core/base/DataPaths.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
-#include "core/files/DataPaths.h"
 #include "gui/codegen/DirectoryEdit.h"
 
 #include <QCoreApplication>

@@ -198,7 +198,7 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
                 ui.ask({QStringLiteral("Warning"),
                         path + QStringLiteral(" already exists. Do you want to "
                                               "replace it?"),
-                        Button::Yes | Button::No | Button::Cancel, Icon::Warning});
+                        Button::Yes | Button::No | Button::Cancel, Icon::Warning, Button::No});
             if (answer == Button::Cancel)
                 return SaveOutcome::Cancelled;
             if (answer != Button::Yes)

@@ -44,8 +44,9 @@ QString quoted(QStringView text)
 
 QString bitmapLiteral(int width, QStringView bits)
 {
-    // Negative widths do not occur in a sound model; as the original wrote
-    // them, they come out as their 32-bit pattern.
+    // Negative widths do not occur in a sound model; should one come, its
+    // 32-bit pattern keeps the literal in hexadecimal digits, the only
+    // characters the picture routines on the handheld read.
     QString literal = quoted(QString::number(quint32(width), 16).rightJustified(2, u'0'));
     qsizetype start = 0;
     do {

@@ -47,7 +47,10 @@ QString fontAttribute(const DesignObject &object)
     return {};
 }
 
-// Half-way values go to the even neighbour, as the original's Round did.
+// Nearest whole pixel, half-way values to the even neighbour: side-by-side
+// radio buttons then fill their group as closely as whole pixels allow,
+// without the steady drift toward wider buttons that rounding every half up
+// gives.
 qint64 roundHalfEven(qint64 numerator, qint64 denominator)
 {
     qint64 quotient = numerator / denominator;

@@ -17,6 +17,7 @@
 #include "gui/properties/PropertyWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,7 +25,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
+#include <utility>
 
 namespace zf {
 
@@ -33,6 +38,8 @@ namespace {
 using Button = UserInterface::Button;
 
 constexpr int kRecentCaptionWidth = 250;
+// Room beside a status text for the panel's frame and a little air.
+constexpr int kStatusTextPadding = 12;
 
 } // namespace
 
@@ -130,7 +137,11 @@ void TMainForm::createActions()
     on(zoom, [this] { m_workspace.setZoomShown(!m_workspace.zoomShown()); });
     QAction *properties = addAction("mnuViewProperties", QStringLiteral("&Properties Editor"));
     properties->setCheckable(true);
-    on(properties, [this] { m_workspace.togglePropertiesEditor(m_project.isOpen()); });
+    on(properties, [this] {
+        m_workspace.togglePropertiesEditor(m_project.isOpen());
+        // The click checked the item; the window decides.
+        syncFromState();
+    });
     QAction *grid = addAction("mnuViewGrid", QStringLiteral("&Grid"));
     grid->setCheckable(true);
     on(grid, [this] { setGrid(!m_project.gridOn()); });
@@ -147,7 +158,11 @@ void TMainForm::createActions()
     on(contents, [] { showHelp(HelpTopic::Contents); });
     QAction *help = addAction("actHelp", QStringLiteral("Help"), QKeySequence(QKeySequence::HelpContents));
     QMainWindow::addAction(help);
-    on(help, [] { showHelp(HelpTopic::MainWindow); });
+    // The page of the window inside that holds the focus: a design window's,
+    // or else the main window's own.
+    on(help, [] {
+        showHelp(helpTopicOf(QApplication::focusWidget(), HelpTopic::MainWindow));
+    });
     on(addAction("mnuAbout", QStringLiteral("A&bout Zentiform...")), [this] {
         ZoomPause pause(m_ui);
         TfrmAbout(this).exec();
@@ -226,6 +241,8 @@ void TMainForm::createToolBars()
     const auto toolbar = [this](const QString &title, std::initializer_list<const char *> names) {
         QToolBar *bar = addToolBar(title);
         bar->setObjectName(title);
+        // Shown in the toolbars' context menu, where "&" would mark a key.
+        bar->toggleViewAction()->setText(QString(title).replace(u'&', QStringLiteral("&&")));
         for (const char *name : names)
             bar->addAction(action(QLatin1String(name)));
         return bar;
@@ -266,12 +283,21 @@ void TMainForm::createToolBars()
 
 void TMainForm::createStatusBar()
 {
+    // The library and Short names panels are as wide as their longest text
+    // needs in the desktop's font, and never narrower than their own widths.
     const int widths[] = {80, 70, 0};
+    const QStringList texts[] = {{QStringLiteral("CControls"), QStringLiteral("PToolboxLib")},
+                                 {QStringLiteral("Short names")},
+                                 {}};
     for (int i = 0; i < 3; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         if (widths[i] > 0) {
-            label->setFixedWidth(widths[i]);
+            int width = widths[i];
+            for (const QString &text : texts[i])
+                width = std::max(width, label->fontMetrics().horizontalAdvance(text) +
+                                            kStatusTextPadding);
+            label->setFixedWidth(width);
             statusBar()->addWidget(label);
         } else {
             statusBar()->addWidget(label, 1);
@@ -366,6 +392,14 @@ void TMainForm::startUp()
                   UserInterface::Icon::Error, Button::Ok});
     }
     restoreState(m_options.toolbarLayout());
+    // A floating toolbar shown before the main window ends up behind it:
+    // it comes back once the main window is up.
+    for (QToolBar *bar : findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (bar->isFloating() && !bar->isHidden()) {
+            bar->hide();
+            m_floatingBars.push_back(bar);
+        }
+    }
     setupToolbox();
     rebuildRecentMenu();
     // Copies of unsaved forms while the program runs, and the offer of those
@@ -393,6 +427,12 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!m_firstShow)
         return;
     m_firstShow = false;
+    QTimer::singleShot(0, this, [this] {
+        for (QToolBar *bar : std::exchange(m_floatingBars, {})) {
+            bar->show();
+            bar->raise();
+        }
+    });
     setupToolbox();
 }
 

@@ -5,6 +5,7 @@
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
 #include "core/model/UserInterface.h"
+#include "gui/app/HelpTopics.h"
 #include "gui/codegen/CodePage.h"
 #include "gui/codegen/DirectoryEdit.h"
 #include "gui/codegen/IconSlotView.h"
@@ -63,6 +64,7 @@ TfrmGenerate::TfrmGenerate(DesignProject &project, UserInterface &ui, QWidget *p
     setObjectName(QStringLiteral("frmGenerate"));
     setWindowTitle(kTitle + QStringLiteral("CControls"));
     createWidgets();
+    addHelpKey(this, HelpTopic::GenerateDialog);
     for (IconSlot slot : kIconSlots)
         showIcon(slot);
 }

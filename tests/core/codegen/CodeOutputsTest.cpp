@@ -227,6 +227,7 @@ TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
                                                             "replace it?"));
     EXPECT_EQ(ui.messages[0].buttons, Button::Yes | Button::No | Button::Cancel);
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(ui.messages[0].defaultButton, Button::No);
     EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("small8.bmp"))));
     EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));

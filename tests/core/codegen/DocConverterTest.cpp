@@ -24,7 +24,9 @@ protected:
         QDir().mkpath(data());
         QDir().mkpath(bin());
         qputenv("ZENTIFORM_DATA_DIR", data().toLocal8Bit());
-        qputenv("PATH", (bin() + QStringLiteral(":/usr/bin:/bin")).toLocal8Bit());
+        // The machine's own folders stay off PATH: a converter installed
+        // there must not stand in for the test's.
+        qputenv("PATH", bin().toLocal8Bit());
     }
     ~DocConverterTest() override
     {
@@ -43,7 +45,8 @@ protected:
         const QString script = QDir(folder).filePath(name);
         QFile file(script);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(basename \"$1\").args.tmp\"\n"
+        file.write("#!/bin/sh\nPATH=/usr/bin:/bin\n"
+                   "printf '%s\\n' \"$@\" > \"$(basename \"$1\").args.tmp\"\n"
                    "mv \"$(basename \"$1\").args.tmp\" \"$(basename \"$1\").args\"\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -143,8 +143,8 @@ TEST_F(BadInput, TextThatIsNotUtf8IsReadAsWindows1252AndWrittenBackTheSame)
 TEST_F(BadInput, AControlNamedFormIsNeverLoaded)
 {
     FileProblems problems;
-    // The file an old version wrote for a control named "Form": its keys
-    // went into the form's own section.
+    // A form saved with a control named "Form": the control's keys went into
+    // the form's own section.
     DesignForm *spoiled = loadForm(project, iniText({"[FORM]", "Name=F", "Lib=1", "Control=Button",
                                                      "Name=Form", "[Ok]", "Control=Button", "Name=FoRm"}),
                                    &problems);

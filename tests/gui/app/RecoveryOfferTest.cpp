@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,17 +29,16 @@ namespace {
 class RecoveryOffer : public ::testing::Test
 {
 protected:
-    RecoveryOffer()
+    RecoveryOffer() : m_oldDataHome(qgetenv("XDG_DATA_HOME"))
     {
-        // The user's data folder of the tests, not the user's own.
-        QStandardPaths::setTestModeEnabled(true);
-        QDir(RecoverySession::defaultFolder()).removeRecursively();
+        // A data folder of this test's own: not the user's, and not one the
+        // tests running beside it share.
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
     }
     ~RecoveryOffer() override
     {
         window.reset();
-        QDir(RecoverySession::defaultFolder()).removeRecursively();
-        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
 
     // What a run that crashed leaves: a folder with the copy of a form and
@@ -101,6 +99,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QByteArray m_oldDataHome;
     std::unique_ptr<TMainForm> window;
 };
 

@@ -7,11 +7,15 @@
 #include "gui/app/Main.h"
 #include "gui/designer/LayoutActions.h"
 
+#include "WhenModal.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +24,7 @@
 #include <memory>
 
 using namespace zf;
+using zf::test::whenModal;
 
 namespace {
 
@@ -83,6 +88,46 @@ TEST_F(DesignerActions, TextOnTheClipboardPastesNothing)
     trigger("mnuPaste");
     EXPECT_EQ(form.screen()->children().size(), 1);
     EXPECT_EQ(project().selectedObject(), nullptr);
+}
+
+TEST_F(DesignerActions, APasteTheLibraryRefusesSaysWhyInTheStatusBar)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Refusing"));
+    DesignObject *button = placeButton(form, 5, 5);
+    auto *data = new QMimeData;
+    data->setData(kControlMimeType, "[Zentiform Control]\r\nClass=TPTLabel\r\nLib=2\r\nName=X\r\n"
+                                    "[X]\r\nControl=Label\r\nName=X\r\n");
+    QGuiApplication::clipboard()->setMimeData(data);
+    trigger("mnuPaste");
+    EXPECT_EQ(form.screen()->children().size(), 1);
+    EXPECT_EQ(project().selectedObject(), button);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("A PToolBox Label cannot be pasted")));
+}
+
+TEST_F(DesignerActions, TheEditMenuFollowsTheShownCurrentForm)
+{
+    DesignForm &shown = window->formCommands().nuevoForm(QStringLiteral("Shown"));
+    placeButton(shown, 5, 5);
+    DesignForm &closed = window->formCommands().nuevoForm(QStringLiteral("Closed"));
+    placeButton(closed, 5, 5);
+    QAction *undo = window->action(QStringLiteral("mnuUndo"));
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undo->text().contains(closed.undoStack().undoText()));
+
+    const auto closeForm = [this](DesignForm &form) {
+        whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::No); });
+        window->formCommands().closeForm(&form);
+    };
+    closeForm(closed);
+    EXPECT_EQ(project().currentDesignWindow(), &shown);
+    undo->trigger();
+    EXPECT_EQ(closed.screen()->children().size(), 1);
+    EXPECT_TRUE(shown.screen()->children().isEmpty());
+
+    closeForm(shown);
+    EXPECT_EQ(project().currentDesignWindow(), nullptr);
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(DesignerActions, TheShortcutsReachTheCommands)

@@ -10,9 +10,7 @@
 
 namespace zf {
 
-namespace {
-
-QFont memoFont()
+QFont codeFont()
 {
     // Courier New where it is installed, else the common monospaced faces of
     // free desktops, else whatever the desktop calls its fixed font.
@@ -25,15 +23,13 @@ QFont memoFont()
     return font;
 }
 
-} // namespace
-
 CodePage::CodePage(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab") + name);
 
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("mem") + name);
-    m_memo->setFont(memoFont());
+    m_memo->setFont(codeFont());
     // Code reads best unwrapped; long lines scroll sideways.
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 
-#include <QWidget>
 #include <functional>
 
 class QLabel;
@@ -11,6 +11,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zf {
+
+// The fixed-pitch font generated code is shown in.
+QFont codeFont();
 
 // One page of the generate window: a generated text in an editable
 // monospaced memo, its "&Copy" button and its two counters. The memo holds

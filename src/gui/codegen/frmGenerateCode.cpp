@@ -1,6 +1,6 @@
 #include "gui/codegen/frmGenerateCode.h"
 #include "core/codegen/CodeOutputs.h"
-#include "core/codegen/DocConverter.h"
+#include "core/codegen/DocFiles.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -67,7 +66,6 @@ TfrmGenerate::TfrmGenerate(DesignProject &project, UserInterface &ui, QWidget *p
         showIcon(slot);
 }
 
-// The temporary folder goes with its files.
 TfrmGenerate::~TfrmGenerate() = default;
 
 void TfrmGenerate::createWidgets()
@@ -329,7 +327,7 @@ void TfrmGenerate::targetChanged()
     m_grpPrc->setVisible(pde);
     m_butSave->setVisible(pde);
     m_butSaveDoc->setVisible(!pde);
-    // The output folder stays: the converter makes the DOC files there too.
+    // The output folder stays: the DOC files go there too.
 }
 
 void TfrmGenerate::clearMemos()
@@ -376,7 +374,8 @@ void TfrmGenerate::generate()
     if (!g || m_busy)
         return;
     const GenerateSettings settings = windowSettings();
-    storeGenerateSettings(m_project.projectFile(), settings, g->hasColorOption(), m_ui);
+    if (storeGenerateSettings(m_project.projectFile(), settings, g->hasColorOption(), m_ui))
+        Q_EMIT settingsStored();
     clearMemos();
     m_warnings->clear();
     m_warnings->hide();
@@ -475,35 +474,13 @@ void TfrmGenerate::saveDoc()
 {
     if (m_busy)
         return;
-    if (!m_tempDir) {
-        m_tempDir = std::make_unique<QTemporaryDir>();
-        if (!m_tempDir->isValid()) {
-            m_ui.error(QStringLiteral("Unable to create a temporary folder: ") +
-                       m_tempDir->errorString());
-            m_tempDir.reset();
-            return;
-        }
-    }
-    saveDocFiles(memoCode(), m_project.projectName(), m_tempDir->path(), outputPath(), m_ui);
-}
-
-QString TfrmGenerate::tempFolder() const
-{
-    return m_tempDir ? m_tempDir->path() : QString();
-}
-
-void TfrmGenerate::removeTempFiles()
-{
-    if (m_tempDir)
-        removeDocTempFiles(m_tempDir->path());
+    saveDocFiles(memoCode(), m_project.projectName(), outputPath(), m_ui);
 }
 
 void TfrmGenerate::done(int result)
 {
-    // A generator still at work reads the forms; the window waits for it.
     if (m_busy)
         return;
-    removeTempFiles();
     QDialog::done(result);
 }
 

@@ -1,10 +1,12 @@
 #include "CommandsFixture.h"
 
+#include "core/app/ExportPicture.h"
 #include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/files/IniDocument.h"
 
 #include <QDir>
+#include <QImage>
 
 using namespace zf;
 using namespace zf::test;
@@ -317,5 +319,35 @@ TEST_F(FormCommandsTest, ClosingAFormAsksToSaveIt)
     EXPECT_FALSE(other.isShown());
     // Closed windows are hidden, not destroyed.
     EXPECT_EQ(project.forms().size(), 2u);
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST_F(FormCommandsTest, ExportPictureWritesTheChosenPictureAndAsksBeforeReplacing)
+{
+    forms.newForm();
+    DesignForm &form = *project.currentDesignWindow();
+    form.setFileName(path(QStringLiteral("Form1.zsc")));
+    const QString png = path(QStringLiteral("picture.png"));
+    const struct
+    {
+        PictureChoice choice;
+        QSize size;
+    } cases[] = {{{1, RenderArea::Device}, {167, 226}},
+                 {{3, RenderArea::Screen}, {480, 480}},
+                 {{9, RenderArea::Screen}, {640, 640}}};
+    for (const auto &c : cases) {
+        QFile::remove(png);
+        ui.files = {png};
+        EXPECT_TRUE(exportPicture(form, c.choice, ui));
+        EXPECT_EQ(ui.fileRequests.back().proposedName, path(QStringLiteral("Form1.png")));
+        EXPECT_EQ(QImage(png).size(), c.size);
+    }
+    // No to the replace question, or no file chosen, leaves the file alone.
+    const QByteArray before = read(png);
+    ui.files = {png, std::nullopt};
+    ui.answers = {Button::No};
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_EQ(read(png), before);
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }

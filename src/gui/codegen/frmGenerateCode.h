@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -71,6 +72,9 @@ public:
 
     // Whether a Generate is running; the window takes no input meanwhile.
     bool isBusy() const { return m_busy; }
+    // Whether a page still fills its memo with a long text; the window takes
+    // input meanwhile.
+    bool isFilling() const;
     QProgressBar *progressBar() const { return m_progress; }
 
     // How long a Generate runs before its progress shows.
@@ -95,10 +99,9 @@ private:
     // While busy the window takes no input, keeps painting, and shows its
     // progress once the work takes noticeable time.
     void setBusy(bool busy);
-    // Runs `work` on a worker thread, the window's events going on.
-    void runInWorker(const std::function<void()> &work);
-    // Puts the texts into the memos piece by piece, counting the progress.
-    void fillPages(const GeneratedCode &code);
+    // Runs each work on a thread of its own, the window's events going on,
+    // until all are done.
+    void runInWorkers(const std::vector<std::function<void()>> &works);
     void setInputEnabled(bool enabled);
     GeneratedCode memoCode() const;
     QString outputPath() const;

@@ -45,14 +45,30 @@ int CodeView::firstVisibleLine() const
 void CodeView::setMarked(const Ranges &ranges)
 {
     m_marked = ranges;
-    if (!ranges.empty()) {
-        const int first = int(ranges.front().first);
-        const int shown = viewport()->height() / lineHeight();
-        const int top = firstVisibleLine();
-        if (first < top || first >= top + shown)
-            verticalScrollBar()->setValue(std::max(0, first - shown / 4));
-    }
+    // A view not shown yet has no height to scroll by: it scrolls when shown.
+    m_revealPending = !ranges.empty();
+    if (isVisible())
+        reveal();
     viewport()->update();
+}
+
+void CodeView::reveal()
+{
+    if (!m_revealPending)
+        return;
+    m_revealPending = false;
+    const int first = int(m_marked.front().first);
+    const int shown = viewport()->height() / lineHeight();
+    const int top = firstVisibleLine();
+    if (first < top || first >= top + shown)
+        verticalScrollBar()->setValue(std::max(0, first - shown / 4));
+}
+
+void CodeView::showEvent(QShowEvent *event)
+{
+    QAbstractScrollArea::showEvent(event);
+    updateScrollBars();
+    reveal();
 }
 
 void CodeView::updateScrollBars()

@@ -35,14 +35,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void updateScrollBars();
+    void reveal();
     int lineHeight() const;
 
     QStringList m_lines;
     Ranges m_marked;
     int m_widest = 0; // characters of the longest line
+    bool m_revealPending = false;
 };
 
 } // namespace zf

@@ -15,6 +15,8 @@ void ConnectGenerateWindow(TMainForm &main)
 
     auto *dock = new CodeDock(main.project(), &main);
     main.addDockWidget(Qt::RightDockWidgetArea, dock);
+    // Wide enough for the longer lines of code beside the forms.
+    main.resizeDocks({dock}, {480}, Qt::Horizontal);
     dock->hide();
     QAction *view = main.action(QStringLiteral("mnuViewCode"));
     QObject::connect(view, &QAction::triggered, dock, &QWidget::setVisible);

@@ -1,8 +1,8 @@
 // Redrawing a form repaints everything from scratch, so the two hot paths are
 // the screen with its dotted grid and the many short captions of controls.
+#include "core/base/DataPaths.h"
 #include "core/canvas/Canvas.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/files/DataPaths.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include "core/codegen/CodeGenerator.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/PalmDoc.h"
-#include "core/model/LibrarySupport.h"
+#include "core/libraries/Libraries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +19,7 @@ namespace {
 void generate(benchmark::State &state, int library)
 {
     const Project project(library, library == kLibraryCControls ? ccControl : ptControl);
-    const CodeGenerator &generator = *LibrarySupport::forLibrary(library).codeGenerator();
+    const CodeGenerator &generator = *CodeGenerator::forLibrary(library);
     qsizetype lines = 0;
     qsizetype characters = 0;
     for (auto _ : state) {
@@ -55,8 +55,7 @@ void BM_DocDatabase(benchmark::State &state)
 {
     const Project project(kLibraryCControls, ccControl);
     GeneratedCode code;
-    LibrarySupport::forLibrary(kLibraryCControls)
-        .codeGenerator()
+    CodeGenerator::forLibrary(kLibraryCControls)
         ->generate({project.forms, nullptr, QStringLiteral("Big"), true, true}, code);
     const QByteArray text = encodeSource(code.forms, QString(), u"\n").bytes;
     const QDateTime when = QDateTime::currentDateTime();
@@ -82,4 +81,13 @@ BENCHMARK(BM_GeneratePToolBox)
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    zf::installLibraries();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -14,7 +14,8 @@
 #include "core/app/RecentProjects.h"
 #include "core/app/Workspace.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/files/DataPaths.h"
+#include "core/libraries/Libraries.h"
+#include "core/base/DataPaths.h"
 #include "gui/codegen/CodeDock.h"
 #include "gui/codegen/CodePage.h"
 #include "gui/codegen/CodeView.h"
@@ -149,6 +150,7 @@ BENCHMARK(BM_LiveCodeExample)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

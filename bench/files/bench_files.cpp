@@ -3,11 +3,12 @@
 //
 //   bench_files --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "core/base/DataPaths.h"
+#include "core/base/IniDocument.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/ccontrols/CCForm.h"
-#include "core/files/DataPaths.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
+#include "core/libraries/Libraries.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
@@ -138,6 +139,7 @@ BENCHMARK_CAPTURE(loadForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillis
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    zf::installLibraries();
     zf::loadPalmFonts(zf::dataPath(QStringLiteral("fonts")));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -6,7 +6,7 @@
 // lookups afterwards. Lines stay below libinih's 200-byte line limit so both
 // see the same values.
 
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 
 #include <INIReader.h>
 #include <ini.h>

@@ -1,9 +1,10 @@
 // The design window redraws its whole picture on every mouse move of a drag:
 // a busy form must draw in well under the time between two moves.
+#include "core/base/DataPaths.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/designer/FormRenderer.h"
-#include "core/files/DataPaths.h"
+#include "core/libraries/Libraries.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
@@ -111,6 +112,7 @@ BENCHMARK(pToolBoxForm)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportA
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    zf::installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

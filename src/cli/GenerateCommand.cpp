@@ -4,12 +4,12 @@
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
 #include "core/app/Workspace.h"
+#include "core/base/FileProblem.h"
+#include "core/base/IniDocument.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/DocFiles.h"
 #include "core/codegen/GenerateSettings.h"
-#include "core/files/FileProblem.h"
-#include "core/files/IniDocument.h"
 #include "core/files/ProjectFile.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
@@ -155,7 +155,7 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
                   parsed.project + QStringLiteral(": the file name gives no project name"));
         return ui.exitCode();
     }
-    const CodeGenerator *generator = project.librarySupport().codeGenerator();
+    const CodeGenerator *generator = CodeGenerator::forLibrary(project.library());
     if (!generator) {
         ui.report("error",
                   parsed.project + QStringLiteral(": the project's library is neither CControls "

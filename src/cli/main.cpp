@@ -1,6 +1,7 @@
 #include "CliCommands.h"
+#include "core/base/DataPaths.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/files/DataPaths.h"
+#include "core/libraries/Libraries.h"
 
 #include <QCoreApplication>
 
@@ -47,6 +48,7 @@ void printUsage(QTextStream &stream)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    zf::installLibraries();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);

@@ -1,3 +1,4 @@
+#include "core/libraries/Libraries.h"
 #include "gui/app/Glyphs.h"
 #include "gui/app/Main.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    zf::installLibraries();
     QApplication::setApplicationName(QStringLiteral("Zentiform"));
     QApplication::setOrganizationName(QStringLiteral("Zentiform"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));

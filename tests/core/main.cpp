@@ -1,3 +1,5 @@
+#include "core/libraries/Libraries.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    zf::installLibraries();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

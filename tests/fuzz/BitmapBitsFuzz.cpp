@@ -3,7 +3,7 @@
 // text. The bits must write back to a text that reads back to them.
 #include "FuzzSupport.h"
 
-#include "core/model/BitmapBits.h"
+#include "core/base/BitmapBits.h"
 
 using namespace zf;
 

@@ -3,10 +3,10 @@
 // must copy and paste again, and the form must still save.
 #include "FuzzSupport.h"
 
-#include "core/ccontrols/CCForm.h"
+#include "core/base/IniDocument.h"
 #include "core/designer/Clipboard.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/PTDialog.h"
 

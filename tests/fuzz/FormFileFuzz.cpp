@@ -2,8 +2,8 @@
 // and saving it again: the saved form must load and save to the same text.
 #include "FuzzSupport.h"
 
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
 #include "core/model/DesignForm.h"
 
 using namespace zf;

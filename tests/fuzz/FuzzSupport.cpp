@@ -1,7 +1,8 @@
 #include "FuzzSupport.h"
 
+#include "core/base/DataPaths.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/files/DataPaths.h"
+#include "core/libraries/Libraries.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,7 @@ void initialize(int *argc, char ***argv)
     // Never destroyed: libFuzzer leaves through exit().
     static auto *app = new QCoreApplication(*argc, *argv);
     Q_UNUSED(app);
+    zf::installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
 }
 

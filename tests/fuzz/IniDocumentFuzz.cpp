@@ -2,8 +2,8 @@
 // text back is stable: what was written once reads back to the same text.
 #include "FuzzSupport.h"
 
-#include "core/files/FontValue.h"
-#include "core/files/IniDocument.h"
+#include "core/base/FontValue.h"
+#include "core/base/IniDocument.h"
 
 using namespace zf;
 

@@ -5,7 +5,7 @@
 
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 #include "core/files/ProjectFile.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "core/app/FormCommands.h"
 #include "core/app/Prompts.h"
 #include "core/app/Workspace.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 

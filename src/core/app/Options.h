@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/RecentProjects.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "core/app/Prompts.h"
 #include "core/app/RecentProjects.h"
 #include "core/app/Workspace.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 #include "core/files/ProjectFile.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"

@@ -2,8 +2,8 @@
 
 #include "core/app/FormCommands.h"
 #include "core/app/RecoverySession.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 

@@ -1,6 +1,6 @@
 #include "core/canvas/BitmapFont.h"
 
-#include "core/files/TextEncoding.h"
+#include "core/base/TextEncoding.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/PalmColor.h"
+#include "core/base/PalmColor.h"
 
 #include <QImage>
 #include <QPoint>

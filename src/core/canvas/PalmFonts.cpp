@@ -1,6 +1,6 @@
 #include "core/canvas/PalmFonts.h"
 
-#include "core/files/DataPaths.h"
+#include "core/base/DataPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

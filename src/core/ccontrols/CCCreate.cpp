@@ -1,18 +1,18 @@
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"
 #include "core/model/UserInterface.h"
@@ -139,7 +139,7 @@ bool CCLibrary::createWindowObject(DesignForm &form, ControlKind kind, bool *cre
         return false;
     DesignProject &project = form.project();
     TCCForm *screen = form.screen();
-    const bool needsBar = form.menuBar() == nullptr;
+    const bool needsBar = menuBarOf(form) == nullptr;
     const QString barName = namePrefix(ControlKind::MenuBar, project.shortNames()) + form.name();
     // The bar is named after its form, not numbered: another object may bear
     // that name already. Then nothing is made, rather than an unnamed bar.

@@ -1,5 +1,5 @@
 #include "core/ccontrols/CCMenu.h"
-#include "core/model/Saturating.h"
+#include "core/base/Saturating.h"
 
 namespace zf {
 

@@ -4,6 +4,25 @@
 
 namespace zf {
 
+TCCMenuBar *menuBarOf(const DesignForm &form)
+{
+    for (DesignObject *object : form.windowChildren()) {
+        if (auto *bar = objectCast<TCCMenuBar>(object))
+            return bar;
+    }
+    return nullptr;
+}
+
+std::vector<TCCMenu *> menusOf(const DesignForm &form)
+{
+    std::vector<TCCMenu *> result;
+    for (DesignObject *object : form.windowChildren()) {
+        if (auto *menu = objectCast<TCCMenu>(object))
+            result.push_back(menu);
+    }
+    return result;
+}
+
 void OpenMenu(DesignForm &form, TCCMenu &menu)
 {
     if (menu.test() == 0)
@@ -22,7 +41,7 @@ void CloseMenus(DesignForm &form, TCCMenuBar &bar)
 {
     if (bar.test() != 0)
         return;
-    for (TCCMenu *menu : form.menus()) {
+    for (TCCMenu *menu : menusOf(form)) {
         menu->setVisible(false);
         menu->setTest(0);
     }
@@ -30,7 +49,7 @@ void CloseMenus(DesignForm &form, TCCMenuBar &bar)
 
 void DeleteMenuBar(DesignForm &form, TCCMenuBar &bar)
 {
-    for (TCCMenu *menu : form.menus())
+    for (TCCMenu *menu : menusOf(form))
         form.removeObject(menu);
     form.removeObject(&bar);
 }

@@ -1,8 +1,8 @@
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCListBox.h"
 #include "core/ccontrols/CCPaint.h"
-#include "core/ccontrols/CCPaintParts.h"
 #include "core/ccontrols/CCPopUp.h"
+#include "core/controls/CCPaintParts.h"
 
 namespace zf {
 

@@ -2,7 +2,7 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPaint.h"
-#include "core/ccontrols/CCPaintParts.h"
+#include "core/controls/CCPaintParts.h"
 
 namespace zf {
 

@@ -1,7 +1,7 @@
+#include "core/base/Saturating.h"
 #include "core/ccontrols/CCPaint.h"
-#include "core/ccontrols/CCPaintParts.h"
 #include "core/ccontrols/CCTable.h"
-#include "core/model/Saturating.h"
+#include "core/controls/CCPaintParts.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCPaint.h"
-#include "core/ccontrols/CCPaintParts.h"
 #include "core/ccontrols/CCTextLine.h"
+#include "core/controls/CCPaintParts.h"
 
 namespace zf {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/base/Saturating.h"
 #include "core/model/ItemListObject.h"
-#include "core/model/Saturating.h"
 
 namespace zf {
 

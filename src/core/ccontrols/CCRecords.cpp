@@ -1,19 +1,19 @@
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/files/FormFileRecord.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
+#include "core/model/CCForm.h"
+#include "core/model/FormFileRecord.h"
 #include "core/model/PTDialog.h"
 
 #include <algorithm>
@@ -392,9 +392,9 @@ void CCLibrary::saveControlRecord(IniDocument &doc, const DesignObject &object) 
 
 void CCLibrary::saveMenuRecords(IniDocument &doc, const DesignForm &form) const
 {
-    if (const TCCMenuBar *bar = form.menuBar())
+    if (const TCCMenuBar *bar = menuBarOf(form))
         saveControlRecord(doc, *bar);
-    for (const TCCMenu *menu : form.menus())
+    for (const TCCMenu *menu : menusOf(form))
         saveControlRecord(doc, *menu);
 }
 

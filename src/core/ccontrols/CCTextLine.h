@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/base/TextAlignment.h"
 #include "core/model/DesignObject.h"
-#include "core/model/TextAlignment.h"
 
 namespace zf {
 

@@ -32,7 +32,6 @@ public:
                                                     DesignContainer *container) const override;
     QStringList extraRecordSections(const DesignObject &object) const override;
     void saveMenuRecords(IniDocument &doc, const DesignForm &form) const override;
-    const CodeGenerator *codeGenerator() const override;
 
 protected:
     std::span<const KindInfo> kinds() const override;
@@ -41,6 +40,10 @@ protected:
     bool deselectsOnCreate(ControlKind kind) const override { return kind != ControlKind::Table; }
     bool createWindowObject(DesignForm &form, ControlKind kind, bool *created) const override;
 };
+
+// The menu bar of a window, if it has one, and its menus in child order.
+TCCMenuBar *menuBarOf(const DesignForm &form);
+std::vector<TCCMenu *> menusOf(const DesignForm &form);
 
 // The menu rules of a design window. A window shows at most one open menu,
 // and the titles of all its menus while the menu bar is shown.

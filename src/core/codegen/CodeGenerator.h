@@ -61,6 +61,10 @@ struct GeneratedCode
 class CodeGenerator
 {
 public:
+    // The generator of `library`, chosen like every per-library operation
+    // when it runs; null for a value that is no library.
+    static const CodeGenerator *forLibrary(int library);
+
     virtual ~CodeGenerator() = default;
 
     // Appends the bodies of the four texts, main, forms, events, header in

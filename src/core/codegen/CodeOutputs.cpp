@@ -1,8 +1,8 @@
 #include "core/codegen/CodeOutputs.h"
+#include "core/base/IniDocument.h"
+#include "core/base/TextEncoding.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeText.h"
-#include "core/files/IniDocument.h"
-#include "core/files/TextEncoding.h"
 #include "core/model/DesignForm.h"
 #include "core/model/UserInterface.h"
 

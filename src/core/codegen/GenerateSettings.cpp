@@ -1,5 +1,5 @@
 #include "core/codegen/GenerateSettings.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 
 namespace zf {
 

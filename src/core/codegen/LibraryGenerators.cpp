@@ -1,23 +1,22 @@
-// Each library's generator, chosen through the library in force like every
-// other per-library operation.
-#include "core/ccontrols/ccontrols.h"
+#include "core/codegen/CodeGenerator.h"
 #include "core/codegen/cccode.h"
 #include "core/codegen/ptcode.h"
-#include "core/model/DesignObject.h"
-#include "core/ptoolbox/ptoolbox.h"
+#include "core/model/DesignProject.h"
 
 namespace zf {
 
-const CodeGenerator *CCLibrary::codeGenerator() const
+const CodeGenerator *CodeGenerator::forLibrary(int library)
 {
-    static const CCCodeGenerator generator;
-    return &generator;
-}
-
-const CodeGenerator *PTLibrary::codeGenerator() const
-{
-    static const PTCodeGenerator generator;
-    return &generator;
+    static const CCCodeGenerator ccontrols;
+    static const PTCodeGenerator ptoolbox;
+    switch (library) {
+    case kLibraryCControls:
+        return &ccontrols;
+    case kLibraryPToolBox:
+        return &ptoolbox;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace zf

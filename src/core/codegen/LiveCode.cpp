@@ -1,10 +1,9 @@
 #include "core/codegen/LiveCode.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/GenerateSettings.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
-#include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
 #include "core/model/UserInterface.h"
 
@@ -135,7 +134,7 @@ void LiveCode::start()
     m_dirty.clear();
     m_running = true;
 
-    const CodeGenerator *generator = m_project.librarySupport().codeGenerator();
+    const CodeGenerator *generator = CodeGenerator::forLibrary(m_project.library());
     const QString projectName = m_project.projectName();
     const QString projectFile = m_project.projectFile();
     m_pool.start([this, result, forms, generator, projectName, projectFile]() mutable {

@@ -1,7 +1,8 @@
 #include "core/designer/DesignCommands.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
+#include "core/designer/SelectionDisplay.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/UserInterface.h"
 
@@ -69,6 +70,35 @@ void SetObjectBounds(DesignForm &form, DesignObject *object, const QRect &bounds
         QStringLiteral("Move ") + object->name(),
         [&] { object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height()); },
         merge);
+}
+
+void RefreshControlList(DesignForm &form)
+{
+    form.refreshControlList();
+    MostrarSeleccionado(form, false);
+}
+
+void PresentarPropiedadesForm(DesignProject &project)
+{
+    DesignForm *form = project.currentDesignWindow();
+    if (!form)
+        return;
+    form->deselectAll();
+    project.setSelectedObject(form->screen());
+    if (!form->isChanging())
+        form->notifyChanged();
+}
+
+void DeleteSelectedControl(DesignForm &form)
+{
+    DesignProject &project = form.project();
+    const DesignObject *selected = project.selectedObject();
+    if (!selected || selected == form.screen() || selected->form() != &form)
+        return;
+    DeleteControl(form);
+    // Also after a No to the menu bar question: the form is shown either way.
+    form.setLastSelected(nullptr);
+    PresentarPropiedadesForm(project);
 }
 
 } // namespace zf

@@ -7,6 +7,7 @@
 namespace zf {
 
 class DesignObject;
+class DesignProject;
 
 // The edits of a design window that act on the selected object or on one
 // control, each one undo step.
@@ -25,5 +26,19 @@ void SendToBack(DesignForm &form);
 // Moves and sizes one object; the changes of one drag share `merge`.
 void SetObjectBounds(DesignForm &form, DesignObject *object, const QRect &bounds,
                      MergeKey merge = {});
+
+// Rebuilds the window's control list, then shows its selection alone (the
+// selected object without the others).
+void RefreshControlList(DesignForm &form);
+
+// Shows the current design window's form in the property sheet: no control
+// of the window stays selected and the form becomes the selected object. The
+// window takes the keyboard focus; that is the window's part.
+void PresentarPropiedadesForm(DesignProject &project);
+
+// "&Delete control" and the Delete key: deletes the selected object of
+// `form` (after a question for the menu bar), then shows the form. Nothing
+// happens while the form itself is selected.
+void DeleteSelectedControl(DesignForm &form);
 
 } // namespace zf

@@ -1,6 +1,6 @@
 #include "core/designer/FormHitTest.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/designer/FormRenderer.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 
 namespace zf {

@@ -1,10 +1,10 @@
 #include "core/designer/Layout.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/base/Saturating.h"
 #include "core/designer/LayoutValues.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
-#include "core/model/Saturating.h"
 
 #include <algorithm>
 #include <cmath>

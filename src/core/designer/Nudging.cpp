@@ -1,8 +1,8 @@
 #include "core/designer/Nudging.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
-#include "core/designer/DesignWindowRules.h"
+#include "core/designer/DesignCommands.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 
 namespace zf {

@@ -1,9 +1,9 @@
 #include "core/designer/cSnapToGrid.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/base/Saturating.h"
 #include "core/designer/DesignCommands.h"
 #include "core/designer/SelectionDisplay.h"
+#include "core/model/CCForm.h"
 #include "core/model/PTDialog.h"
-#include "core/model/Saturating.h"
 
 namespace zf {
 

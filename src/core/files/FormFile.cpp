@@ -1,8 +1,9 @@
 #include "core/files/FormFile.h"
-#include "core/ccontrols/CCForm.h"
-#include "core/files/FormFileRecord.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
+#include "core/model/FormFileRecord.h"
 #include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
 
@@ -110,7 +111,7 @@ void RecordPlacer::load(const FormFileRecord &record)
         placeDialog(std::unique_ptr<TPTDialog>(static_cast<TPTDialog *>(object.release())));
         break;
     case ClassId::TCCMenuBar:
-        if (m_form.menuBar()) {
+        if (menuBarOf(m_form)) {
             record.report(QString(),
                           QStringLiteral("a form has one menu bar; this one is skipped"),
                           FileProblem::Effect::RecordRefused);

@@ -1,9 +1,9 @@
 #include "core/files/FormFileCheck.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/FormFileRecord.h"
-#include "core/files/IniDocument.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
+#include "core/model/FormFileRecord.h"
 
 #include <QFileInfo>
 

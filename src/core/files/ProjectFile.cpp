@@ -1,7 +1,7 @@
 #include "core/files/ProjectFile.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/FormFileRecord.h"
-#include "core/files/IniDocument.h"
+#include "core/model/FormFileRecord.h"
 
 #include <QDir>
 #include <QFileInfo>

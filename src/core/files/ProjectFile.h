@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/files/FileProblem.h"
+#include "core/base/FileProblem.h"
 
 #include <QPoint>
 #include <QRect>

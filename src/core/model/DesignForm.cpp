@@ -1,7 +1,5 @@
 #include "core/model/DesignForm.h"
-#include "core/ccontrols/CCForm.h"
-#include "core/ccontrols/CCMenu.h"
-#include "core/ccontrols/CCMenuBar.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/FormChange.h"
 #include "core/model/FormEditCommand.h"
@@ -91,25 +89,6 @@ void DesignForm::setShown(bool shown)
         return;
     m_shown = shown;
     Q_EMIT windowChanged();
-}
-
-TCCMenuBar *DesignForm::menuBar() const
-{
-    for (DesignObject *object : m_windowChildren) {
-        if (auto *bar = objectCast<TCCMenuBar>(object))
-            return bar;
-    }
-    return nullptr;
-}
-
-std::vector<TCCMenu *> DesignForm::menus() const
-{
-    std::vector<TCCMenu *> result;
-    for (DesignObject *object : m_windowChildren) {
-        if (auto *menu = objectCast<TCCMenu>(object))
-            result.push_back(menu);
-    }
-    return result;
 }
 
 void DesignForm::setCurrentDialog(TPTDialog *dialog)

@@ -17,8 +17,6 @@ class DesignObject;
 class DesignProject;
 class FormChange;
 class TCCForm;
-class TCCMenu;
-class TCCMenuBar;
 class TPTDialog;
 
 // One line of a form's control list: "Name: Kind" and the object it names.
@@ -74,8 +72,6 @@ public:
     // The objects of the window itself, beside the screen: menu bar and menus.
     ChildList &windowChildren() { return m_windowChildren; }
     const ChildList &windowChildren() const { return m_windowChildren; }
-    TCCMenuBar *menuBar() const;
-    std::vector<TCCMenu *> menus() const;
 
     TPTDialog *currentDialog() const { return m_currentDialog; }
     void setCurrentDialog(TPTDialog *dialog);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/files/FontValue.h"
+#include "core/base/FontValue.h"
+#include "core/base/PalmColor.h"
+#include "core/base/Saturating.h"
 #include "core/model/ClassId.h"
-#include "core/model/PalmColor.h"
-#include "core/model/Saturating.h"
 
 #include <QRect>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/base/PalmColor.h"
 #include "core/model/ControlKind.h"
-#include "core/model/PalmColor.h"
 
 #include <QObject>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "core/model/FormChange.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"

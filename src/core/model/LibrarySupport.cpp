@@ -1,27 +1,43 @@
 #include "core/model/LibrarySupport.h"
-#include "core/ccontrols/CCForm.h"
-#include "core/ccontrols/ccontrols.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"
-#include "core/ptoolbox/ptoolbox.h"
 
 #include <algorithm>
+#include <array>
 
 namespace zf {
+
+namespace {
+
+// The supports installed by the layer that knows both libraries, by library
+// value; see core/libraries/Libraries.h.
+std::array<const LibrarySupport *, 3> &installedLibraries()
+{
+    static std::array<const LibrarySupport *, 3> supports{};
+    return supports;
+}
+
+} // namespace
+
+void LibrarySupport::install(const LibrarySupport &support)
+{
+    const int library = support.library();
+    Q_ASSERT(library == kLibraryCControls || library == kLibraryPToolBox);
+    installedLibraries()[std::size_t(library)] = &support;
+}
 
 const LibrarySupport &LibrarySupport::forLibrary(int library)
 {
     static const LibrarySupport none;
-    static const CCLibrary ccontrols;
-    static const PTLibrary ptoolbox;
-    switch (library) {
-    case kLibraryCControls:
-        return ccontrols;
-    case kLibraryPToolBox:
-        return ptoolbox;
-    default:
+    if (library != kLibraryCControls && library != kLibraryPToolBox)
         return none;
-    }
+    const LibrarySupport *support = installedLibraries()[std::size_t(library)];
+    // A program that forgot to install the libraries would silently do
+    // nothing for every control; stop it at its first use instead.
+    if (!support)
+        qFatal("The control libraries are not installed: call zf::installLibraries() first");
+    return *support;
 }
 
 std::vector<ControlKind> LibrarySupport::toolboxKinds() const

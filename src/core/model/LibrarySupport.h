@@ -3,7 +3,7 @@
 #include "core/model/ControlKind.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignObject.h"
-#include "core/properties/PropertyRow.h"
+#include "core/model/PropertyRow.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +16,6 @@
 
 namespace zf {
 
-class CodeGenerator;
 class DesignContainer;
 class DesignObject;
 class FormFileRecord;
@@ -37,8 +36,10 @@ public:
     };
 
     // The support for `library`: CControls (1), PToolBox (2), or the one that
-    // does nothing.
+    // does nothing for any other value. The model knows neither library; the
+    // layer above both installs them (core/libraries/Libraries.h).
     static const LibrarySupport &forLibrary(int library);
+    static void install(const LibrarySupport &support);
 
     virtual ~LibrarySupport() = default;
 
@@ -104,9 +105,6 @@ public:
     virtual void loadFormColors(const FormFileRecord &, DesignForm &) const {}
     // The records of the window's own objects, after all the others.
     virtual void saveMenuRecords(IniDocument &, const DesignForm &) const {}
-
-    // The generator of the four PocketC texts (core/codegen), or null.
-    virtual const CodeGenerator *codeGenerator() const { return nullptr; }
 
     // Whether new and pasted controls remember their container in PalmForm.
     virtual bool setsPalmForm() const { return false; }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/model/DesignForm.h"
+#include "core/model/PropertyRow.h"
 #include "core/properties/CellKinds.h"
-#include "core/properties/PropertyRow.h"
 #include "core/properties/TableGrid.h"
 
 #include <QObject>

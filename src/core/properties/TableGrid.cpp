@@ -1,7 +1,7 @@
 #include "core/properties/TableGrid.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/model/PropertyWords.h"
 #include "core/model/UserInterface.h"
-#include "core/properties/PropertyWords.h"
 
 #include <algorithm>
 

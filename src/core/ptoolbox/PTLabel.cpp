@@ -1,5 +1,5 @@
 #include "core/ptoolbox/PTLabel.h"
-#include "core/model/TextMetrics.h"
+#include "core/canvas/TextMetrics.h"
 
 namespace zf {
 

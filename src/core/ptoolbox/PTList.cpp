@@ -1,6 +1,6 @@
 #include "core/ptoolbox/PTList.h"
-#include "core/model/Saturating.h"
-#include "core/model/TextMetrics.h"
+#include "core/base/Saturating.h"
+#include "core/canvas/TextMetrics.h"
 
 namespace zf {
 

@@ -5,18 +5,16 @@ namespace zf {
 class Canvas;
 class TPTButton;
 class TPTCheckbox;
-class TPTDialog;
 class TPTEdit;
 class TPTGsi;
 class TPTLabel;
 class TPTList;
 class TPTPopTrigger;
 
-// The drawings of the PToolBox classes and of the dialog both libraries
-// share, as they look on the handheld. Like the CControls drawings (see
-// CCPaint.h) they work in the object's own coordinates and only read the
-// object. Most take their colours from the container named by PalmForm.
-void paint(Canvas &canvas, const TPTDialog &dialog);
+// The drawings of the classes only PToolBox places (core/controls/
+// SharedPaint.h has the others), as they look on the handheld: in the
+// object's own coordinates, reading the object only. Most take their
+// colours from the container named by PalmForm.
 void paint(Canvas &canvas, const TPTButton &button);
 void paint(Canvas &canvas, const TPTEdit &field);
 void paint(Canvas &canvas, const TPTLabel &label);

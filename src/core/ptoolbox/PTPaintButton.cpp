@@ -1,4 +1,4 @@
-#include "core/ccontrols/CCPaintParts.h"
+#include "core/controls/CCPaintParts.h"
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTPaint.h"
 

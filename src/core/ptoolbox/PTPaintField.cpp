@@ -1,5 +1,5 @@
 #include "core/canvas/BitmapFont.h"
-#include "core/ccontrols/CCPaintParts.h"
+#include "core/controls/CCPaintParts.h"
 #include "core/ptoolbox/PTEdit.h"
 #include "core/ptoolbox/PTPaint.h"
 

@@ -1,4 +1,4 @@
-#include "core/ccontrols/CCPaintParts.h"
+#include "core/controls/CCPaintParts.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTGsi.h"
 #include "core/ptoolbox/PTLabel.h"

@@ -26,7 +26,6 @@ public:
                                                     DesignContainer *container) const override;
     void saveFormColors(IniDocument &doc, const DesignForm &form) const override;
     void loadFormColors(const FormFileRecord &record, DesignForm &form) const override;
-    const CodeGenerator *codeGenerator() const override;
 
 protected:
     std::span<const KindInfo> kinds() const override;

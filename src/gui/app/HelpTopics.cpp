@@ -1,5 +1,5 @@
 #include "gui/app/HelpTopics.h"
-#include "core/files/DataPaths.h"
+#include "core/base/DataPaths.h"
 
 #include <QDesktopServices>
 

@@ -228,7 +228,7 @@ QGroupBox *TfrmGenerate::createPrcGroup()
 
 const CodeGenerator *TfrmGenerate::generator() const
 {
-    return m_project.librarySupport().codeGenerator();
+    return CodeGenerator::forLibrary(m_project.library());
 }
 
 bool TfrmGenerate::isFilling() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/designer/DesignWindowRules.h"
+#include "core/app/DesignWindowRules.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "gui/properties/frmBitmapEd.h"
 #include "core/app/Prompts.h"
-#include "core/ccontrols/CCBitmap.h"
+#include "core/controls/CCBitmap.h"
 #include "core/model/DesignProject.h"
 #include "core/model/UserInterface.h"
 #include "core/properties/PropertySheet.h"

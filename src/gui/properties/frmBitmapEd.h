@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/BitmapBits.h"
+#include "core/base/BitmapBits.h"
 
 #include <QDialog>
 

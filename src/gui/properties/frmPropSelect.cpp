@@ -1,10 +1,10 @@
 #include "gui/properties/frmPropSelect.h"
 #include "core/app/Prompts.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/base/datamod.h"
+#include "core/controls/CCButton.h"
 #include "core/model/DesignProject.h"
-#include "core/model/datamod.h"
+#include "core/model/PropertyWords.h"
 #include "core/properties/PropertySheet.h"
-#include "core/properties/PropertyWords.h"
 #include "gui/properties/OverlayFocus.h"
 #include "gui/properties/frmZoom2x.h"
 

@@ -5,7 +5,7 @@
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
 #include "core/app/Workspace.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"

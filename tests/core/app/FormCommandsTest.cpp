@@ -1,9 +1,9 @@
 #include "CommandsFixture.h"
 
 #include "core/app/ExportPicture.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/base/IniDocument.h"
 #include "core/ccontrols/CCLabel.h"
-#include "core/files/IniDocument.h"
+#include "core/controls/CCButton.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "CommandsFixture.h"
 
-#include "core/ccontrols/CCButton.h"
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
+#include "core/controls/CCButton.h"
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTLabel.h"
 

@@ -3,8 +3,8 @@
 #include "core/app/Options.h"
 #include "core/app/RecoveryCopies.h"
 #include "core/app/RecoverySession.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
 #include "files/ChildProcess.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // and gray line, the caption, the colours of a container, the handles.
 #include "designer/PaintTestSupport.h"
 
-#include "core/ccontrols/CCButton.h"
-#include "core/ccontrols/CCForm.h"
-#include "core/ccontrols/CCSwitch.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCSwitch.h"
+#include "core/model/CCForm.h"
 
 namespace zf::test {
 namespace {

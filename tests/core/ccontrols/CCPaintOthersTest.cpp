@@ -1,12 +1,12 @@
 // The screen, menus, radio groups, tables and images of CControls.
 #include "designer/PaintTestSupport.h"
 
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
-#include "core/ccontrols/CCRadio.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCRadio.h"
+#include "core/model/CCForm.h"
 
 namespace zf::test {
 namespace {

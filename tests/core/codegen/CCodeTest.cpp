@@ -1,6 +1,4 @@
 #include "CodegenFixture.h"
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
@@ -9,10 +7,12 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/codegen/cccode.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ScriptedUserInterface.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/codegen/CodeGenerator.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 

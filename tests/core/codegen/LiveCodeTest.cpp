@@ -1,10 +1,9 @@
 #include "CodegenFixture.h"
-#include "core/ccontrols/CCButton.h"
-#include "core/ccontrols/CCRadio.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
 #include "core/codegen/CodeText.h"
 #include "core/codegen/LiveCode.h"
 #include "core/files/FormFileCheck.h"
-#include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
 
 #include <QSignalSpy>
@@ -38,7 +37,7 @@ TEST_F(LineOwners, EveryObjectOwnsItsLinesInBothLibraries)
             checkFormFile(project, QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/forms/") + file);
         ASSERT_TRUE(check.form) << file;
         GeneratedCode code;
-        project.librarySupport().codeGenerator()->generate(
+        CodeGenerator::forLibrary(project.library())->generate(
             {{check.form.get()}, nullptr, QStringLiteral("P"), false, true}, code);
         const QStringList *texts[] = {&code.main, &code.forms, &code.events, &code.header};
         std::set<const DesignObject *> objects = {check.form->screen()};
@@ -68,7 +67,7 @@ TEST_F(LineOwners, AControlOwnsExactlyItsOwnLines)
     auto *button = add<TCCButton>(form, dialog, QStringLiteral("Bt"), 4, 5, 40, 14);
     button->setContent(QStringLiteral("Go"));
     GeneratedCode code;
-    project.librarySupport().codeGenerator()->generate({{form}, nullptr, "P", false, true}, code);
+    CodeGenerator::forLibrary(project.library())->generate({{form}, nullptr, "P", false, true}, code);
     EXPECT_EQ(ownedLines(code.forms, code.owners[1], button),
               QStringList({"  Bt=Cbutton(25,36,38,12,1,4);", "  Csetcontent(Bt,\"Go\");",
                            "  Cdraw(Bt);"}));
@@ -81,7 +80,7 @@ TEST_F(LineOwners, AControlOwnsExactlyItsOwnLines)
     auto *radio = add<TCCRadio>(pt, pt->screen(), QStringLiteral("Ra"), 10, 10, 31, 12);
     radio->setItems({"a", "b", "c"});
     GeneratedCode ptCode;
-    project.librarySupport().codeGenerator()->generate({{pt}, nullptr, "P", false, false},
+    CodeGenerator::forLibrary(project.library())->generate({{pt}, nullptr, "P", false, false},
                                                        ptCode);
     EXPECT_EQ(ownedLines(ptCode.header, ptCode.owners[3], radio),
               QStringList({"#define Ra0 3001", "#define Ra1 3002", "#define Ra2 3003"}));

@@ -1,10 +1,11 @@
-#include "core/designer/Clipboard.h"
 #include "LayoutFixture.h"
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCEdit.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/designer/Clipboard.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -243,18 +244,18 @@ TEST_F(Clipboard, CopyIsRefusedWhileTheWindowHoldsACopiado)
 TEST_F(Clipboard, TheFormMenusAndNothingAreNeitherCopiedNorCut)
 {
     place(ControlKind::Menu);
-    ASSERT_NE(form->menuBar(), nullptr);
+    ASSERT_NE(menuBarOf(*form), nullptr);
     const int steps = undoSteps();
     for (DesignObject *subject :
          {static_cast<DesignObject *>(nullptr), static_cast<DesignObject *>(form->screen()),
-          static_cast<DesignObject *>(form->menuBar()),
-          static_cast<DesignObject *>(form->menus().front())}) {
+          static_cast<DesignObject *>(menuBarOf(*form)),
+          static_cast<DesignObject *>(menusOf(*form).front())}) {
         project.setSelectedObject(subject);
         EXPECT_FALSE(CopyControl(project).has_value());
         EXPECT_FALSE(CutControl(project).has_value());
     }
     EXPECT_EQ(undoSteps(), steps);
-    EXPECT_EQ(form->menus().size(), 1u);
+    EXPECT_EQ(menusOf(*form).size(), 1u);
 }
 
 TEST_F(Clipboard, AnEmptyClipboardPastesNothingAndLeavesNothingSelected)
@@ -329,10 +330,10 @@ TEST_F(Clipboard, AClassTheLibraryDoesNotPasteIsNotPlaced)
 
     // Menus never come back from the clipboard either.
     place(ControlKind::Menu);
-    const QByteArray menu = encodeControl(*form->menus().front(), QStringLiteral("Copiado"));
+    const QByteArray menu = encodeControl(*menusOf(*form).front(), QStringLiteral("Copiado"));
     ASSERT_FALSE(menu.isEmpty());
     PasteControl(project, menu);
-    EXPECT_EQ(form->menus().size(), 1u);
+    EXPECT_EQ(menusOf(*form).size(), 1u);
     EXPECT_EQ(project.selectedObject(), nullptr);
 }
 

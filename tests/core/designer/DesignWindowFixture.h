@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandsFixture.h"
-#include "core/designer/DesignWindowRules.h"
+#include "core/app/DesignWindowRules.h"
 #include "core/designer/cSnapToGrid.h"
 
 namespace zf::test {

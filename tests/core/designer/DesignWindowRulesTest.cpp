@@ -1,6 +1,7 @@
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
 #include "core/designer/Nudging.h"
 #include "core/model/PTDialog.h"
 
@@ -204,7 +205,7 @@ TEST_F(DesignWindowRulesTest, ReleasingOnAMenuShowsItAloneAndOpen)
     DesignObject *made = placeKind(ControlKind::Menu, 0, 0);
     auto *menu = objectCast<TCCMenu>(made);
     ASSERT_NE(menu, nullptr);
-    ASSERT_NE(form->menuBar(), nullptr);
+    ASSERT_NE(menuBarOf(*form), nullptr);
     menu->setTest(0);
     click(label);
 
@@ -241,7 +242,7 @@ TEST_F(DesignWindowRulesTest, DeletingTheMenuBarAsksFirst)
 {
     placeKind(ControlKind::Menu, 0, 0);
     placeKind(ControlKind::Menu, 0, 0);
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     ASSERT_NE(bar, nullptr);
     project.setSelectedObject(bar);
 
@@ -253,16 +254,16 @@ TEST_F(DesignWindowRulesTest, DeletingTheMenuBarAsksFirst)
     EXPECT_EQ(question.buttons, Button::Yes | Button::No);
     EXPECT_EQ(question.icon, Icon::Warning);
     EXPECT_EQ(question.defaultButton, Button::No);
-    EXPECT_EQ(form->menuBar(), bar);
-    EXPECT_EQ(form->menus().size(), 2u);
+    EXPECT_EQ(menuBarOf(*form), bar);
+    EXPECT_EQ(menusOf(*form).size(), 2u);
     EXPECT_TRUE(listTexts().contains(bar->name() + QStringLiteral(": MenuBar")));
     EXPECT_EQ(project.selectedObject(), form->screen());
 
     project.setSelectedObject(bar);
     ui.answers.push_back(Button::Yes);
     DeleteSelectedControl(*form);
-    EXPECT_EQ(form->menuBar(), nullptr);
-    EXPECT_TRUE(form->menus().empty());
+    EXPECT_EQ(menuBarOf(*form), nullptr);
+    EXPECT_TRUE(menusOf(*form).empty());
     EXPECT_EQ(listTexts(), QStringList{form->name() + QStringLiteral(": Form")});
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }

@@ -1,7 +1,8 @@
-#include "core/designer/FormHitTest.h"
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/designer/FormHitTest.h"
 #include "core/model/PTDialog.h"
 
 #include <gtest/gtest.h>
@@ -92,8 +93,8 @@ TEST_F(FormHitTest, MenusLieOverTheScreen)
     EXPECT_EQ(objectAt(*form, inMenu), menu);
     EXPECT_EQ(windowOrigin(*menu), menu->bounds().topLeft());
     // The open menu shows the bar, which covers the top of the screen.
-    EXPECT_EQ(at(120, 5), form->menuBar());
+    EXPECT_EQ(at(120, 5), menuBarOf(*form));
     EXPECT_EQ(at(120, 16), label);
-    form->menuBar()->setTest(0);
+    menuBarOf(*form)->setTest(0);
     EXPECT_EQ(at(120, 5), label);
 }

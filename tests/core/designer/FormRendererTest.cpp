@@ -5,11 +5,12 @@
 #include "model/ModelFixture.h"
 
 #include "core/canvas/DevicePicture.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCButton.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTButton.h"
 
@@ -133,7 +134,7 @@ TEST_F(FormRendererTest, MenuBarAndMenusLieOverTheScreenAtTheirPlaceInTheWindow)
     const QImage before = renderForm(*form);
     auto *menu = place<TCCMenu>(ControlKind::Menu);
     ASSERT_NE(menu, nullptr);
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->bounds().topLeft(), QPoint(4, 2));
     ASSERT_EQ(menu->bounds().topLeft(), QPoint(8, 2));

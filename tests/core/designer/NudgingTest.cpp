@@ -1,6 +1,7 @@
-#include "core/designer/Nudging.h"
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/designer/Nudging.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -105,7 +106,7 @@ TEST_F(NudgingTest, OnlyControlsMove)
     ASSERT_EQ(project.selectedObject(), menu);
     const int left = menu->left();
     EXPECT_FALSE(press(NudgeKey::Left));
-    project.setSelectedObject(form->menuBar());
+    project.setSelectedObject(menuBarOf(*form));
     EXPECT_FALSE(press(NudgeKey::Left));
     EXPECT_EQ(menu->left(), left);
     EXPECT_EQ(label->left(), 10);

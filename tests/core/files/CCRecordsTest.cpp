@@ -1,8 +1,6 @@
 #include "FormFileSupport.h"
 #include "model/ModelFixture.h"
 
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
@@ -11,9 +9,12 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -294,10 +295,10 @@ TEST_F(CCRecords, MenusLoadClosedUnderAHiddenBar)
         "Left=20", "Test=1", "Topic=File", "TopicWidth=30",
         "[Mn2]", "Control=Menu", "Name=Mn2", "Test=1",
     }));
-    ASSERT_TRUE(f->menuBar());
-    EXPECT_EQ(f->menuBar()->test(), 0);
-    EXPECT_FALSE(f->menuBar()->isVisible());
-    const auto menus = f->menus();
+    ASSERT_TRUE(menuBarOf(*f));
+    EXPECT_EQ(menuBarOf(*f)->test(), 0);
+    EXPECT_FALSE(menuBarOf(*f)->isVisible());
+    const auto menus = menusOf(*f);
     ASSERT_EQ(menus.size(), 2u);
     for (TCCMenu *menu : menus)
         EXPECT_EQ(menu->test(), 0);

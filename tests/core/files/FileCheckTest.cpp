@@ -3,7 +3,7 @@
 
 #include "core/files/FormFileCheck.h"
 #include "core/files/ProjectFile.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "FormFileSupport.h"
 #include "model/ModelFixture.h"
 
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
 
 #include <QDir>
 #include <QFile>

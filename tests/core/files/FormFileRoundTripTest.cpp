@@ -1,8 +1,7 @@
 #include "FormFileSupport.h"
 #include "model/ModelFixture.h"
 
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/canvas/TextMetrics.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
@@ -11,11 +10,13 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
 #include "core/model/PTDialog.h"
-#include "core/model/TextMetrics.h"
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTEdit.h"
@@ -231,10 +232,10 @@ TEST_F(RoundTrip, TheCControlsGoldenFileLoadsIntoItsObjectsAndSavesByteForByte)
     EXPECT_EQ(get("Bt14")->parent(), shown);
     EXPECT_EQ(get("Lb16")->parent(), hidden);
 
-    ASSERT_TRUE(f->menuBar());
-    EXPECT_EQ(f->menuBar()->name(), QStringLiteral("MenuBarMain"));
-    EXPECT_FALSE(f->menuBar()->isVisible());
-    const auto menus = f->menus();
+    ASSERT_TRUE(menuBarOf(*f));
+    EXPECT_EQ(menuBarOf(*f)->name(), QStringLiteral("MenuBarMain"));
+    EXPECT_FALSE(menuBarOf(*f)->isVisible());
+    const auto menus = menusOf(*f);
     ASSERT_EQ(menus.size(), 2u);
     EXPECT_EQ(menus[0]->items(), QStringList({"Open", "Save"}));
     EXPECT_EQ(menus[1]->topic(), QStringLiteral("Help"));

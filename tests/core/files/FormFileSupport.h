@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 

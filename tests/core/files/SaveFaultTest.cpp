@@ -3,8 +3,8 @@
 // its new content whole, and a refused write tells the user so.
 #include "ChildProcess.h"
 #include "SaveFaultFixture.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
 
 #include <QDir>
 #include <QFile>

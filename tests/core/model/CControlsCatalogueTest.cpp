@@ -1,6 +1,4 @@
 #include "ModelFixture.h"
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
@@ -9,10 +7,12 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
 
 #include <limits>
 
@@ -207,7 +207,7 @@ TEST_F(CControlsCatalogue, FirstMenuBringsTheBarAndOnlyOneMenuIsOpen)
 {
     auto *first = place<TCCMenu>(ControlKind::Menu);
     ASSERT_TRUE(first);
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     ASSERT_TRUE(bar);
     EXPECT_EQ(bar->name(), QStringLiteral("MenuBarForm1"));
     EXPECT_EQ(bar->bounds(), QRect(4, 2, 160, 15));
@@ -223,7 +223,7 @@ TEST_F(CControlsCatalogue, FirstMenuBringsTheBarAndOnlyOneMenuIsOpen)
     EXPECT_EQ(first->height(), 26);
 
     auto *second = place<TCCMenu>(ControlKind::Menu);
-    EXPECT_EQ(form->menus().size(), 2u);
+    EXPECT_EQ(menusOf(*form).size(), 2u);
     EXPECT_EQ(form->windowChildren().size(), 3);
     EXPECT_TRUE(second->isOpen());
     EXPECT_FALSE(first->isOpen());

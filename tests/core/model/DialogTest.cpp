@@ -1,6 +1,6 @@
 #include "ModelFixture.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
+#include "core/controls/CCButton.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;

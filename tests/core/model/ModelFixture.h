@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedUserInterface.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"

@@ -1,7 +1,7 @@
 #include "ModelFixture.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCMenu.h"
+#include "core/controls/CCButton.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;

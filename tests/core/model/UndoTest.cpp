@@ -1,7 +1,8 @@
 #include "ModelFixture.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCButton.h"
 #include "core/designer/DesignCommands.h"
 #include "core/model/PTDialog.h"
 
@@ -96,7 +97,7 @@ TEST_F(Undo, DeletingTheMenuBarAsksAndTakesEveryMenu)
 {
     place(ControlKind::Menu);
     place(ControlKind::Menu);
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     project.setSelectedObject(bar);
 
     ui.answers.push_back(UserInterface::Button::No);
@@ -115,7 +116,7 @@ TEST_F(Undo, DeletingTheMenuBarAsksAndTakesEveryMenu)
     EXPECT_TRUE(form->windowChildren().isEmpty());
     form->undoStack().undo();
     EXPECT_EQ(form->windowChildren().size(), 3);
-    EXPECT_EQ(form->menuBar(), bar);
+    EXPECT_EQ(menuBarOf(*form), bar);
 }
 
 TEST_F(Undo, DeleteWithTheFormSelectedDoesNothing)

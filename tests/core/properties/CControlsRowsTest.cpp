@@ -1,6 +1,4 @@
 #include "SheetFixture.h"
-#include "core/ccontrols/CCBitmap.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCCheckbox.h"
 #include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
@@ -9,9 +7,12 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCRadio.h"
-#include "core/ccontrols/CCSwitch.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/controls/CCRadio.h"
+#include "core/controls/CCSwitch.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -86,7 +87,7 @@ TEST_F(CControlsRows, DialogsMenusAndTheFormShowTheirRows)
     EXPECT_EQ(shown(ControlKind::Menu),
               QStringList({"Items=(Items)", "Left=9", "Name=Menu2", "Test=Yes", "Topic=Topic",
                            "TopicWidth=36", "Width=38"}));
-    sheet.showObject(form->menuBar());
+    sheet.showObject(menuBarOf(*form));
     EXPECT_EQ(rowTexts(), QStringList({"Name=MenuBarForm1", "Test=Yes"}));
     sheet.showObject(form->screen());
     EXPECT_EQ(rowTexts(), QStringList({"Name=Form1", "Title=Form1"}));
@@ -277,7 +278,7 @@ TEST_F(CControlsRows, MenuBarTestClosesTheMenus)
 {
     auto *file = place<TCCMenu>(ControlKind::Menu);
     auto *edit = place<TCCMenu>(ControlKind::Menu);
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     enter(bar, "Test", "No");
     EXPECT_EQ(bar->test(), 0);
     EXPECT_FALSE(bar->isVisible());

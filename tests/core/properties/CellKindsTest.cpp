@@ -1,6 +1,6 @@
-#include "core/properties/CellKinds.h"
 #include "SheetFixture.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/controls/CCButton.h"
+#include "core/properties/CellKinds.h"
 
 using namespace zf;
 using namespace zf::test;

@@ -1,7 +1,7 @@
 // PToolBox lists: the row height of the font, the three styles, the arrow.
 #include "designer/PaintTestSupport.h"
 
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/ptoolbox/PTList.h"
 
 namespace zf::test {

@@ -1,7 +1,7 @@
 // PToolBox labels, pop triggers, check boxes and the shift indicator.
 #include "designer/PaintTestSupport.h"
 
-#include "core/ccontrols/CCForm.h"
+#include "core/model/CCForm.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTGsi.h"
 #include "core/ptoolbox/PTLabel.h"

@@ -1,6 +1,6 @@
 #include "WhenModal.h"
 
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 #include "core/model/DesignForm.h"
 #include "gui/app/Main.h"
 #include "gui/app/Toolbox.h"

@@ -2,9 +2,9 @@
 // start-up.
 #include "core/app/FormCommands.h"
 #include "core/app/RecoverySession.h"
-#include "core/ccontrols/CCForm.h"
+#include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
-#include "core/files/IniDocument.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"

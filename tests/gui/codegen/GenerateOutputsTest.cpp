@@ -1,4 +1,5 @@
 #include "GenerateWindowFixture.h"
+#include "core/base/DataPaths.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
 #include "gui/codegen/DirectoryEdit.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/files/IniDocument.h"
+#include "core/base/IniDocument.h"
 #include "gui/codegen/CodePage.h"
 #include "gui/codegen/frmGenerateCode.h"
 #include "model/ModelFixture.h"

@@ -249,7 +249,7 @@ TEST_F(GenerateWindowTest, GenerateFillsTheFourMemosAndTheirCounters)
 
     // The same texts the outputs are written from, head lines first.
     GeneratedCode expected;
-    ASSERT_TRUE(generateCode(*project.librarySupport().codeGenerator(), {form},
+    ASSERT_TRUE(generateCode(*CodeGenerator::forLibrary(project.library()), {form},
                              QStringLiteral("App"), window->windowSettings(), expected, ui));
     const QStringList *texts[] = {&expected.main, &expected.forms, &expected.events,
                                   &expected.header};

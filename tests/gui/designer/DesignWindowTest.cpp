@@ -1,6 +1,7 @@
 #include "core/app/Options.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/ccontrols/CCMenuBar.h"
+#include "core/ccontrols/ccontrols.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/PTDialog.h"
 #include "gui/app/Main.h"
@@ -252,7 +253,7 @@ TEST_F(DesignWindowTest, DeleteAsksOnlyForTheMenuBar)
     EXPECT_EQ(project().selectedObject(), form->screen());
 
     placeWith(ControlKind::Menu, onScreen(10, 60));
-    TCCMenuBar *bar = form->menuBar();
+    TCCMenuBar *bar = menuBarOf(*form);
     ASSERT_NE(bar, nullptr);
     // The bar's right end lies beyond the menu's list.
     click(at(bar->bounds().topLeft() + QPoint(150, 5)), {}, Qt::RightButton);
@@ -262,13 +263,13 @@ TEST_F(DesignWindowTest, DeleteAsksOnlyForTheMenuBar)
     answerNextMessage(QMessageBox::No);
     remove->trigger();
     EXPECT_EQ(messages, QStringList{"Warning: Are you sure? All menus wil be deleted"});
-    EXPECT_EQ(form->menuBar(), bar);
+    EXPECT_EQ(menuBarOf(*form), bar);
 
     project().setSelectedObject(bar);
     answerNextMessage(QMessageBox::Yes);
     remove->trigger();
-    EXPECT_EQ(form->menuBar(), nullptr);
-    EXPECT_TRUE(form->menus().empty());
+    EXPECT_EQ(menuBarOf(*form), nullptr);
+    EXPECT_TRUE(menusOf(*form).empty());
 }
 
 TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)

@@ -1,7 +1,7 @@
 #include "core/app/FormCommands.h"
-#include "core/ccontrols/CCForm.h"
 #include "core/designer/Clipboard.h"
 #include "core/designer/SelectionDisplay.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"

@@ -1,5 +1,5 @@
 #include "PropertyWindowFixture.h"
-#include "core/ccontrols/CCBitmap.h"
+#include "core/controls/CCBitmap.h"
 #include "gui/properties/BitGridView.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/frmBitmapEd.h"

@@ -1,7 +1,7 @@
 #include "PropertyWindowFixture.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/base/datamod.h"
+#include "core/controls/CCButton.h"
 #include "core/model/PTDialog.h"
-#include "core/model/datamod.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/frmPropSelect.h"
 

@@ -1,7 +1,7 @@
 #include "PropertyWindowFixture.h"
-#include "core/ccontrols/CCButton.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
+#include "core/controls/CCButton.h"
 #include "core/designer/Nudging.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/PropertyGrid.h"

@@ -1,5 +1,5 @@
 #include "core/app/Workspace.h"
-#include "core/ccontrols/CCButton.h"
+#include "core/controls/CCButton.h"
 #include "core/designer/FormRenderer.h"
 #include "gui/app/Main.h"
 #include "gui/properties/frmPropSelect.h"

@@ -1,0 +1,99 @@
+#include "core/app/DesignWindowRules.h"
+#include "core/app/FormCommands.h"
+#include "core/app/Workspace.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCMenuBar.h"
+#include "core/designer/DesignCommands.h"
+#include "core/designer/Nudging.h"
+#include "core/designer/SelectionDisplay.h"
+#include "core/model/CCForm.h"
+#include "core/model/DesignProject.h"
+#include "core/model/LibrarySupport.h"
+#include "core/model/UserInterface.h"
+#include "core/properties/PropertySheet.h"
+
+namespace zf {
+
+namespace {
+
+constexpr ShiftState kRightAlone = ShiftKey::Right;
+const ShiftState kShiftLeft = ShiftKey::Shift | ShiftKey::Left;
+
+// The form's own objects other than the screen's: the menus and the bar.
+bool isWindowObject(const DesignObject &object)
+{
+    return objectCast<TCCMenu>(&object) || objectCast<TCCMenuBar>(&object);
+}
+
+} // namespace
+
+DesignWindowRules::DesignWindowRules(FormCommands &forms, Workspace &workspace)
+    : m_forms(forms), m_workspace(workspace)
+{
+}
+
+void DesignWindowRules::makeCurrent(DesignForm &form)
+{
+    m_forms.makeCurrent(form);
+    DesignObject *shown = form.lastSelected();
+    if (!shown || shown == form.screen())
+        PresentarPropiedadesForm(form.project());
+    else
+        ShowControlProperties(*shown);
+}
+
+void DesignWindowRules::screenPressed(DesignForm &form)
+{
+    form.setLastSelected(form.screen());
+    form.project().ui().resumeZoom();
+    makeCurrent(form);
+}
+
+void DesignWindowRules::screenReleased(DesignForm &form, DesignContainer &clicked,
+                                       MouseButton button, QPoint point)
+{
+    DesignProject &project = form.project();
+    SwitchCursorKeysOn(project);
+    if (button != MouseButton::Left)
+        return;
+    if (form.screen()->gridVisible() != 0) {
+        const int step = gridSizeFor(form.snapGridSize());
+        point = {snapToGrid(point.x(), step), snapToGrid(point.y(), step)};
+    }
+    if (project.librarySupport().createControlAt(form, point.x(), point.y(), &clicked))
+        RefreshControlList(form);
+    else if (&clicked == form.screen())
+        PresentarPropiedadesForm(project);
+    else
+        MostrarSeleccionado(form, false);
+}
+
+void DesignWindowRules::controlPressed(DesignForm &form, DesignObject &control, ShiftState shift)
+{
+    DesignProject &project = form.project();
+    SwitchCursorKeysOn(project);
+    form.setLastSelected(&control);
+    m_workspace.hidePropertyEditors();
+    if (shift == kRightAlone)
+        return;
+    // Making the window current shows its last selected object: this one.
+    makeCurrent(form);
+    project.setSelectedObject(&control);
+    MostrarSeleccionado(form, shift == kShiftLeft);
+}
+
+void DesignWindowRules::controlReleased(DesignForm &form, DesignObject &control, ShiftState shift)
+{
+    m_workspace.hidePropertyEditors();
+    if (shift != kRightAlone) {
+        if (isWindowObject(control)) {
+            makeCurrent(form);
+            form.deselectAll();
+        }
+        ShowControlProperties(control);
+    }
+    if (!form.isChanging())
+        form.notifyChanged();
+}
+
+} // namespace zf

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/designer/DesignCommands.h"
+#include "core/designer/cSnapToGrid.h"
+
+#include <QPoint>
+
+namespace zf {
+
+class DesignContainer;
+class DesignForm;
+class DesignObject;
+class DesignProject;
+class FormCommands;
+class Workspace;
+
+// What the mouse does in a design window, apart from moving and resizing
+// (TSnapToGrid): making the window current, placing controls, and selecting
+// them, singly or with Shift. Every rule here reads and writes the model and
+// the project's state only; the window adds the keyboard focus, the caption
+// and the repaint.
+class DesignWindowRules
+{
+public:
+    DesignWindowRules(FormCommands &forms, Workspace &workspace);
+
+    // The window becomes the current one, its control list is rebuilt and its
+    // last selected object (the form at first) is shown in the sheet.
+    void makeCurrent(DesignForm &form);
+
+    // A button pressed on the empty screen: the form is selected.
+    void screenPressed(DesignForm &form);
+    // A button released on the screen or on the shown dialog `clicked`, at
+    // `point` in its coordinates: with the left button, the control of the
+    // pressed toolbox kind is placed there (on the grid while the screen
+    // shows it), or else the form or the dialog is shown.
+    void screenReleased(DesignForm &form, DesignContainer &clicked, MouseButton button,
+                        QPoint point);
+
+    // A press on a control (both editors). The right button alone leaves the
+    // selection as it is; Shift with the left button adds the control to it.
+    void controlPressed(DesignForm &form, DesignObject &control, ShiftState shift);
+    // A release on a control, a menu or the menu bar.
+    void controlReleased(DesignForm &form, DesignObject &control, ShiftState shift);
+
+private:
+    FormCommands &m_forms;
+    Workspace &m_workspace;
+};
+
+} // namespace zf

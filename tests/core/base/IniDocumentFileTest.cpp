@@ -1,0 +1,281 @@
+#include "core/base/IniDocument.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace zf;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Every value a reader can see, section by section, in file order.
+QStringList readableContent(const IniDocument &document)
+{
+    QStringList content;
+    for (const QString &section : document.sections()) {
+        content.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        for (const QString &key : document.keys(section))
+            content.append(key + QLatin1Char('=') + document.readString(section, key));
+    }
+    return content;
+}
+
+// Writing a document and reading it again must show the same values.
+void expectSurvivesRewrite(const IniDocument &document)
+{
+    IniDocument reread;
+    reread.parse(document.toBytes());
+    EXPECT_EQ(readableContent(reread), readableContent(document));
+}
+
+} // namespace
+
+TEST(IniDocumentFile, MissingFileOpensEmptyAndSaveCreatesIt)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("new.zsc"));
+    IniDocument document;
+    EXPECT_TRUE(document.open(path));
+    EXPECT_TRUE(document.sections().isEmpty());
+    document.writeString(u"FORM", u"Name", QStringLiteral("Form1"));
+    ASSERT_TRUE(document.save()) << document.errorString().toStdString();
+    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=Form1\r\n"));
+
+    IniDocument reread;
+    ASSERT_TRUE(reread.open(path));
+    EXPECT_EQ(reread.path(), path);
+    EXPECT_EQ(reread.readString(u"FORM", u"Name"), "Form1");
+}
+
+TEST(IniDocumentFile, SetPathReplacesTheFileWithOnlyWhatWasWritten)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("form.zsc"));
+    writeFile(path, "[FORM]\r\nName=Old\r\n[Stale]\r\nControl=Button\r\n");
+    IniDocument document;
+    document.setPath(path);
+    document.writeString(u"FORM", u"Name", QStringLiteral("New"));
+    ASSERT_TRUE(document.save());
+    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=New\r\n"));
+}
+
+TEST(IniDocumentFile, FailedSaveLeavesTheOldFileWholeAndSaysWhy)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("locked.zpj"));
+    const QByteArray original = "[Project]\r\nName=keep me\r\n";
+    writeFile(path, original);
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+
+    IniDocument document;
+    ASSERT_TRUE(document.open(path));
+    document.writeString(u"Project", u"Name", QStringLiteral("changed"));
+    EXPECT_FALSE(document.save());
+    EXPECT_FALSE(document.errorString().isEmpty());
+    EXPECT_EQ(readFile(path), original);
+
+    // A folder that cannot hold files: here a plain file stands where the
+    // folder should be, which fails even for the superuser.
+    IniDocument nowhere;
+    nowhere.setPath(path + QStringLiteral("/inside.zsc"));
+    nowhere.writeString(u"A", u"k", QStringLiteral("v"));
+    EXPECT_FALSE(nowhere.save());
+    EXPECT_FALSE(nowhere.errorString().isEmpty());
+}
+
+TEST(IniDocumentFile, ReadOnlyFolderRefusesTheSave)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("form.zsc"));
+    writeFile(path, "[FORM]\r\nName=A\r\n");
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    IniDocument document;
+    ASSERT_TRUE(document.open(path));
+    document.writeString(u"FORM", u"Name", QStringLiteral("B"));
+    EXPECT_FALSE(document.save());
+    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=A\r\n"));
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
+{
+    QTemporaryDir folder;
+    IniDocument document;
+    EXPECT_FALSE(document.open(folder.path()));
+    EXPECT_FALSE(document.errorString().isEmpty());
+
+    // Bigger than any settings file: refused without reading it. The file is
+    // sparse, so it costs no disk space.
+    const QString huge = folder.filePath(QStringLiteral("huge.zsc"));
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(IniDocument::kMaxFileSize + 1));
+    file.close();
+    EXPECT_FALSE(document.open(huge));
+    EXPECT_FALSE(document.errorString().isEmpty());
+    EXPECT_TRUE(document.sections().isEmpty());
+}
+
+TEST(IniDocumentFile, Windows1252FilesReadAndRoundTrip)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("latin.zsc"));
+    const QByteArray original = "[FORM]\r\nTitle=Pr\xE9"
+                                "f\xE9rences \x80\r\n[Lb\xE9]\r\nItem0=\xC7"
+                                "a\r\n";
+    writeFile(path, original);
+    IniDocument document;
+    ASSERT_TRUE(document.open(path));
+    EXPECT_EQ(document.sourceEncoding(), TextEncoding::Windows1252);
+    EXPECT_EQ(document.readString(u"FORM", u"Title"), QString::fromUtf8("Préférences €"));
+    EXPECT_EQ(document.readString(u"LBÉ", u"item0"), QString::fromUtf8("Ça"));
+    ASSERT_TRUE(document.save());
+    EXPECT_EQ(readFile(path), original);
+
+    // One character beyond 1252 turns the whole file into UTF-8, and nothing
+    // is lost either way.
+    document.writeString(u"FORM", u"Title", QString::fromUtf8("Ωmega é"));
+    ASSERT_TRUE(document.save());
+    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nTitle=\xCE\xA9mega \xC3\xA9\r\n"
+                                         "[Lb\xC3\xA9]\r\nItem0=\xC3\x87"
+                                         "a\r\n"));
+    IniDocument reread;
+    ASSERT_TRUE(reread.open(path));
+    EXPECT_EQ(reread.sourceEncoding(), TextEncoding::Utf8);
+    EXPECT_EQ(reread.readString(u"form", u"title"), QString::fromUtf8("Ωmega é"));
+    EXPECT_EQ(reread.readString(u"Lbé", u"Item0"), QString::fromUtf8("Ça"));
+}
+
+TEST(IniDocumentFile, Utf8FileWithMarkIsReadAndWrittenBackAs1252WhenItFits)
+{
+    IniDocument document;
+    document.parse("\xEF\xBB\xBF[General]\r\nName=Jos\xC3\xA9\r\n");
+    EXPECT_EQ(document.sourceEncoding(), TextEncoding::Utf8);
+    EXPECT_EQ(document.sections(), QStringList({"General"}));
+    EXPECT_EQ(document.readString(u"General", u"Name"), QString::fromUtf8("José"));
+    EXPECT_EQ(document.toBytes(), QByteArray("[General]\r\nName=Jos\xE9\r\n"));
+}
+
+TEST(IniDocumentFile, DuplicatesAreReadFromTheirFirstAppearance)
+{
+    IniDocument document;
+    document.parse("[A]\nk=first\nk=second\n[B]\nx=1\n[a]\nk=third\nonly=here\n");
+    EXPECT_EQ(document.readString(u"A", u"k"), "first");
+    EXPECT_FALSE(document.hasKey(u"A", u"only"));
+    EXPECT_EQ(document.sections(), QStringList({"A", "B"}));
+    EXPECT_EQ(document.keys(u"a"), QStringList({"k"}));
+
+    document.writeString(u"A", u"k", QStringLiteral("new"));
+    EXPECT_EQ(document.toBytes(), QByteArray("[A]\r\nk=new\r\nk=second\r\n[B]\r\nx=1\r\n"
+                                             "[a]\r\nk=third\r\nonly=here\r\n"));
+    // Erasing a section erases every appearance of it.
+    document.eraseSection(u"A");
+    EXPECT_EQ(document.toBytes(), QByteArray("[B]\r\nx=1\r\n"));
+    EXPECT_FALSE(document.hasSection(u"a"));
+}
+
+TEST(IniDocumentFile, MalformedAndTruncatedTextKeepsWhatIsReadable)
+{
+    static const char text[] = "[Good]\nk=v\n[Unclosed\nafter=unclosed\n[]\nempty=name\n"
+                               "=no key\n[Last]\nnul=a\0b\nend=trunc\xC3";
+    IniDocument document;
+    document.parse(QByteArray(text, sizeof text - 1));
+    EXPECT_EQ(document.sections(), QStringList({"Good", "", "Last"}));
+    // The line that does not close its bracket belongs to the section before.
+    EXPECT_EQ(document.readString(u"Good", u"after"), "unclosed");
+    EXPECT_EQ(document.readString(u"", u"empty"), "name");
+    EXPECT_EQ(document.readString(u"Last", u"nul"), QStringView(u"a\0b", 3).toString());
+    // A sequence cut short is not UTF-8, so the file reads as 1252.
+    EXPECT_EQ(document.readString(u"Last", u"end"), QString::fromUtf8("truncÃ"));
+    expectSurvivesRewrite(document);
+}
+
+TEST(IniDocumentFile, BinaryGarbageNeverLosesReadableValues)
+{
+    QRandomGenerator random(20240611);
+    for (int round = 0; round < 50; ++round) {
+        QByteArray bytes(4096, Qt::Uninitialized);
+        for (char &b : bytes) {
+            // Plenty of the characters that make structure.
+            static const char structure[] = "[]=\n\r;\t ";
+            const quint32 pick = random.bounded(4);
+            b = pick == 0 ? structure[random.bounded(int(sizeof structure - 1))]
+                          : char(random.bounded(256));
+        }
+        IniDocument document;
+        document.parse(bytes);
+        expectSurvivesRewrite(document);
+    }
+}
+
+TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)
+{
+    IniDocument document;
+    document.writeString(u"Lbl1", u"Content", QStringLiteral("two\r\nlines\n[FORM]\nLib=1"));
+    document.writeString(u"Sec\ntion", u"Ke\ry", QStringLiteral("v"));
+    // The same names find what the first write stored.
+    document.writeString(u"Sec\ntion", u"Ke\ry", QStringLiteral("w"));
+    EXPECT_EQ(document.readString(u"Sec\ntion", u"Ke\ry"), "w");
+    document.writeString(u"Lbl1", u" ", QStringLiteral("no name"));
+    EXPECT_EQ(document.toBytes(), QByteArray("[Lbl1]\r\nContent=two  lines [FORM] Lib=1\r\n"
+                                             "[Sec tion]\r\nKe y=w\r\n"));
+    expectSurvivesRewrite(document);
+}
+
+TEST(IniDocumentFile, ManySectionsStayReachable)
+{
+    QByteArray text;
+    for (int i = 0; i < 100000; ++i)
+        text += "[Control" + QByteArray::number(i) +
+                "]\r\nControl=Button\r\nLeft=" + QByteArray::number(i) + "\r\n";
+    IniDocument document;
+    document.parse(text);
+    const QStringList sections = document.sections();
+    ASSERT_EQ(sections.size(), 100000);
+    EXPECT_EQ(sections.last(), "Control99999");
+    EXPECT_EQ(document.readInt(u"control99999", u"Left", -1), 99999);
+    EXPECT_EQ(document.readInt(u"Control50000", u"left", -1), 50000);
+    document.writeInt(u"Control0", u"Left", 7);
+    document.eraseSection(u"Control1");
+    EXPECT_EQ(document.sections().size(), 99999);
+    EXPECT_EQ(document.toBytes().size(),
+              text.size() - qsizetype(sizeof "[Control1]\r\nControl=Button\r\nLeft=1\r\n") + 1);
+}
+
+TEST(IniDocumentFile, LargeSectionsFindTheirKeys)
+{
+    // Enough keys for a section to switch to its hash; the rules must not
+    // change with it.
+    IniDocument document;
+    QStringList items;
+    for (int i = 0; i < 500; ++i)
+        items.append(QStringLiteral("line %1").arg(i));
+    document.writeList(u"Items", items);
+    document.writeString(u"Items", u"item250", QStringLiteral("changed"));
+    document.writeString(u"Items", u"Extra", QStringLiteral("x"));
+    QStringList read;
+    document.readList(u"ITEMS", read);
+    ASSERT_EQ(read.size(), 500);
+    EXPECT_EQ(read[250], "changed");
+    EXPECT_EQ(document.keys(u"Items").size(), 502);
+    EXPECT_EQ(document.keys(u"Items").last(), "Extra");
+}

@@ -1,7 +1,7 @@
 #include "core/codegen/DocFiles.h"
+#include "core/base/TextEncoding.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/PalmDoc.h"
-#include "core/base/TextEncoding.h"
 #include "core/model/UserInterface.h"
 
 #include <QDir>

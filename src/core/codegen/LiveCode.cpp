@@ -1,7 +1,7 @@
 #include "core/codegen/LiveCode.h"
-#include "core/model/CCForm.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/GenerateSettings.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"

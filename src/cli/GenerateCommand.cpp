@@ -8,6 +8,7 @@
 #include "core/base/IniDocument.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
+#include "core/codegen/DocFiles.h"
 #include "core/codegen/GenerateSettings.h"
 #include "core/files/ProjectFile.h"
 #include "core/model/DesignForm.h"
@@ -20,11 +21,13 @@
 
 #include <optional>
 
-// zentiform-cli generate PROJECT.zpj [-o DIR] [--first FORM] [--memo|--pde]
+// zentiform-cli generate PROJECT.zpj [-o DIR] [--first FORM] [--memo [--doc]|--pde]
 // [--color|--no-color]: writes the project's four PocketC files (and, for
 // the PDE target, its icons) exactly as the generate window's Save does, with
-// the settings the project keeps unless the options say otherwise. Existing
-// files are replaced. The project file itself is left as it is.
+// the settings the project keeps unless the options say otherwise; with
+// --doc, the four Palm DOC files of the memo target as Save DOC does
+// instead. Existing files are replaced. The project file itself is left as
+// it is.
 //
 // Exit codes: 0 all written, 1 written with warnings, 2 errors.
 
@@ -39,6 +42,7 @@ struct GenerateArguments
     std::optional<QString> firstForm;
     std::optional<bool> memo;
     std::optional<bool> color;
+    bool doc = false;
 };
 
 bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
@@ -64,12 +68,19 @@ bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
         } else if (argument == QLatin1String("--color") ||
                    argument == QLatin1String("--no-color")) {
             parsed->color = argument == QLatin1String("--color");
+        } else if (argument == QLatin1String("--doc")) {
+            parsed->doc = true;
         } else if (parsed->project.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             parsed->project = argument;
         } else {
             return false;
         }
     }
+    // DOC files hold the texts of the memo target.
+    if (parsed->doc && parsed->memo == false)
+        return false;
+    if (parsed->doc)
+        parsed->memo = true;
     return !parsed->project.isEmpty();
 }
 
@@ -82,6 +93,9 @@ public:
 
     Button ask(const Message &message) override
     {
+        // Saying where the files went is no problem to report.
+        if (message.icon == Icon::Information)
+            return Button::Ok;
         const bool error = message.icon == Icon::Error;
         report(error ? "error" : "warning", message.text);
         if (message.buttons.testFlag(Button::Yes))
@@ -188,7 +202,10 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
     }
     output.folder = folder;
     output.projectName = project.projectName();
-    saveSourceFiles(output, ui);
+    if (parsed.doc)
+        saveDocFiles(output.code, output.projectName, folder, ui);
+    else
+        saveSourceFiles(output, ui);
     return ui.exitCode();
 }
 

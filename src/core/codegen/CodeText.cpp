@@ -83,6 +83,21 @@ void writeMemoTitle(LineWriter &out, bool memoMode, const QString &fileName)
         out("/$ ", fileName);
 }
 
+std::vector<std::pair<qsizetype, qsizetype>> linesOf(const LineRuns &runs,
+                                                     const DesignObject *object,
+                                                     qsizetype lineCount)
+{
+    std::vector<std::pair<qsizetype, qsizetype>> ranges;
+    for (size_t i = 0; i < runs.size(); ++i) {
+        if (runs[i].object != object)
+            continue;
+        const qsizetype end = i + 1 < runs.size() ? runs[i + 1].first : lineCount;
+        if (end > runs[i].first)
+            ranges.emplace_back(runs[i].first, end);
+    }
+    return ranges;
+}
+
 const QString &CodeContainer::name() const
 {
     return dialog ? dialog->name() : form->name();

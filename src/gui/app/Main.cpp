@@ -13,6 +13,7 @@
 #include "gui/codegen/GenerateWindow.h"
 #include "gui/designer/ClipboardActions.h"
 #include "gui/designer/DesignWindows.h"
+#include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
 #include "gui/properties/PropertyWindows.h"
 
@@ -67,6 +68,7 @@ TMainForm::TMainForm(const QString &optionsPath, QWidget *parent)
     m_designWindows = new DesignWindows(*this, m_options);
     CreatePropertyWindows(*this);
     ConnectGenerateWindow(*this);
+    ConnectExportPicture(*this);
     syncFromState();
 }
 
@@ -117,6 +119,10 @@ void TMainForm::createActions()
     on(addAction("mnuSaveFormAs", QStringLiteral("Sav&e Form As...")), [this] { m_forms.saveFormAs(); });
     on(addAction("mnuCloseAll", QStringLiteral("C&lose All")), [this] { m_projects.closeAll(); });
     on(addAction("mnuExit", QStringLiteral("E&xit")), [this] { close(); });
+    // Bound by the codegen and designer windows: the live code view and the
+    // form's picture.
+    addAction("mnuViewCode", QStringLiteral("&Code"))->setCheckable(true);
+    addAction("mnuExportPicture", QStringLiteral("Export &Picture..."));
 
     // Edit: Cut, Copy and Paste are bound by the clipboard commands.
     addAction("mnuCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -205,10 +211,10 @@ void TMainForm::createMenus()
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentProjects"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildRecentMenu);
     add(file, {nullptr, "mnuNewForm", "mnuOpenForm", "mnuCloseForm", "mnuSaveForm",
-               "mnuSaveFormAs", "mnuCloseAll", nullptr, "mnuExit"});
+               "mnuSaveFormAs", "mnuExportPicture", "mnuCloseAll", nullptr, "mnuExit"});
     add(menu(QStringLiteral("&Edit")), {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste"});
     add(menu(QStringLiteral("&View")),
-        {"mnuViewZoom", "mnuViewProperties", nullptr, "mnuViewGrid"});
+        {"mnuViewZoom", "mnuViewProperties", "mnuViewCode", nullptr, "mnuViewGrid"});
     add(menu(QStringLiteral("&Project")), {"mnuGenerateCode", nullptr, "mnuShortNames"});
     add(menu(QStringLiteral("&Help")), {"mnuHelpContents", nullptr, "mnuAbout"});
     rebuildRecentMenu();

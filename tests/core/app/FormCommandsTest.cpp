@@ -1,5 +1,6 @@
 #include "CommandsFixture.h"
 
+#include "core/app/ExportPicture.h"
 #include "core/base/IniDocument.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/controls/CCButton.h"
@@ -7,6 +8,7 @@
 #include "core/properties/PropertySheet.h"
 
 #include <QDir>
+#include <QImage>
 
 using namespace zf;
 using namespace zf::test;
@@ -365,4 +367,34 @@ TEST_F(FormCommandsTest, AClosedFormLeavesTheSheetAndTheKeysToTheShownWindowActi
     EXPECT_EQ(project.selectedObject(), nullptr);
     EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Delete));
     EXPECT_EQ(third.screen()->children().size(), 1);
+}
+
+TEST_F(FormCommandsTest, ExportPictureWritesTheChosenPictureAndAsksBeforeReplacing)
+{
+    forms.newForm();
+    DesignForm &form = *project.currentDesignWindow();
+    form.setFileName(path(QStringLiteral("Form1.zsc")));
+    const QString png = path(QStringLiteral("picture.png"));
+    const struct
+    {
+        PictureChoice choice;
+        QSize size;
+    } cases[] = {{{1, RenderArea::Device}, {167, 226}},
+                 {{3, RenderArea::Screen}, {480, 480}},
+                 {{9, RenderArea::Screen}, {640, 640}}};
+    for (const auto &c : cases) {
+        QFile::remove(png);
+        ui.files = {png};
+        EXPECT_TRUE(exportPicture(form, c.choice, ui));
+        EXPECT_EQ(ui.fileRequests.back().proposedName, path(QStringLiteral("Form1.png")));
+        EXPECT_EQ(QImage(png).size(), c.size);
+    }
+    // No to the replace question, or no file chosen, leaves the file alone.
+    const QByteArray before = read(png);
+    ui.files = {png, std::nullopt};
+    ui.answers = {Button::No};
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_EQ(read(png), before);
+    EXPECT_TRUE(ui.unexpected.isEmpty());
 }

@@ -5,12 +5,24 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
+#include "gui/codegen/CodeDock.h"
+#include "gui/codegen/CodeView.h"
+#include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
+#include "WhenModal.h"
 
 #include "WhenModal.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -191,3 +203,56 @@ TEST_F(DesignerActions, ThePopupMenuHoldsTheTenLayoutItems)
 }
 
 } // namespace
+
+TEST_F(DesignerActions, ExportPictureWritesTheCurrentFormAsChosen)
+{
+    EXPECT_FALSE(window->action(QStringLiteral("mnuExportPicture"))->isEnabled());
+    window->formCommands().nuevoForm(QStringLiteral("Pictured"));
+    ASSERT_TRUE(window->action(QStringLiteral("mnuExportPicture"))->isEnabled());
+    const QString png = dir.filePath(QStringLiteral("form.png"));
+    zf::test::whenModal<ExportPictureDialog>([](ExportPictureDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->setCurrentIndex(2);
+        dialog.findChild<QRadioButton *>(QStringLiteral("rbtScreen"))->setChecked(true);
+        dialog.accept();
+    });
+    // The file dialog follows once the choices are made.
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            files.stop();
+            dialog->selectFile(png);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
+    files.start(10);
+    trigger("mnuExportPicture");
+    EXPECT_EQ(QImage(png).size(), QSize(480, 480));
+}
+
+TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
+{
+    window->show();
+    project().setProjectName(QStringLiteral("App"));
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Live"));
+    auto *dock = window->findChild<CodeDock *>(QStringLiteral("dockCode"));
+    ASSERT_TRUE(dock);
+    EXPECT_FALSE(dock->isVisible());
+    QSignalSpy generated(&dock->liveCode(), &LiveCode::generated);
+    trigger("mnuViewCode");
+    EXPECT_TRUE(dock->isVisible());
+    ASSERT_TRUE(generated.wait(5000));
+    EXPECT_TRUE(dock->view(0)->lines().contains(QStringLiteral("  Live();")));
+
+    // A new control shows with its lines marked: it is selected.
+    DesignObject *button = placeButton(form, 20, 30);
+    ASSERT_TRUE(generated.wait(5000));
+    const CodeView *forms = dock->view(1);
+    ASSERT_FALSE(forms->marked().empty());
+    EXPECT_TRUE(forms->lines().at(forms->marked().front().first).contains(button->name()));
+
+    dock->findChild<QPushButton *>(QStringLiteral("butCopyForms"))->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), forms->text());
+
+    dock->close();
+    EXPECT_FALSE(window->action(QStringLiteral("mnuViewCode"))->isChecked());
+}

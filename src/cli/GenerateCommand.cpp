@@ -9,6 +9,7 @@
 #include "core/base/IniDocument.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
+#include "core/codegen/DocFiles.h"
 #include "core/codegen/GenerateSettings.h"
 #include "core/files/ProjectFile.h"
 #include "core/model/DesignForm.h"
@@ -21,11 +22,13 @@
 
 #include <optional>
 
-// zentiform-cli generate PROJECT.zpj [-o DIR] [--first FORM] [--memo|--pde]
+// zentiform-cli generate PROJECT.zpj [-o DIR] [--first FORM] [--memo [--doc]|--pde]
 // [--color|--no-color]: writes the project's four PocketC files (and, for
 // the PDE target, its icons) exactly as the generate window's Save does, with
-// the settings the project keeps unless the options say otherwise. Existing
-// files are replaced. The project file itself is left as it is.
+// the settings the project keeps unless the options say otherwise; with
+// --doc, the four Palm DOC files of the memo target as Save DOC does
+// instead. Existing files are replaced. The project file itself is left as
+// it is.
 //
 // Exit codes: 0 all written (warnings allowed), 1 nothing to generate or a
 // text the handheld's code page cannot hold, 2 the project could not be read
@@ -42,6 +45,7 @@ struct GenerateArguments
     std::optional<QString> firstForm;
     std::optional<bool> memo;
     std::optional<bool> color;
+    bool doc = false;
 };
 
 bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
@@ -67,12 +71,19 @@ bool parseArguments(const QStringList &arguments, GenerateArguments *parsed)
         } else if (argument == QLatin1String("--color") ||
                    argument == QLatin1String("--no-color")) {
             parsed->color = argument == QLatin1String("--color");
+        } else if (argument == QLatin1String("--doc")) {
+            parsed->doc = true;
         } else if (parsed->project.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             parsed->project = argument;
         } else {
             return false;
         }
     }
+    // DOC files hold the texts of the memo target.
+    if (parsed->doc && parsed->memo == false)
+        return false;
+    if (parsed->doc)
+        parsed->memo = true;
     return !parsed->project.isEmpty();
 }
 
@@ -89,8 +100,10 @@ public:
 
     Button ask(const Message &message) override
     {
-        // A replace question is no problem here: the answer is always yes.
-        if (!message.text.endsWith(QLatin1String(" already exists. Do you want to replace it?")))
+        // Saying where the files went is no problem to report, and a
+        // replace question none either: the answer is always yes.
+        if (message.icon != Icon::Information
+            && !message.text.endsWith(QLatin1String(" already exists. Do you want to replace it?")))
             printMessage(m_err, m_project, 0, message.icon == Icon::Error ? "error" : "warning",
                          message.text);
         if (message.buttons.testFlag(Button::Yes))
@@ -182,13 +195,21 @@ int generateCommand(const QStringList &arguments, QTextStream &, QTextStream &er
     }
     output.folder = folder;
     output.projectName = project.projectName();
-    switch (saveSourceFiles(output, ui)) {
-    case SaveOutcome::Completed: return kExitOk;
-    case SaveOutcome::Refused: return kExitProblems;
-    case SaveOutcome::Cancelled:
-    case SaveOutcome::Failed: break;
+    // A text the handheld's code page cannot hold is refused before anything
+    // is written; what can fail after that is the writing.
+    const QStringList names = sourceFileNames(output.projectName);
+    const QStringList *texts[] = {&output.code.main, &output.code.forms, &output.code.events,
+                                  &output.code.header};
+    for (int i = 0; i < 4; ++i) {
+        const QString refused = encodeSource(*texts[i], QDir(folder).filePath(names[i])).error;
+        if (!refused.isEmpty()) {
+            printError(err, parsed.project, refused);
+            return kExitProblems;
+        }
     }
-    return kExitFileError;
+    const bool saved = parsed.doc ? saveDocFiles(output.code, output.projectName, folder, ui)
+                                  : saveSourceFiles(output, ui) == SaveOutcome::Completed;
+    return saved ? kExitOk : kExitFileError;
 }
 
 } // namespace zf::cli

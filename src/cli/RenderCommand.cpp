@@ -1,51 +1,67 @@
 #include "BatchUserInterface.h"
 #include "CliCommands.h"
 #include "CliMessages.h"
+#include "core/designer/FormPicture.h"
 #include "core/designer/FormRenderer.h"
 #include "core/files/FormFileCheck.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 
-#include <QSaveFile>
-
-// zentiform-cli render FORM.zsc -o OUT.png [--scale N] [--screen-only]:
-// draws a form as its design window shows it, the device around the screen
-// or the screen alone, in the handheld's own pixels or enlarged N times
-// without smoothing, and writes it as PNG.
+// zentiform-cli render FORM.zsc -o OUT.png [--scale N | --size N]
+// [--screen-only]: draws a form as its design window shows it, the device
+// around the screen or the screen alone, in the handheld's own pixels,
+// enlarged N times without smoothing, or fitted inside N x N pixels (the
+// freedesktop thumbnailer's call), and writes it as PNG. On any failure
+// nothing is written and the exit code is not 0.
 
 namespace zf::cli {
 
 namespace {
 
-// Past this a picture of the 167 x 226 device outgrows any use.
+// Past these a picture of the 167 x 226 device outgrows any use.
 constexpr int kMaxScale = 16;
+constexpr int kMaxSize = 4096;
 
 struct RenderArguments
 {
     QString input;
     QString output;
     int scale = 1;
+    int size = 0; // fit inside size x size when set
     RenderArea area = RenderArea::Device;
 };
 
 bool parseArguments(const QStringList &arguments, RenderArguments *parsed, QTextStream &err)
 {
+    bool scaled = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        // A whole number from 1 to `max` after an option, said once.
+        const auto number = [&](const char *what, int max, int *target) {
+            bool ok = false;
+            *target = ++i < arguments.size() ? arguments.at(i).toInt(&ok) : 0;
+            if (!ok || *target < 1 || *target > max) {
+                err << "zentiform-cli render: the " << what
+                    << " must be a whole number from 1 to " << max << Qt::endl;
+                return false;
+            }
+            if (scaled) {
+                err << "zentiform-cli render: give either --scale or --size" << Qt::endl;
+                return false;
+            }
+            scaled = true;
+            return true;
+        };
         if (argument == QLatin1String("-o")) {
             if (++i == arguments.size() || !parsed->output.isEmpty())
                 return false;
             parsed->output = arguments.at(i);
         } else if (argument == QLatin1String("--scale")) {
-            if (++i == arguments.size())
+            if (!number("scale", kMaxScale, &parsed->scale))
                 return false;
-            bool ok = false;
-            parsed->scale = arguments.at(i).toInt(&ok);
-            if (!ok || parsed->scale < 1 || parsed->scale > kMaxScale) {
-                err << "zentiform-cli render: the scale must be a whole number from 1 to "
-                    << kMaxScale << Qt::endl;
+        } else if (argument == QLatin1String("--size")) {
+            if (!number("size", kMaxSize, &parsed->size))
                 return false;
-            }
         } else if (argument == QLatin1String("--screen-only")) {
             parsed->area = RenderArea::Screen;
         } else if (parsed->input.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
@@ -55,29 +71,6 @@ bool parseArguments(const QStringList &arguments, RenderArguments *parsed, QText
         }
     }
     return !parsed->input.isEmpty() && !parsed->output.isEmpty();
-}
-
-// Written whole or not at all.
-bool writePng(const QImage &image, const QString &path, QString *error)
-{
-    *error = pathProblem(path, QStringLiteral("picture file"));
-    if (!error->isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        *error = QStringLiteral("the picture could not be encoded");
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -102,10 +95,9 @@ int renderCommand(const QStringList &arguments, QTextStream &, QTextStream &err)
         return kExitProblems;
     }
 
-    QImage picture = renderForm(*check.form, parsed.area);
-    if (parsed.scale > 1)
-        picture = picture.scaled(picture.size() * parsed.scale, Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation);
+    const QImage drawn = renderForm(*check.form, parsed.area);
+    const QImage picture = parsed.size ? fittedPicture(drawn, parsed.size)
+                                       : enlargedPicture(drawn, parsed.scale);
     QString error;
     if (!writePng(picture, parsed.output, &error)) {
         printError(err, parsed.output, QStringLiteral("cannot be written: ") + error);

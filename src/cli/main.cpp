@@ -24,12 +24,13 @@ const Subcommand kSubcommands[] = {
     {"check", zf::cli::checkCommand, "FILE...",
      "report what is wrong in form (.zsc) and project (.zpj) files"},
     {"generate", zf::cli::generateCommand,
-     "PROJECT.zpj [-o DIR] [--first FORM] [--memo|--pde] [--color|--no-color]",
-     "write the project's PocketC files as the generate window's Save does"},
+     "PROJECT.zpj [-o DIR] [--first FORM] [--memo [--doc]|--pde] [--color|--no-color]",
+     "write the project's PocketC files as the generate window's Save does, or its Palm DOC "
+     "files (--doc) as Save DOC does"},
     {"resave", zf::cli::resaveCommand, "FORM.zsc [-o OUT.zsc]",
      "load a form and write it back as Save Form does"},
-    {"render", zf::cli::renderCommand, "FORM.zsc -o OUT.png [--scale N] [--screen-only]",
-     "draw a form as its design window shows it, as PNG"},
+    {"render", zf::cli::renderCommand, "FORM.zsc -o OUT.png [--scale N | --size N] [--screen-only]",
+     "draw a form as its design window shows it, as PNG, enlarged or fitted inside N x N"},
 };
 
 void printUsage(QTextStream &stream)

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zf {
 
 namespace {
@@ -81,6 +83,9 @@ DesignForm &FormCommands::nuevoForm(const QString &requested)
 void FormCommands::load(DesignForm &form, const IniDocument &doc)
 {
     const FileProblems problems = readForm(form, doc);
+    // Reading is no undo step, so nothing has announced the form's own
+    // values yet; the sheet showed the new form's defaults until now.
+    form.notifyChanged();
     const QString skipped = skippedRecordsText(doc.path(), problems);
     if (!skipped.isEmpty())
         m_project.ui().error(skipped);
@@ -218,7 +223,30 @@ bool FormCommands::closeForm(DesignForm *form)
         return false;
     }
     form->setShown(false);
+    leaveClosedForm(*form);
     return true;
+}
+
+void FormCommands::leaveClosedForm(DesignForm &form)
+{
+    // What the user no longer sees takes no more edits: the sheet, the arrow
+    // keys, Cut, Paste and Undo move on to the shown window activated last,
+    // or to nothing.
+    if (m_project.currentDesignWindow() == &form) {
+        const auto &order = m_project.formsInWindowOrder();
+        const auto next = std::find_if(order.begin(), order.end(), [](const DesignForm *candidate) {
+            return candidate->isShown();
+        });
+        if (next != order.end()) {
+            makeCurrent(**next);
+        } else {
+            m_project.setCurrentDesignWindow(nullptr);
+            m_project.setSelectedObject(nullptr);
+        }
+    }
+    const DesignObject *selected = m_project.selectedObject();
+    if (selected && selected->form() == &form)
+        m_project.setSelectedObject(nullptr);
 }
 
 } // namespace zf

@@ -58,12 +58,14 @@ public:
     void saveForm();
     void saveFormAs();
     // Close Form on the window that holds the keyboard focus, and the close
-    // box of a design window: asks to save, then hides the window. True when
-    // it was closed.
+    // box of a design window: asks to save, then hides the window. When it
+    // was the current one, the shown window activated last becomes current,
+    // or none is. True when it was closed.
     bool closeForm(DesignForm *form);
 
 private:
     void saveCurrent(bool ask);
+    void leaveClosedForm(DesignForm &form);
 
     DesignProject &m_project;
     Workspace &m_workspace;

@@ -1,76 +1,121 @@
+#include "core/ccontrols/CCKinds.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/ccontrols/CCEdit.h"
-#include "core/model/DesignObject.h"
+#include "core/controls/CCBitmap.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
-
-#include <array>
+#include "core/model/UserInterface.h"
 
 namespace zf {
-
-namespace {
-
-using KindInfo = CCLibrary::KindInfo;
-
-// In the order a click tests the toolbox buttons.
-constexpr std::array kKinds = {
-    KindInfo{ControlKind::Button, "Bt", "Button"},     KindInfo{ControlKind::Label, "Lb", "Label"},
-    KindInfo{ControlKind::CheckBox, "Cb", "CheckBox"}, KindInfo{ControlKind::Switch, "Sw", "Switch"},
-    KindInfo{ControlKind::Edit, "Ed", "Edit"},         KindInfo{ControlKind::ListBox, "Lb", "ListBox"},
-    KindInfo{ControlKind::Radio, "Rd", "Radio"},       KindInfo{ControlKind::DropDown, "Dd", "DropDown"},
-    KindInfo{ControlKind::Table, "Tb", "Table"},       KindInfo{ControlKind::Menu, "Mn", "Menu"},
-    KindInfo{ControlKind::Dialog, "Dl", "Dialog"},     KindInfo{ControlKind::EditLine, "El", "EditLine"},
-    KindInfo{ControlKind::PopUp, "Pu", "PopUp"},       KindInfo{ControlKind::Image, "Im", "Image"},
-};
-
-} // namespace
 
 int CCLibrary::library() const
 {
     return kLibraryCControls;
 }
 
-std::span<const LibrarySupport::KindInfo> CCLibrary::kinds() const
+std::span<const KindSpec> CCLibrary::kinds() const
 {
-    return kKinds;
+    // In the order a click tests the toolbox buttons.
+    static const std::vector<KindSpec> table = {
+        cc::button(),   cc::label(),  cc::checkBox(), cc::switchKind(), cc::edit(),
+        cc::listBox(),  cc::radio(),  cc::dropDown(), cc::table(),      cc::menu(),
+        cc::dialog(),   cc::editLine(), cc::popUp(),  cc::image(),      cc::menuBar(),
+    };
+    return table;
 }
 
-std::optional<ControlKind> CCLibrary::kindOf(const DesignObject &object) const
+const PropertyDefs &CCLibrary::formRows() const
 {
-    switch (object.classId()) {
-    case ClassId::TCCButton: return ControlKind::Button;
-    case ClassId::TCCSwitch: return ControlKind::Switch;
-    case ClassId::TCCLabel: return ControlKind::Label;
-    case ClassId::TCCCheckbox: return ControlKind::CheckBox;
-    case ClassId::TCCListBox: return ControlKind::ListBox;
-    case ClassId::TCCRadio: return ControlKind::Radio;
-    case ClassId::TCCDropDown: return ControlKind::DropDown;
-    case ClassId::TPTDialog: return ControlKind::Dialog;
-    case ClassId::TCCPopUp: return ControlKind::PopUp;
-    case ClassId::TCCBitmap: return ControlKind::Image;
-    case ClassId::TCCTable: return ControlKind::Table;
-    case ClassId::TCCEdit:
-        return object.tag() != 0 ? ControlKind::EditLine : ControlKind::Edit;
-    case ClassId::TCCMenu: return ControlKind::Menu;
-    case ClassId::TCCMenuBar: return ControlKind::MenuBar;
-    default: return std::nullopt;
+    static const PropertyDefs defs = {
+        rows::formName(),
+        rows::text(QStringLiteral("Title"), &TCCForm::title, &TCCForm::setTitle),
+    };
+    return defs;
+}
+
+void CCLibrary::saveWindowRecords(IniDocument &doc, const DesignForm &form) const
+{
+    if (const TCCMenuBar *bar = menuBarOf(form))
+        saveControlRecord(doc, *bar);
+    for (const TCCMenu *menu : menusOf(form))
+        saveControlRecord(doc, *menu);
+}
+
+QStringList CCLibrary::showControlProperties(DesignObject &object, const QString &currentRow) const
+{
+    DesignForm *form = object.form();
+    if (!form)
+        return {};
+    // A menu shows its properties open, unless the user is on its "Test" row:
+    // then the sheet is being refilled after closing it there.
+    auto *menu = objectCast<TCCMenu>(&object);
+    if (menu && menu->test() == 0 && currentRow != QLatin1String("Test")) {
+        form->perform(QStringLiteral("Open Menu"), [&] {
+            menu->setTest(1);
+            OpenMenu(*form, *menu);
+        });
     }
-}
 
-QString CCLibrary::namePrefix(ControlKind kind, bool shortNames) const
-{
-    // The menu bar is made with the first menu, not from the toolbox.
-    if (kind == ControlKind::MenuBar)
-        return shortNames ? QStringLiteral("Mb") : QStringLiteral("MenuBar");
-    return LibrarySupport::namePrefix(kind, shortNames);
-}
-
-void CCLibrary::listControls(const DesignForm &form, ControlList &lines) const
-{
-    listScreenObjects(form, lines);
-    for (DesignObject *object : form.windowChildren()) {
-        if (const auto kind = kindOf(*object))
-            lines.push_back({object->name() + QStringLiteral(": ") + kindWord(*kind), object});
+    QStringList messages;
+    auto *image = objectCast<TCCBitmap>(&object);
+    if (image && (image->width() > cc::kImageLimit || image->height() > cc::kImageLimit)) {
+        // In the order of the rows: "Height" comes before "Width".
+        form->perform(QStringLiteral("Limit Image Size"), [&] {
+            if (image->height() > cc::kImageLimit) {
+                messages << cc::imageLimitMessage(QStringLiteral("Height"));
+                image->setHeight(cc::kImageLimit);
+            }
+            if (image->width() > cc::kImageLimit) {
+                messages << cc::imageLimitMessage(QStringLiteral("Width"));
+                image->setWidth(cc::kImageLimit);
+            }
+        });
     }
+    return messages;
+}
+
+bool CCLibrary::createWindowObject(DesignForm &form, ControlKind kind, bool *created) const
+{
+    if (kind != ControlKind::Menu)
+        return false;
+    DesignProject &project = form.project();
+    TCCForm *screen = form.screen();
+    const bool needsBar = menuBarOf(form) == nullptr;
+    const QString barName = namePrefix(ControlKind::MenuBar, project.shortNames()) + form.name();
+    // The bar is named after its form, not numbered: another object may bear
+    // that name already. Then nothing is made, rather than an unnamed bar.
+    if (needsBar && form.isNameTaken(barName)) {
+        project.ui().error(QStringLiteral("Duplicate name"));
+        *created = false;
+        return true;
+    }
+
+    form.perform(QStringLiteral("Create Menu"), [&] {
+        form.deselectAll();
+        if (needsBar) {
+            auto bar = std::make_unique<TCCMenuBar>();
+            bar->setColor(project.newControlColor());
+            bar->setLeft(screen->left());
+            bar->setTop(screen->top());
+            bar->setName(barName);
+            form.addObject(std::move(bar), nullptr);
+        }
+        auto created = std::make_unique<TCCMenu>();
+        created->setName(project.uniqueControlName(namePrefix(ControlKind::Menu, project.shortNames()), form));
+        created->setColor(project.newControlColor());
+        created->setTop(screen->top());
+        created->setUserLeft(screen->left() + 5);
+        created->setItems({QStringLiteral("Item1")});
+        created->setTopicWidth(36);
+        created->setUserWidth(38);
+        auto *menu = static_cast<TCCMenu *>(form.addObject(std::move(created), nullptr));
+        project.setSelectedObject(menu);
+        OpenMenu(form, *menu);
+        form.refreshControlList();
+    });
+    *created = true;
+    return true;
 }
 
 } // namespace zf

@@ -15,6 +15,7 @@ public:
     ClassId classId() const override { return kClassId; }
 
     int test() const { return m_test; }
+    bool isShowing() const override { return m_test != 0; }
     void setTest(int test)
     {
         assign(m_test, test);

@@ -16,6 +16,7 @@ public:
 
     int test() const { return m_test; }
     void setTest(int test);
+    bool isShowing() const override { return m_test != 0; }
     int visibleItems() const { return saturate(qint64(height()) - 3) / 11; }
     void setVisibleItems(int rows) { setHeight(saturate(qint64(rows) * 11 + 3)); }
 

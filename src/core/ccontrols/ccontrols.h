@@ -13,31 +13,14 @@ class CCLibrary final : public LibrarySupport
 public:
     int library() const override;
     QString statusText() const override { return QStringLiteral("CControls"); }
-    std::optional<ControlKind> kindOf(const DesignObject &object) const override;
-    QString namePrefix(ControlKind kind, bool shortNames) const override;
-    void listControls(const DesignForm &form, ControlList &lines) const override;
-
-    // Property rows, CCProperties.cpp.
-    PropertyRows propertyRows(const DesignObject &object) const override;
+    std::span<const KindSpec> kinds() const override;
     QStringList showControlProperties(DesignObject &object,
                                       const QString &currentRow) const override;
-    QString applyPropertyValue(DesignObject &object, const QString &row,
-                               const QString &text) const override;
-    ItemsEditor itemsEditor(const DesignObject &object) const override;
-
-    // Form-file records, CCRecords.cpp.
-    void saveControlRecord(IniDocument &doc, const DesignObject &object) const override;
-    std::unique_ptr<DesignObject> loadControlRecord(const FormFileRecord &record,
-                                                    const DesignForm &form,
-                                                    DesignContainer *container) const override;
-    QStringList extraRecordSections(const DesignObject &object) const override;
-    void saveMenuRecords(IniDocument &doc, const DesignForm &form) const override;
+    // The menu bar, then the menus.
+    void saveWindowRecords(IniDocument &doc, const DesignForm &form) const override;
 
 protected:
-    std::span<const KindInfo> kinds() const override;
-    std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,
-                                              int y) const override;
-    bool deselectsOnCreate(ControlKind kind) const override { return kind != ControlKind::Table; }
+    const PropertyDefs &formRows() const override;
     bool createWindowObject(DesignForm &form, ControlKind kind, bool *created) const override;
 };
 

@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <utility>
 #include <vector>
 
 namespace zf {
 
 class DesignForm;
+class DesignObject;
 
 // The forms of one Generate, in the generate window's order: most recently
 // activated first.
@@ -26,13 +29,31 @@ struct CodeRequest
     bool color = true;
 };
 
-// The four texts, as lists of lines.
+// Which object a stretch of a text was written for: from line `first` to
+// the next run's first line, or to the end. The lines of no object (file
+// heads, includes) belong to null. A form's own lines belong to its screen.
+struct LineRun
+{
+    qsizetype first = 0;
+    const DesignObject *object = nullptr;
+};
+using LineRuns = std::vector<LineRun>;
+
+// The stretches [first, end) of lines that `object` owns in a text of
+// `lineCount` lines, in order.
+std::vector<std::pair<qsizetype, qsizetype>> linesOf(const LineRuns &runs,
+                                                     const DesignObject *object,
+                                                     qsizetype lineCount);
+
+// The four texts, as lists of lines, and which object each line is for.
 struct GeneratedCode
 {
     QStringList main;
     QStringList forms;
     QStringList events;
     QStringList header;
+    // In the order of the texts: main, forms, events, header.
+    std::array<LineRuns, 4> owners = {};
 };
 
 // What generating code means for one library: its generator and what the

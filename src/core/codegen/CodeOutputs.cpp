@@ -133,16 +133,16 @@ QString outputFolder(const QString &setting, const QString &projectFile)
     return QDir::cleanPath(projectDir.absoluteFilePath(setting));
 }
 
-QString sourceText(const QStringList &lines)
+QString sourceText(const QStringList &lines, QStringView lineEnd)
 {
     QString text;
     qsizetype size = 0;
     for (const QString &line : lines)
-        size += line.size() + 2;
+        size += line.size() + lineEnd.size();
     text.reserve(size);
     for (const QString &line : lines) {
         text += line;
-        text += QStringLiteral("\r\n");
+        text += lineEnd;
     }
     return text;
 }
@@ -153,11 +153,11 @@ QStringList sourceFileNames(const QString &projectName)
             projectName + QStringLiteral("Events.pc"), projectName + QStringLiteral(".h")};
 }
 
-EncodedSource encodeSource(const QStringList &lines, const QString &name)
+EncodedSource encodeSource(const QStringList &lines, const QString &name, QStringView lineEnd)
 {
     EncodedSource encoded;
     QString unmappable;
-    encoded.bytes = encodeWindows1252(sourceText(lines), &unmappable);
+    encoded.bytes = encodeWindows1252(sourceText(lines, lineEnd), &unmappable);
     if (!unmappable.isEmpty()) {
         encoded.bytes.clear();
         encoded.error = QStringLiteral("Unable to write ") + name +
@@ -181,7 +181,7 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
         EncodedSource encoded = encodeSource(*texts[i], folder.filePath(names[i]));
         if (!encoded.error.isEmpty()) {
             ui.error(encoded.error);
-            return SaveOutcome::Refused;
+            return SaveOutcome::Failed;
         }
         contents.push_back(std::move(encoded.bytes));
     }
@@ -198,7 +198,7 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
                 ui.ask({QStringLiteral("Warning"),
                         path + QStringLiteral(" already exists. Do you want to "
                                               "replace it?"),
-                        Button::Yes | Button::No | Button::Cancel, Icon::Warning});
+                        Button::Yes | Button::No | Button::Cancel, Icon::Warning, Button::No});
             if (answer == Button::Cancel)
                 return SaveOutcome::Cancelled;
             if (answer != Button::Yes)

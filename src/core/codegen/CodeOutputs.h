@@ -48,8 +48,9 @@ bool storeIconPath(const QString &projectFile, IconSlot slot, const QString &pat
 // and relative to it when relative.
 QString outputFolder(const QString &setting, const QString &projectFile);
 
-// A generated file as it is written: every line ended by CR LF.
-QString sourceText(const QStringList &lines);
+// A generated file as it is written: every line ended by CR LF, or by
+// `lineEnd`.
+QString sourceText(const QStringList &lines, QStringView lineEnd = u"\r\n");
 
 // The four file names in the order they are written: P.pc, PForms.pc,
 // PEvents.pc, P.h.
@@ -69,7 +70,6 @@ struct SourceOutput
 enum class SaveOutcome {
     Completed, // everything was written, or skipped by the user's No
     Cancelled, // the user cancelled a replace question
-    Refused,   // a text holds characters the code page lacks: nothing written
     Failed,    // something could not be written; the user has been told
 };
 
@@ -87,6 +87,7 @@ struct EncodedSource
     QByteArray bytes;
     QString error;
 };
-EncodedSource encodeSource(const QStringList &lines, const QString &name);
+EncodedSource encodeSource(const QStringList &lines, const QString &name,
+                           QStringView lineEnd = u"\r\n");
 
 } // namespace zf

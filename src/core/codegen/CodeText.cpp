@@ -55,8 +55,9 @@ QString quoted(QStringView text)
 
 QString bitmapLiteral(int width, QStringView bits)
 {
-    // Negative widths do not occur in a sound model; as the original wrote
-    // them, they come out as their 32-bit pattern.
+    // Negative widths do not occur in a sound model; should one come, its
+    // 32-bit pattern keeps the literal in hexadecimal digits, the only
+    // characters the picture routines on the handheld read.
     QString literal = quoted(QString::number(quint32(width), 16).rightJustified(2, u'0'));
     qsizetype start = 0;
     do {
@@ -91,6 +92,21 @@ void writeMemoTitle(LineWriter &out, bool memoMode, const QString &fileName)
 {
     if (memoMode)
         out("/$ ", fileName);
+}
+
+std::vector<std::pair<qsizetype, qsizetype>> linesOf(const LineRuns &runs,
+                                                     const DesignObject *object,
+                                                     qsizetype lineCount)
+{
+    std::vector<std::pair<qsizetype, qsizetype>> ranges;
+    for (size_t i = 0; i < runs.size(); ++i) {
+        if (runs[i].object != object)
+            continue;
+        const qsizetype end = i + 1 < runs.size() ? runs[i + 1].first : lineCount;
+        if (end > runs[i].first)
+            ranges.emplace_back(runs[i].first, end);
+    }
+    return ranges;
 }
 
 const QString &CodeContainer::name() const

@@ -259,10 +259,13 @@ void writeControls(LineWriter &out, const CodeContainer &c)
             ");");
     }
     const Offset offset = offsetOf(c);
-    for (const DesignObject *child : c.container->children())
+    for (const DesignObject *child : c.container->children()) {
+        const LineOwner owner(out, child);
         writeConstructor(out, *child, offset);
+    }
     if (!c.dialog) {
         for (const DesignObject *object : c.form->windowChildren()) {
+            const LineOwner owner(out, object);
             const Kind kind = kindOf(*object);
             if (kind == Kind::MenuBar) {
                 out("  ", object->name(), "=Cmenubar();");
@@ -353,11 +356,14 @@ void writeContents(LineWriter &out, const CodeContainer &c)
     out(c.name(), "Contents(){");
     if (c.dialog)
         out("  Csetcontent(h", c.name(), ",", quoted(c.dialog->title()), ");");
-    for (const DesignObject *child : c.container->children())
+    for (const DesignObject *child : c.container->children()) {
+        const LineOwner owner(out, child);
         writeContent(out, *child);
+    }
     if (!c.dialog) {
         const std::vector<const DesignObject *> menus = windowObjects(*c.form, Kind::Menu);
         for (const DesignObject *object : c.form->windowChildren()) {
+            const LineOwner owner(out, object);
             const Kind kind = kindOf(*object);
             if (kind == Kind::MenuBar) {
                 for (const DesignObject *menu : menus)
@@ -383,6 +389,7 @@ void writeDraw(LineWriter &out, const CodeContainer &c)
     }
     const Offset offset = offsetOf(c);
     for (const DesignObject *child : c.container->children()) {
+        const LineOwner owner(out, child);
         const Kind kind = kindOf(*child);
         if (kind == Kind::Picture) {
             const auto &b = as<TCCBitmap>(*child);
@@ -404,6 +411,7 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
             children.push_back(child);
     }
     for (const DesignObject *child : children) {
+        const LineOwner owner(out, child);
         out("On", child->name(), "(){");
         if (const auto *button = objectCast<TCCButton>(child)) {
             if (!namesNothing(button->showForm()))
@@ -417,6 +425,7 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
     if (!c.dialog) {
         bars = windowObjects(*c.form, Kind::MenuBar);
         if (!bars.empty()) {
+            const LineOwner owner(out, bars.front());
             out("On", bars.front()->name(), "(string Option){");
             out("  switch (Option){");
             for (const DesignObject *menu : windowObjects(*c.form, Kind::Menu)) {
@@ -442,9 +451,12 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
         first = false;
         return keyword;
     };
-    for (const DesignObject *child : children)
+    for (const DesignObject *child : children) {
+        const LineOwner owner(out, child);
         out(branch(), child->name(), ",e)) On", child->name(), "();");
+    }
     for (const DesignObject *bar : bars) {
+        const LineOwner owner(out, bar);
         const QString &m = bar->name();
         out(branch(), m, ",e)) On", m, "(Cgetcontent(", m, "));");
     }
@@ -456,9 +468,9 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
 } // namespace
 
 void GenerateMain(QStringList &lines, const DesignForm &firstForm, const FormList &forms,
-                  const QString &projectName)
+                  const QString &projectName, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     out.blank();
     out("#include \"", projectName, ".h\"");
     out("#include \"", projectName, "Forms.pc\"");
@@ -472,6 +484,7 @@ void GenerateMain(QStringList &lines, const DesignForm &firstForm, const FormLis
     out("}");
     out.blank();
     for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         const QString &k = c.name();
         out(k, "(){");
         out("  ", k, "Controls();");
@@ -484,12 +497,13 @@ void GenerateMain(QStringList &lines, const DesignForm &firstForm, const FormLis
 }
 
 void GenerateForms(QStringList &lines, bool memoMode, const FormList &forms,
-                   const QString &projectName)
+                   const QString &projectName, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral("Forms.pc"));
     out("#include \"Ccontrols.c\"");
     for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         writeHandles(out, c);
         writeControls(out, c);
         writeContents(out, c);
@@ -498,23 +512,27 @@ void GenerateForms(QStringList &lines, bool memoMode, const FormList &forms,
 }
 
 void GenerateEvents(QStringList &lines, bool memoMode, const FormList &forms,
-                    const QString &projectName)
+                    const QString &projectName, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral("Events.pc"));
     out("#include \"", projectName, ".h\"");
-    for (const CodeContainer &c : codeContainers(forms))
+    for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         writeEventBlock(out, c);
+    }
 }
 
 void GenerateHeader(QStringList &lines, bool memoMode, const FormList &forms,
-                    const QString &projectName)
+                    const QString &projectName, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral(".h"));
     out("//Form and dialog prototypes");
-    for (const CodeContainer &c : codeContainers(forms))
+    for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         out(c.name(), "();");
+    }
 }
 
 void CCCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) const
@@ -522,10 +540,13 @@ void CCCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
     if (request.forms.empty())
         return;
     const DesignForm &first = request.firstForm ? *request.firstForm : *request.forms.front();
-    GenerateMain(code.main, first, request.forms, request.projectName);
-    GenerateForms(code.forms, request.memoMode, request.forms, request.projectName);
-    GenerateEvents(code.events, request.memoMode, request.forms, request.projectName);
-    GenerateHeader(code.header, request.memoMode, request.forms, request.projectName);
+    GenerateMain(code.main, first, request.forms, request.projectName, &code.owners[0]);
+    GenerateForms(code.forms, request.memoMode, request.forms, request.projectName,
+                  &code.owners[1]);
+    GenerateEvents(code.events, request.memoMode, request.forms, request.projectName,
+                   &code.owners[2]);
+    GenerateHeader(code.header, request.memoMode, request.forms, request.projectName,
+                   &code.owners[3]);
 }
 
 QStringList CCCodeGenerator::warnings(const FormList &forms) const

@@ -11,15 +11,16 @@ namespace zf {
 // CControls library ("CControls.c"). Each operation appends to its line list
 // and reads nothing but its arguments.
 
-// The body of the main file, after its head lines.
+// The body of the main file, after its head lines. With `owners` given,
+// each also notes which object each line is written for.
 void GenerateMain(QStringList &lines, const DesignForm &firstForm, const FormList &forms,
-                  const QString &projectName);
+                  const QString &projectName, LineRuns *owners = nullptr);
 void GenerateForms(QStringList &lines, bool memoMode, const FormList &forms,
-                   const QString &projectName);
+                   const QString &projectName, LineRuns *owners = nullptr);
 void GenerateEvents(QStringList &lines, bool memoMode, const FormList &forms,
-                    const QString &projectName);
+                    const QString &projectName, LineRuns *owners = nullptr);
 void GenerateHeader(QStringList &lines, bool memoMode, const FormList &forms,
-                    const QString &projectName);
+                    const QString &projectName, LineRuns *owners = nullptr);
 
 class CCCodeGenerator final : public CodeGenerator
 {

@@ -47,7 +47,10 @@ QString fontAttribute(const DesignObject &object)
     return {};
 }
 
-// Half-way values go to the even neighbour, as the original's Round did.
+// Nearest whole pixel, half-way values to the even neighbour: side-by-side
+// radio buttons then fill their group as closely as whole pixels allow,
+// without the steady drift toward wider buttons that rounding every half up
+// gives.
 qint64 roundHalfEven(qint64 numerator, qint64 denominator)
 {
     qint64 quotient = numerator / denominator;
@@ -228,6 +231,7 @@ void writeDraw(LineWriter &out, const CodeContainer &c, bool color)
     for (const DesignObject *child : c.container->children()) {
         if (ptKindOf(*child) != PtKind::Bitmap)
             continue;
+        const LineOwner owner(out, child);
         const auto &b = as<TCCBitmap>(*child);
         if (color)
             out("  SetFore(", ColorToIndex(b.colorFore()), ");");
@@ -239,6 +243,7 @@ void writeDraw(LineWriter &out, const CodeContainer &c, bool color)
         for (const DesignObject *child : c.container->children()) {
             const QString call = objectColors(*child);
             if (!call.isEmpty()) {
+                const LineOwner owner(out, child);
                 out("  ", call);
                 written = true;
             }
@@ -255,8 +260,10 @@ void writeCreate(LineWriter &out, const CodeContainer &c, bool color)
     const QString &k = c.name();
     out(k, "Create(){");
     for (const DesignObject *child : c.container->children()) {
-        if (ptKindOf(*child) == PtKind::List)
+        if (ptKindOf(*child) == PtKind::List) {
+            const LineOwner owner(out, child);
             writeListArray(out, *child);
+        }
     }
     if (c.dialog) {
         const TPTDialog &d = *c.dialog;
@@ -265,8 +272,10 @@ void writeCreate(LineWriter &out, const CodeContainer &c, bool color)
     } else {
         out("  Form(", k, ",", quoted(c.form->screen()->title()), ");");
     }
-    for (const DesignObject *child : c.container->children())
+    for (const DesignObject *child : c.container->children()) {
+        const LineOwner owner(out, child);
         writeObjectLines(out, *child);
+    }
     out("}");
     writeDraw(out, c, color);
     out.blank();
@@ -333,6 +342,7 @@ void writeButtonColorEvents(LineWriter &out, const CodeContainer &c)
             out("      switch(bt){");
             any = true;
         }
+        const LineOwner owner(out, child);
         out("        case ", child->name(), ":");
         out("          ", objectColors(*child));
         out("        break;");
@@ -351,6 +361,7 @@ void writeRepeat(LineWriter &out, const CodeContainer &c, bool color)
     out("  switch(butID){");
     for (const DesignObject *child : c.container->children()) {
         const PtKind kind = ptKindOf(*child);
+        const LineOwner owner(out, child);
         if (kind == PtKind::RepeatButton) {
             out("    case ", child->name(), ":");
             out("      //handle the repeat here");
@@ -386,8 +397,10 @@ void writeEvents(LineWriter &out, const CodeContainer &c, bool color, const PtPr
     out("    e=Fevent(1);");
     out("    switch(e){");
     out.blank();
-    for (const DesignObject *child : c.container->children())
+    for (const DesignObject *child : c.container->children()) {
+        const LineOwner owner(out, child);
         writeCase(out, *child, c, color);
+    }
     if (color && flags.button)
         writeButtonColorEvents(out, c);
     out("    } //switch");
@@ -434,9 +447,9 @@ PtProjectFlags PtProjectFlags::of(const FormList &forms)
 }
 
 void GeneratePtMain(QStringList &lines, const DesignForm &firstForm, const FormList &forms,
-                    const QString &projectName, bool color)
+                    const QString &projectName, bool color, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     const PtProjectFlags flags = PtProjectFlags::of(forms);
     out.blank();
     out("library \"PToolboxLib\"");
@@ -453,8 +466,10 @@ void GeneratePtMain(QStringList &lines, const DesignForm &firstForm, const FormL
     out("main(){");
     if (color)
         out("  SetDepth(5);");
-    for (const CodeContainer &c : containers)
+    for (const CodeContainer &c : containers) {
+        const LineOwner owner(out, c.container);
         out("  ", c.name(), "Create();");
+    }
     out.blank();
     out("  //Show first form");
     out("  ", firstForm.name(), "Draw();");
@@ -463,39 +478,45 @@ void GeneratePtMain(QStringList &lines, const DesignForm &firstForm, const FormL
 }
 
 void GeneratePtForms(QStringList &lines, bool memoMode, const FormList &forms,
-                     const QString &projectName, bool color)
+                     const QString &projectName, bool color, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral("Forms.pc"));
-    for (const CodeContainer &c : codeContainers(forms))
+    for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         writeCreate(out, c, color);
+    }
 }
 
 void GeneratePtEvents(QStringList &lines, bool memoMode, const FormList &forms,
-                      const QString &projectName, bool color)
+                      const QString &projectName, bool color, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     const PtProjectFlags flags = PtProjectFlags::of(forms);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral("Events.pc"));
-    for (const CodeContainer &c : codeContainers(forms))
+    for (const CodeContainer &c : codeContainers(forms)) {
+        const LineOwner owner(out, c.container);
         writeEvents(out, c, color, flags);
+    }
 }
 
 void GeneratePtHeader(QStringList &lines, bool memoMode, const FormList &forms,
-                      const QString &projectName, bool color)
+                      const QString &projectName, bool color, LineRuns *owners)
 {
-    LineWriter out(lines);
+    LineWriter out(lines, owners);
     writeMemoTitle(out, memoMode, projectName + QStringLiteral(".h"));
     const std::vector<CodeContainer> containers = codeContainers(forms);
     // Resource IDs are numbered across the whole project from 3000.
     qint64 id = 2999;
     for (const CodeContainer &c : containers) {
+        const LineOwner owner(out, c.container);
         out("//", c.name(), " ID numbers");
         out("#define ", c.name(), " ", ++id);
         for (const DesignObject *child : c.container->children()) {
             const PtKind kind = ptKindOf(*child);
             if (!hasId(kind))
                 continue;
+            const LineOwner owner(out, child);
             if (kind == PtKind::Radio) {
                 const int count = int(as<TCCRadio>(*child).items().size());
                 for (int i = 0; i < count; ++i)
@@ -512,6 +533,7 @@ void GeneratePtHeader(QStringList &lines, bool memoMode, const FormList &forms,
         writeColorPrototypes(out, flags.button || flags.label, flags.field);
     }
     for (const CodeContainer &c : containers) {
+        const LineOwner owner(out, c.container);
         const QString &k = c.name();
         out(k, "Create();");
         out(k, "Events();");
@@ -527,13 +549,14 @@ void PTCodeGenerator::generate(const CodeRequest &request, GeneratedCode &code) 
     if (request.forms.empty())
         return;
     const DesignForm &first = request.firstForm ? *request.firstForm : *request.forms.front();
-    GeneratePtMain(code.main, first, request.forms, request.projectName, request.color);
+    GeneratePtMain(code.main, first, request.forms, request.projectName, request.color,
+                   &code.owners[0]);
     GeneratePtForms(code.forms, request.memoMode, request.forms, request.projectName,
-                    request.color);
+                    request.color, &code.owners[1]);
     GeneratePtEvents(code.events, request.memoMode, request.forms, request.projectName,
-                     request.color);
+                     request.color, &code.owners[2]);
     GeneratePtHeader(code.header, request.memoMode, request.forms, request.projectName,
-                     request.color);
+                     request.color, &code.owners[3]);
 }
 
 QStringList PTCodeGenerator::warnings(const FormList &forms) const

@@ -25,14 +25,16 @@ struct PtProjectFlags
     static PtProjectFlags of(const FormList &forms);
 };
 
+// With `owners` given, each also notes which object each line is written
+// for.
 void GeneratePtMain(QStringList &lines, const DesignForm &firstForm, const FormList &forms,
-                    const QString &projectName, bool color);
+                    const QString &projectName, bool color, LineRuns *owners = nullptr);
 void GeneratePtForms(QStringList &lines, bool memoMode, const FormList &forms,
-                     const QString &projectName, bool color);
+                     const QString &projectName, bool color, LineRuns *owners = nullptr);
 void GeneratePtEvents(QStringList &lines, bool memoMode, const FormList &forms,
-                      const QString &projectName, bool color);
+                      const QString &projectName, bool color, LineRuns *owners = nullptr);
 void GeneratePtHeader(QStringList &lines, bool memoMode, const FormList &forms,
-                      const QString &projectName, bool color);
+                      const QString &projectName, bool color, LineRuns *owners = nullptr);
 
 class PTCodeGenerator final : public CodeGenerator
 {

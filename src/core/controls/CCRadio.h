@@ -19,7 +19,10 @@ public:
     const QString &content() const { return m_content; }
     void setContent(const QString &content) { assign(m_content, content); }
     int orientation() const { return m_orientation; }
+    // Turns the group, reshaping it so that its cells keep their size.
     void setOrientation(int orientation);
+    // Sets the orientation alone, for a group whose size is known with it.
+    void restoreOrientation(int orientation) { assign(m_orientation, orientation); }
 
     int userWidth() const override;
     void setUserWidth(int value) override;

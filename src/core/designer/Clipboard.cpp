@@ -22,6 +22,23 @@ QString damagedMessage()
     return QStringLiteral("The clipboard holds a control that cannot be read; nothing is pasted");
 }
 
+QString libraryName(int library)
+{
+    return library == kLibraryCControls ? QStringLiteral("CControls") : QStringLiteral("PToolBox");
+}
+
+// Why a control the library in force does not paste stays on the clipboard,
+// in the words of the library it came from.
+QString refusedPasteNote(const DecodedControl &decoded, int library)
+{
+    const std::optional<ControlKind> kind =
+        LibrarySupport::forLibrary(decoded.library).kindOf(*decoded.control);
+    const QString what = libraryName(decoded.library) + QLatin1Char(' ') +
+                         (kind ? kindWord(*kind) : className(decoded.control->classId()));
+    return QStringLiteral("A ") + what + QStringLiteral(" cannot be pasted into a ") +
+           libraryName(library) + QStringLiteral(" form; nothing was pasted");
+}
+
 // The library whose form-file record holds the class: the one in force, or
 // else the other, so that a form left open from a project of the other
 // library can still be copied.
@@ -107,7 +124,7 @@ DecodedControl decodeControl(const QByteArray &bytes, const DesignForm &form)
     if (!control || control->classId() != classId)
         return {nullptr, damagedMessage()};
     control->setName(name);
-    return {std::move(control), QString()};
+    return {std::move(control), QString(), library.library()};
 }
 
 std::optional<QByteArray> CopyControl(DesignProject &project)
@@ -139,35 +156,34 @@ std::optional<QByteArray> CutControl(DesignProject &project)
     return bytes;
 }
 
-void PasteControl(DesignProject &project, const QByteArray &bytes)
+QString PasteControl(DesignProject &project, const QByteArray &bytes)
 {
     DesignForm *form = project.currentDesignWindow();
     if (!form)
-        return;
+        return {};
     if (bytes.isEmpty()) {
         project.setSelectedObject(nullptr);
-        return;
+        return {};
     }
     DecodedControl decoded = decodeControl(bytes, *form);
     if (!decoded.control) {
         project.ui().error(decoded.error);
-        return;
+        return {};
     }
     const QString refused = form->renameError(nullptr, decoded.control->name());
     if (!refused.isEmpty()) {
         project.ui().error(refused);
-        return;
+        return {};
     }
     const std::optional<ControlKind> kind = pasteKind(project.librarySupport(), *decoded.control);
-    if (!kind) {
-        project.setSelectedObject(nullptr);
-        return;
-    }
+    if (!kind)
+        return refusedPasteNote(decoded, project.library());
     DesignContainer *container =
         *kind == ControlKind::Dialog ? form->screen() : pasteContainer(*form);
     form->perform(QStringLiteral("Paste"), [&] {
         AddPastedControl(kindWord(*kind), std::move(decoded.control), container, *form);
     });
+    return {};
 }
 
 DesignObject *AddPastedControl(const QString &kindWord, std::unique_ptr<DesignObject> control,

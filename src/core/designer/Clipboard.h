@@ -35,6 +35,7 @@ struct DecodedControl
 {
     std::unique_ptr<DesignObject> control;
     QString error;
+    int library = 0; // whose record it was
 };
 DecodedControl decodeControl(const QByteArray &bytes, const DesignForm &form);
 
@@ -55,10 +56,11 @@ std::optional<QByteArray> CutControl(DesignProject &project);
 // after its kind's long word and becomes the only selection. `bytes` is what
 // the clipboard holds of our type, empty when it holds none: then nothing is
 // pasted and nothing stays selected. A class the library does not paste is
-// dropped the same way. A stored name the window already holds, or a damaged
-// record, is refused with a message and changes nothing. The current dialog
-// stays what it was.
-void PasteControl(DesignProject &project, const QByteArray &bytes);
+// dropped, the selection kept, and the returned note says why, for the
+// status bar; it is empty otherwise. A stored name the window already holds,
+// or a damaged record, is refused with a message and changes nothing. The
+// current dialog stays what it was.
+QString PasteControl(DesignProject &project, const QByteArray &bytes);
 
 // Hooks a recreated control into `form` inside `container`: it gets a fresh
 // name from `kindWord`, its line in the control list, and becomes the selected

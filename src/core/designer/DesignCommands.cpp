@@ -66,8 +66,9 @@ void SendToBack(DesignForm &form)
 
 void SetObjectBounds(DesignForm &form, DesignObject *object, const QRect &bounds, MergeKey merge)
 {
+    const bool resized = bounds.size() != object->bounds().size();
     form.perform(
-        QStringLiteral("Move ") + object->name(),
+        (resized ? QStringLiteral("Resize ") : QStringLiteral("Move ")) + object->name(),
         [&] { object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height()); },
         merge);
 }

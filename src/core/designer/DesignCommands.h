@@ -23,7 +23,8 @@ bool DeleteControl(DesignForm &form);
 void BringToFront(DesignForm &form);
 void SendToBack(DesignForm &form);
 
-// Moves and sizes one object; the changes of one drag share `merge`.
+// Moves and sizes one object; the changes of one drag share `merge`. The
+// step reads "Resize" and the name when the size changes, else "Move".
 void SetObjectBounds(DesignForm &form, DesignObject *object, const QRect &bounds,
                      MergeKey merge = {});
 

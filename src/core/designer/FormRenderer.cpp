@@ -1,33 +1,14 @@
 #include "core/designer/FormRenderer.h"
 #include "core/canvas/Canvas.h"
 #include "core/canvas/DevicePicture.h"
-#include "core/ccontrols/CCCheckbox.h"
-#include "core/ccontrols/CCDropDown.h"
-#include "core/ccontrols/CCEdit.h"
-#include "core/ccontrols/CCLabel.h"
-#include "core/ccontrols/CCListBox.h"
-#include "core/ccontrols/CCMenu.h"
-#include "core/ccontrols/CCMenuBar.h"
-#include "core/ccontrols/CCPaint.h"
-#include "core/ccontrols/CCPopUp.h"
-#include "core/ccontrols/CCTable.h"
-#include "core/controls/CCBitmap.h"
-#include "core/controls/CCButton.h"
-#include "core/controls/CCRadio.h"
-#include "core/controls/CCSwitch.h"
 #include "core/controls/SharedPaint.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
+#include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
-#include "core/ptoolbox/PTButton.h"
-#include "core/ptoolbox/PTCheckBox.h"
-#include "core/ptoolbox/PTEdit.h"
-#include "core/ptoolbox/PTGsi.h"
-#include "core/ptoolbox/PTLabel.h"
-#include "core/ptoolbox/PTList.h"
-#include "core/ptoolbox/PTPaint.h"
-#include "core/ptoolbox/PTPopTrigger.h"
 
+#include <array>
 #include <cstring>
 
 namespace zf {
@@ -39,11 +20,6 @@ const QImage &deviceArtwork()
 {
     static const QImage artwork = devicePicture().convertToFormat(QImage::Format_RGB32);
     return artwork;
-}
-
-template <typename T> void paintAs(Canvas &canvas, const DesignObject &object)
-{
-    paint(canvas, static_cast<const T &>(object));
 }
 
 } // namespace
@@ -86,65 +62,25 @@ QImage renderForm(const DesignForm &form, RenderArea area)
 
 bool isDrawn(const DesignObject &object)
 {
-    if (!object.isVisible() || object.width() <= 0 || object.height() <= 0)
-        return false;
-    if (auto *dialog = objectCast<TPTDialog>(&object))
-        return dialog->isShown();
-    if (auto *popUp = objectCast<TCCPopUp>(&object))
-        return popUp->test() != 0;
-    if (auto *bar = objectCast<TCCMenuBar>(&object))
-        return bar->test() != 0;
-    return true;
+    return object.isVisible() && object.isShowing() && object.width() > 0 && object.height() > 0;
 }
 
 void paintObject(Canvas &canvas, const DesignObject &object)
 {
-    switch (object.classId()) {
-    case ClassId::TCCButton:
-        return paintAs<TCCButton>(canvas, object);
-    case ClassId::TCCLabel:
-        return paintAs<TCCLabel>(canvas, object);
-    case ClassId::TCCCheckbox:
-        return paintAs<TCCCheckbox>(canvas, object);
-    case ClassId::TCCSwitch:
-        return paintAs<TCCSwitch>(canvas, object);
-    case ClassId::TCCEdit:
-        return paintAs<TCCEdit>(canvas, object);
-    case ClassId::TCCListBox:
-        return paintAs<TCCListBox>(canvas, object);
-    case ClassId::TCCRadio:
-        return paintAs<TCCRadio>(canvas, object);
-    case ClassId::TCCDropDown:
-        return paintAs<TCCDropDown>(canvas, object);
-    case ClassId::TCCPopUp:
-        return paintAs<TCCPopUp>(canvas, object);
-    case ClassId::TCCTable:
-        return paintAs<TCCTable>(canvas, object);
-    case ClassId::TCCBitmap:
-        return paintAs<TCCBitmap>(canvas, object);
-    case ClassId::TCCMenu:
-        return paintAs<TCCMenu>(canvas, object);
-    case ClassId::TCCMenuBar:
-        return paintAs<TCCMenuBar>(canvas, object);
-    case ClassId::TCCForm:
-        return paintAs<TCCForm>(canvas, object);
-    case ClassId::TPTDialog:
-        return paintAs<TPTDialog>(canvas, object);
-    case ClassId::TPTButton:
-        return paintAs<TPTButton>(canvas, object);
-    case ClassId::TPTLabel:
-        return paintAs<TPTLabel>(canvas, object);
-    case ClassId::TPTCheckbox:
-        return paintAs<TPTCheckbox>(canvas, object);
-    case ClassId::TPTEdit:
-        return paintAs<TPTEdit>(canvas, object);
-    case ClassId::TPTList:
-        return paintAs<TPTList>(canvas, object);
-    case ClassId::TPTPopTrigger:
-        return paintAs<TPTPopTrigger>(canvas, object);
-    case ClassId::TPTGsi:
-        return paintAs<TPTGsi>(canvas, object);
-    }
+    // Every kind of a class draws alike, so the drawings are found by class
+    // among the installed libraries' kinds, once; an object outside any form
+    // (a preview) is drawn like one on a form.
+    static const auto painters = [] {
+        std::array<KindSpec::Paint, kClassIdCount> table{};
+        table[std::size_t(ClassId::TCCForm)] = paintAs<TCCForm>;
+        for (const int library : {kLibraryCControls, kLibraryPToolBox}) {
+            for (const KindSpec &spec : LibrarySupport::forLibrary(library).kinds())
+                table[std::size_t(spec.classId)] = spec.paint;
+        }
+        return table;
+    }();
+    if (const KindSpec::Paint paint = painters[std::size_t(object.classId())])
+        paint(canvas, object);
 }
 
 void paintTree(Canvas &canvas, const DesignObject &object)

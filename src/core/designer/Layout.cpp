@@ -1,6 +1,5 @@
 #include "core/designer/Layout.h"
 #include "core/base/Saturating.h"
-#include "core/designer/LayoutValues.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
@@ -59,8 +58,8 @@ void setValue(DesignObject &o, Axis axis, LayoutSource source, qint64 wide)
 
 std::optional<LayoutValues> valuesOf(const LibrarySupport &library, const DesignObject &object)
 {
-    const std::optional<ControlKind> kind = library.kindOf(object);
-    return kind ? layoutValues(library.library(), *kind) : std::nullopt;
+    const KindSpec *spec = library.specOf(object);
+    return spec ? spec->layout : std::nullopt;
 }
 
 // What a mode reads from the reference.

@@ -19,7 +19,7 @@ enum class LayoutDirection { Horizontal, Vertical };
 // control of the reference's group takes the reference's value. The reference
 // is the first selected control, in child order, that carries the primary
 // selection colour: on the screen, or else inside a dialog. The values read
-// and written are each kind's layout values (LayoutValues.h). A kind that
+// and written are each kind's layout values (core/model/KindSpec.h). A kind that
 // takes no part in Same Width or Same Height is left alone, and makes the
 // command do nothing when it is the reference.
 void AlignSelected(DesignForm &form, AlignMode mode);

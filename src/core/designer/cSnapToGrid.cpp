@@ -4,6 +4,7 @@
 #include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/PTDialog.h"
+#include "core/ptoolbox/PTList.h"
 
 namespace zf {
 
@@ -185,11 +186,26 @@ void TSnapToGrid::drag(QPoint global, ShiftState shift)
 void TSnapToGrid::mouseUp(DesignObject &control, MouseButton button, ShiftState shift,
                           QPoint position)
 {
+    fitListRows(control);
     if (button == MouseButton::Middle)
         return;
     if (onMouseUp)
         onMouseUp({&control, button, shift, position});
     cancelDrag();
+}
+
+void TSnapToGrid::fitListRows(DesignObject &control)
+{
+    // A list shows whole rows, so the height a drag leaves becomes the rows
+    // that fit; it joins the drag's undo step, or else makes one of its own.
+    auto *list = objectCast<TPTList>(&control);
+    if (!list || !isPlaced(m_form, list))
+        return;
+    const MergeKey merge = m_dragging && m_control == list ? m_merge : MergeKey{};
+    EditWithResizeHandler(m_form, *list, [&] {
+        m_form.perform(
+            QStringLiteral("Resize ") + list->name(), [&] { list->fitMaxItemsToHeight(); }, merge);
+    });
 }
 
 void TSnapToGrid::cancelDrag()

@@ -111,6 +111,8 @@ public:
     // While dragging, `control` is the one pressed, which holds the mouse.
     // Returns the pointer shape to show.
     SnapCursor mouseMove(DesignObject &control, ShiftState shift, QPoint position, QPoint global);
+    // Any button released over a PToolBox list first fits its rows to its
+    // height.
     void mouseUp(DesignObject &control, MouseButton button, ShiftState shift, QPoint position);
     // Forgets the drag without a report, when its control left the form
     // while the mouse held it.
@@ -124,6 +126,7 @@ public:
 
 private:
     void drag(QPoint global, ShiftState shift);
+    void fitListRows(DesignObject &control);
 
     DesignForm &m_form;
     Container m_container;

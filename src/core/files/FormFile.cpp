@@ -210,10 +210,10 @@ void writeForm(IniDocument &doc, const DesignForm &form)
         .number(u"Left", form.left())
         .text(u"Title", form.screen()->title())
         .number(u"Lib", project.library());
-    library.saveFormColors(doc, form);
+    library.saveFormKeys(doc, form);
     for (const DesignObject *object : form.screen()->children())
         library.saveControlRecord(doc, *object);
-    library.saveMenuRecords(doc, form);
+    library.saveWindowRecords(doc, form);
 }
 
 QStringList recordSectionClashes(const DesignForm &form)
@@ -266,7 +266,7 @@ FileProblems readForm(DesignForm &form, const IniDocument &doc)
     const int top = head.number(u"Top", 0);
     form.setPosition(head.number(u"Left", 0), top);
     form.setCaption(QFileInfo(doc.path()).fileName());
-    form.project().librarySupport().loadFormColors(head, form);
+    form.project().librarySupport().loadFormKeys(head, form);
 
     RecordPlacer placer(form, problems);
     for (const QString &section : doc.sections())

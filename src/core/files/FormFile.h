@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/FileProblem.h"
+#include "core/model/FormFileRecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,6 @@ class IniDocument;
 // keys, then the record of every object on the screen in child order (a
 // dialog followed by its controls), then the records of the window's menus.
 // The records are those of the library in force in the form's project.
-
-inline const QString kFormSection = QStringLiteral("FORM");
 
 // FORM "Name", empty when missing: such a file opens nothing.
 QString readFormName(const IniDocument &doc);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace zf {
 
 // The classes that realise the placed objects. Several kinds share a class
@@ -32,6 +34,7 @@ enum class ClassId {
     TPTPopTrigger,
     TPTGsi,
 };
+inline constexpr std::size_t kClassIdCount = std::size_t(ClassId::TPTGsi) + 1;
 
 // The class name as the clipboard stores it, e.g. "TCCButton".
 QString className(ClassId id);

@@ -90,6 +90,10 @@ public:
 
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible) { assign(m_visible, visible); }
+    // Whether the object's own switch lets the form show it: a hidden
+    // dialog, a closed pop-up list or a hidden menu bar is not drawn even
+    // while visible.
+    virtual bool isShowing() const { return true; }
 
     // The container whose colour set the object draws with, for the classes
     // that have one; the others ignore it.

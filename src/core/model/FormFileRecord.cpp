@@ -177,14 +177,6 @@ void readFont(const FormFileRecord &record, DesignObject &object)
     object.setFont(record.font(u"Font", object.font()));
 }
 
-FormFileRecordWriter beginRecord(IniDocument &document, const DesignObject &object,
-                                 ControlKind kind)
-{
-    FormFileRecordWriter w(document, object.name());
-    w.text(u"Control", recordWord(kind)).text(u"Name", object.name());
-    return w;
-}
-
 FormFileRecordWriter &FormFileRecordWriter::text(QStringView key, const QString &value)
 {
     m_document.writeString(m_section, key, value);

@@ -19,6 +19,9 @@ class DesignObject;
 class IniDocument;
 enum class ControlKind;
 
+// The section of a form file that holds the form's own keys.
+inline const QString kFormSection = QStringLiteral("FORM");
+
 // One section of a form file as a record reader sees it: every key is read
 // with the default its record gives for a missing key. A number key whose
 // text is not a number takes the default too, and is reported, so that the
@@ -79,16 +82,6 @@ QString withoutControlCharacters(QStringView text);
 // The word a record's "Control" key holds for `kind`, made once.
 const QString &recordWord(ControlKind kind);
 
-// A new object of class T named as the record says, else `defaultName`;
-// every record reader of both libraries starts so.
-template <typename T>
-std::unique_ptr<T> makeNamed(const FormFileRecord &record, const QString &defaultName)
-{
-    auto object = std::make_unique<T>();
-    object->setName(record.text(u"Name", defaultName));
-    return object;
-}
-
 // "Font" over the object's own font.
 void readFont(const FormFileRecord &record, DesignObject &object);
 
@@ -118,9 +111,5 @@ private:
     IniDocument &m_document;
     QString m_section;
 };
-
-// Starts the record of `object`: its section, "Control" and "Name".
-FormFileRecordWriter beginRecord(IniDocument &document, const DesignObject &object,
-                                 ControlKind kind);
 
 } // namespace zf

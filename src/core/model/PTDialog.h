@@ -35,6 +35,7 @@ public:
     void setTitle(const QString &title) { assign(m_title, title); }
 
     bool isShown() const { return tag() == 1; }
+    bool isShowing() const override { return isShown(); }
 
 protected:
     UserOffsets userOffsets() const override { return {2, 2, -4, -4}; }

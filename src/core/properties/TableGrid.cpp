@@ -2,6 +2,7 @@
 #include "core/ccontrols/CCTable.h"
 #include "core/model/PropertyWords.h"
 #include "core/model/UserInterface.h"
+#include "core/properties/ItemText.h"
 
 #include <algorithm>
 
@@ -100,15 +101,21 @@ void TableGrid::setCell(int row, int column, const QString &text)
 {
     if (row < kAlignRow || row >= gridRows() || column < 1 || column >= gridColumns())
         return;
-    QString value = text;
-    value.remove(kCellSeparator);
+    const QString value = cellText(row, text);
     const int c = column - 1;
     if (row == kAlignRow)
         m_align[c] = value;
     else if (row == kWidthRow)
-        m_widths[c] = digitsOf(value);
+        m_widths[c] = value;
     else
         m_rows[size_t(row - kFirstDataRow)][c] = value;
+}
+
+QString TableGrid::cellText(int row, QStringView text)
+{
+    QString value = printableText(text, false);
+    value.remove(kCellSeparator);
+    return row == kWidthRow ? digitsOf(value) : value;
 }
 
 bool TableGrid::acceptsCharacter(int row, QChar c)

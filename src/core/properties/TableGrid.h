@@ -36,9 +36,12 @@ public:
     // The text of a grid cell, the fixed headers and labels included; empty
     // outside the grid.
     QString cell(int row, int column) const;
-    // Sets an editable cell (row 1 and below, column 1 and beyond). A cell
-    // never holds the separator, and a width holds digits only.
+    // Sets an editable cell (row 1 and below, column 1 and beyond) to what
+    // cellText() keeps of `text`.
     void setCell(int row, int column, const QString &text);
+    // What a cell of `row` keeps of a typed or pasted text: no separator, no
+    // control character, and in a width digits only.
+    static QString cellText(int row, QStringView text);
     // Whether a typed character may enter a cell of `row`.
     static bool acceptsCharacter(int row, QChar c);
 

@@ -1,65 +1,62 @@
-#include "core/ptoolbox/ptoolbox.h"
-#include "core/model/DesignObject.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
-
-#include <array>
+#include "core/ptoolbox/PTKinds.h"
+#include "core/ptoolbox/ptoolbox.h"
 
 namespace zf {
-
-namespace {
-
-using KindInfo = PTLibrary::KindInfo;
-
-// In the order a click tests the toolbox buttons.
-constexpr std::array kKinds = {
-    KindInfo{ControlKind::Button, "Bt", "Button"},
-    KindInfo{ControlKind::Select, "Sl", "Select"},
-    KindInfo{ControlKind::Label, "Lb", "Label"},
-    KindInfo{ControlKind::CheckBox, "Cb", "CheckBox"},
-    KindInfo{ControlKind::Push, "Pb", "Push"},
-    KindInfo{ControlKind::List, "Lb", "List"},
-    KindInfo{ControlKind::PopTrigger, "Pt", "Pop"},
-    KindInfo{ControlKind::Field, "Fl", "Field"},
-    KindInfo{ControlKind::Dialog, "Dl", "Dialog"},
-    KindInfo{ControlKind::Gsi, "GSI", "GSI"},
-    KindInfo{ControlKind::Bitmap, "Bm", "Bitmap"},
-    KindInfo{ControlKind::Radio, "Rd", "Radio"},
-};
-
-} // namespace
 
 int PTLibrary::library() const
 {
     return kLibraryPToolBox;
 }
 
-std::span<const LibrarySupport::KindInfo> PTLibrary::kinds() const
+std::span<const KindSpec> PTLibrary::kinds() const
 {
-    return kKinds;
+    // In the order a click tests the toolbox buttons.
+    static const std::vector<KindSpec> table = {
+        pt::button(),     pt::select(), pt::label(),  pt::checkBox(), pt::push(),  pt::list(),
+        pt::popTrigger(), pt::field(),  pt::dialog(), pt::gsi(),      pt::bitmap(), pt::radio(),
+    };
+    return table;
 }
 
-std::optional<ControlKind> PTLibrary::kindOf(const DesignObject &object) const
+const PropertyDefs &PTLibrary::formRows() const
 {
-    switch (object.classId()) {
-    case ClassId::TPTButton: return ControlKind::Button;
-    case ClassId::TCCButton: return ControlKind::Select;
-    case ClassId::TCCSwitch: return ControlKind::Push;
-    case ClassId::TPTLabel: return ControlKind::Label;
-    case ClassId::TPTCheckbox: return ControlKind::CheckBox;
-    case ClassId::TPTList: return ControlKind::List;
-    case ClassId::TPTPopTrigger: return ControlKind::PopTrigger;
-    case ClassId::TPTEdit: return ControlKind::Field;
-    case ClassId::TPTDialog: return ControlKind::Dialog;
-    case ClassId::TPTGsi: return ControlKind::Gsi;
-    case ClassId::TCCBitmap: return ControlKind::Bitmap;
-    case ClassId::TCCRadio: return ControlKind::Radio;
-    default: return std::nullopt;
-    }
+    static const PropertyDefs defs = {
+        rows::formName(),
+        rows::text(QStringLiteral("Title"), &TCCForm::title, &TCCForm::setTitle),
+        pt::colorRow("FormFrameColor", &TCCForm::colorFormFrame, &TCCForm::setColorFormFrame),
+        pt::colorRow("FormFillColor", &TCCForm::colorFormFill, &TCCForm::setColorFormFill),
+        pt::colorRow("ObjFrameColor", &TCCForm::colorFrame, &TCCForm::setColorFrame),
+        pt::colorRow("ObjFillColor", &TCCForm::colorFill, &TCCForm::setColorFill),
+        pt::colorRow("ObjForeTextColor", &TCCForm::colorText, &TCCForm::setColorText),
+        pt::colorRow("ObjSelectedFillColor", &TCCForm::colorSelectedFill,
+                     &TCCForm::setColorSelectedFill),
+        pt::colorRow("ObjSelectedForeColor", &TCCForm::colorSelectedFore,
+                     &TCCForm::setColorSelectedFore),
+    };
+    return defs;
 }
 
-void PTLibrary::listControls(const DesignForm &form, ControlList &lines) const
+// The form's colour set, after the keys of every form.
+const RecordFields &PTLibrary::formFields() const
 {
-    listScreenObjects(form, lines);
+    // The selected fill reads as navy, not as a fresh screen's black: files
+    // have always read it so.
+    static const RecordFields keys = {
+        fields::color(u"FormColorFill", &TCCForm::colorFormFill, &TCCForm::setColorFormFill,
+                      kPalmWhite),
+        fields::color(u"FormColorFrame", &TCCForm::colorFormFrame, &TCCForm::setColorFormFrame,
+                      kPalmBlack),
+        fields::color(u"ColorSelectedFill", &TCCForm::colorSelectedFill,
+                      &TCCForm::setColorSelectedFill, 0x800000),
+        fields::color(u"ColorSelectedFore", &TCCForm::colorSelectedFore,
+                      &TCCForm::setColorSelectedFore, kPalmWhite),
+        fields::color(u"ColorFrame", &TCCForm::colorFrame, &TCCForm::setColorFrame, kPalmBlack),
+        fields::color(u"ColorFill", &TCCForm::colorFill, &TCCForm::setColorFill, kPalmWhite),
+        fields::color(u"ColorText", &TCCForm::colorText, &TCCForm::setColorText, kPalmBlack),
+    };
+    return keys;
 }
 
 } // namespace zf

@@ -10,28 +10,12 @@ class PTLibrary final : public LibrarySupport
 public:
     int library() const override;
     QString statusText() const override { return QStringLiteral("PToolboxLib"); }
-    std::optional<ControlKind> kindOf(const DesignObject &object) const override;
-    void listControls(const DesignForm &form, ControlList &lines) const override;
-
-    // Property rows, PTProperties.cpp.
-    PropertyRows propertyRows(const DesignObject &object) const override;
-    QString applyPropertyValue(DesignObject &object, const QString &row,
-                               const QString &text) const override;
-    ItemsEditor itemsEditor(const DesignObject &object) const override;
-
-    // Form-file records, PTRecords.cpp.
-    void saveControlRecord(IniDocument &doc, const DesignObject &object) const override;
-    std::unique_ptr<DesignObject> loadControlRecord(const FormFileRecord &record,
-                                                    const DesignForm &form,
-                                                    DesignContainer *container) const override;
-    void saveFormColors(IniDocument &doc, const DesignForm &form) const override;
-    void loadFormColors(const FormFileRecord &record, DesignForm &form) const override;
+    std::span<const KindSpec> kinds() const override;
+    bool setsPalmForm() const override { return true; }
 
 protected:
-    std::span<const KindInfo> kinds() const override;
-    std::unique_ptr<DesignObject> makeControl(ControlKind kind, const QString &name, int x,
-                                              int y) const override;
-    bool setsPalmForm() const override { return true; }
+    const PropertyDefs &formRows() const override;
+    const RecordFields &formFields() const override;
 };
 
 } // namespace zf

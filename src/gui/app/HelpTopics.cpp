@@ -1,19 +1,15 @@
 #include "gui/app/HelpTopics.h"
 #include "core/base/DataPaths.h"
+#include "gui/app/HelpWindow.h"
 
-#include <QDesktopServices>
+#include <QShortcut>
+#include <QVariant>
 
 namespace zf {
 
 namespace {
 
-std::function<void(const QUrl &)> &opener()
-{
-    static std::function<void(const QUrl &)> open = [](const QUrl &url) {
-        QDesktopServices::openUrl(url);
-    };
-    return open;
-}
+const char *const kTopicProperty = "zfHelpTopic";
 
 } // namespace
 
@@ -27,12 +23,29 @@ QUrl helpPage(HelpTopic topic)
 
 void showHelp(HelpTopic topic)
 {
-    opener()(helpPage(topic));
+    helpWindow()->showPage(helpPage(topic));
 }
 
-void setHelpOpener(std::function<void(const QUrl &)> open)
+void setHelpTopic(QWidget *window, HelpTopic topic)
 {
-    opener() = std::move(open);
+    window->setProperty(kTopicProperty, int(topic));
+}
+
+HelpTopic helpTopicOf(const QWidget *widget, HelpTopic fallback)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant topic = widget->property(kTopicProperty);
+        if (topic.isValid())
+            return HelpTopic(topic.toInt());
+    }
+    return fallback;
+}
+
+void addHelpKey(QWidget *window, HelpTopic topic)
+{
+    setHelpTopic(window, topic);
+    auto *key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window, [topic] { showHelp(topic); });
 }
 
 } // namespace zf

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-#include <functional>
+class QWidget;
 
 namespace zf {
 
@@ -21,8 +21,15 @@ enum class HelpTopic {
 
 QUrl helpPage(HelpTopic topic);
 
-// Opens the page in the desktop's browser. Tests replace the opener.
+// Opens the topic's page in the help window.
 void showHelp(HelpTopic topic);
-void setHelpOpener(std::function<void(const QUrl &)> opener);
+
+// The windows inside the main window mark their topic; F1 there opens the
+// page of the one that holds `widget`, or `fallback` for none.
+void setHelpTopic(QWidget *window, HelpTopic topic);
+HelpTopic helpTopicOf(const QWidget *widget, HelpTopic fallback);
+
+// F1 anywhere in a window of its own, such as a dialog, opens its page.
+void addHelpKey(QWidget *window, HelpTopic topic);
 
 } // namespace zf

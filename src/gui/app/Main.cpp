@@ -13,10 +13,12 @@
 #include "gui/codegen/GenerateWindow.h"
 #include "gui/designer/ClipboardActions.h"
 #include "gui/designer/DesignWindows.h"
+#include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
 #include "gui/properties/PropertyWindows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,7 +26,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
+#include <utility>
 
 namespace zf {
 
@@ -33,6 +39,8 @@ namespace {
 using Button = UserInterface::Button;
 
 constexpr int kRecentCaptionWidth = 250;
+// Room beside a status text for the panel's frame and a little air.
+constexpr int kStatusTextPadding = 12;
 
 } // namespace
 
@@ -60,6 +68,7 @@ TMainForm::TMainForm(const QString &optionsPath, QWidget *parent)
     m_designWindows = new DesignWindows(*this, m_options);
     CreatePropertyWindows(*this);
     ConnectGenerateWindow(*this);
+    ConnectExportPicture(*this);
     syncFromState();
 }
 
@@ -110,6 +119,10 @@ void TMainForm::createActions()
     on(addAction("mnuSaveFormAs", QStringLiteral("Sav&e Form As...")), [this] { m_forms.saveFormAs(); });
     on(addAction("mnuCloseAll", QStringLiteral("C&lose All")), [this] { m_projects.closeAll(); });
     on(addAction("mnuExit", QStringLiteral("E&xit")), [this] { close(); });
+    // Bound by the codegen and designer windows: the live code view and the
+    // form's picture.
+    addAction("mnuViewCode", QStringLiteral("&Code"))->setCheckable(true);
+    addAction("mnuExportPicture", QStringLiteral("Export &Picture..."));
 
     // Edit: Cut, Copy and Paste are bound by the clipboard commands.
     addAction("mnuCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -130,7 +143,11 @@ void TMainForm::createActions()
     on(zoom, [this] { m_workspace.setZoomShown(!m_workspace.zoomShown()); });
     QAction *properties = addAction("mnuViewProperties", QStringLiteral("&Properties Editor"));
     properties->setCheckable(true);
-    on(properties, [this] { m_workspace.togglePropertiesEditor(m_project.isOpen()); });
+    on(properties, [this] {
+        m_workspace.togglePropertiesEditor(m_project.isOpen());
+        // The click checked the item; the window decides.
+        syncFromState();
+    });
     QAction *grid = addAction("mnuViewGrid", QStringLiteral("&Grid"));
     grid->setCheckable(true);
     on(grid, [this] { setGrid(!m_project.gridOn()); });
@@ -147,7 +164,11 @@ void TMainForm::createActions()
     on(contents, [] { showHelp(HelpTopic::Contents); });
     QAction *help = addAction("actHelp", QStringLiteral("Help"), QKeySequence(QKeySequence::HelpContents));
     QMainWindow::addAction(help);
-    on(help, [] { showHelp(HelpTopic::MainWindow); });
+    // The page of the window inside that holds the focus: a design window's,
+    // or else the main window's own.
+    on(help, [] {
+        showHelp(helpTopicOf(QApplication::focusWidget(), HelpTopic::MainWindow));
+    });
     on(addAction("mnuAbout", QStringLiteral("A&bout Zentiform...")), [this] {
         ZoomPause pause(m_ui);
         TfrmAbout(this).exec();
@@ -190,10 +211,10 @@ void TMainForm::createMenus()
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentProjects"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildRecentMenu);
     add(file, {nullptr, "mnuNewForm", "mnuOpenForm", "mnuCloseForm", "mnuSaveForm",
-               "mnuSaveFormAs", "mnuCloseAll", nullptr, "mnuExit"});
+               "mnuSaveFormAs", "mnuExportPicture", "mnuCloseAll", nullptr, "mnuExit"});
     add(menu(QStringLiteral("&Edit")), {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste"});
     add(menu(QStringLiteral("&View")),
-        {"mnuViewZoom", "mnuViewProperties", nullptr, "mnuViewGrid"});
+        {"mnuViewZoom", "mnuViewProperties", "mnuViewCode", nullptr, "mnuViewGrid"});
     add(menu(QStringLiteral("&Project")), {"mnuGenerateCode", nullptr, "mnuShortNames"});
     add(menu(QStringLiteral("&Help")), {"mnuHelpContents", nullptr, "mnuAbout"});
     rebuildRecentMenu();
@@ -226,6 +247,8 @@ void TMainForm::createToolBars()
     const auto toolbar = [this](const QString &title, std::initializer_list<const char *> names) {
         QToolBar *bar = addToolBar(title);
         bar->setObjectName(title);
+        // Shown in the toolbars' context menu, where "&" would mark a key.
+        bar->toggleViewAction()->setText(QString(title).replace(u'&', QStringLiteral("&&")));
         for (const char *name : names)
             bar->addAction(action(QLatin1String(name)));
         return bar;
@@ -266,12 +289,21 @@ void TMainForm::createToolBars()
 
 void TMainForm::createStatusBar()
 {
+    // The library and Short names panels are as wide as their longest text
+    // needs in the desktop's font, and never narrower than their own widths.
     const int widths[] = {80, 70, 0};
+    const QStringList texts[] = {{QStringLiteral("CControls"), QStringLiteral("PToolboxLib")},
+                                 {QStringLiteral("Short names")},
+                                 {}};
     for (int i = 0; i < 3; ++i) {
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         if (widths[i] > 0) {
-            label->setFixedWidth(widths[i]);
+            int width = widths[i];
+            for (const QString &text : texts[i])
+                width = std::max(width, label->fontMetrics().horizontalAdvance(text) +
+                                            kStatusTextPadding);
+            label->setFixedWidth(width);
             statusBar()->addWidget(label);
         } else {
             statusBar()->addWidget(label, 1);
@@ -366,6 +398,14 @@ void TMainForm::startUp()
                   UserInterface::Icon::Error, Button::Ok});
     }
     restoreState(m_options.toolbarLayout());
+    // A floating toolbar shown before the main window ends up behind it:
+    // it comes back once the main window is up.
+    for (QToolBar *bar : findChildren<QToolBar *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (bar->isFloating() && !bar->isHidden()) {
+            bar->hide();
+            m_floatingBars.push_back(bar);
+        }
+    }
     setupToolbox();
     rebuildRecentMenu();
     // Copies of unsaved forms while the program runs, and the offer of those
@@ -393,6 +433,12 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!m_firstShow)
         return;
     m_firstShow = false;
+    QTimer::singleShot(0, this, [this] {
+        for (QToolBar *bar : std::exchange(m_floatingBars, {})) {
+            bar->show();
+            bar->raise();
+        }
+    });
     setupToolbox();
 }
 

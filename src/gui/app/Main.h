@@ -11,6 +11,7 @@
 #include <QUndoGroup>
 
 #include <map>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -99,6 +100,8 @@ private:
     QMenu *m_recentMenu = nullptr;
     QLabel *m_statusPanels[3] = {};
     bool m_firstShow = true;
+    // Floating toolbars of the restored layout, shown once the window is.
+    std::vector<QToolBar *> m_floatingBars;
 };
 
 } // namespace zf

@@ -1,5 +1,7 @@
 #include "gui/app/frmAbout.h"
 #include "gui/app/Glyphs.h"
+#include "gui/app/HelpTopics.h"
+#include "gui/app/HelpWindow.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -14,7 +16,12 @@ QLabel *linkLabel(const QString &url, const QString &text, QWidget *parent)
     auto *label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url, text), parent);
     label->setTextFormat(Qt::RichText);
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    label->setOpenExternalLinks(true);
+    QObject::connect(label, &QLabel::linkActivated, parent, [parent](const QString &link) {
+        if (link == TfrmAbout::kManual)
+            showHelp(HelpTopic::Contents);
+        else
+            openOnDesktop(QUrl(link), parent);
+    });
     return label;
 }
 
@@ -39,13 +46,14 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 6, 1, Qt::AlignTop);
     layout->addWidget(name, 0, 1);
     layout->addWidget(version, 1, 1);
     layout->addWidget(tagline, 2, 1);
-    layout->addWidget(linkLabel(kWebPage, QStringLiteral("zentiform.org"), this), 3, 1);
-    layout->addWidget(linkLabel(kMail, QStringLiteral("hello@zentiform.org"), this), 4, 1);
-    layout->addWidget(buttons, 5, 0, 1, 2);
+    layout->addWidget(linkLabel(kManual, QStringLiteral("The manual"), this), 3, 1);
+    layout->addWidget(linkLabel(kWebPage, QStringLiteral("zentiform.org"), this), 4, 1);
+    layout->addWidget(linkLabel(kMail, QStringLiteral("hello@zentiform.org"), this), 5, 1);
+    layout->addWidget(buttons, 6, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

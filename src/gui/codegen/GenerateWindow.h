@@ -6,7 +6,8 @@ class TMainForm;
 
 // Ties the main window's Generate Code command to the generate window. One
 // window serves every Generate Code, so what it shows stays between
-// showings.
+// showings. View > Code shows the texts live in a dock window, which follows
+// the settings Generate stores.
 void ConnectGenerateWindow(TMainForm &main);
 
 } // namespace zf

@@ -1,17 +1,17 @@
 #include "gui/codegen/frmGenerateCode.h"
 #include "core/codegen/CodeOutputs.h"
-#include "core/codegen/DocConverter.h"
+#include "core/codegen/DocFiles.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
 #include "core/model/UserInterface.h"
+#include "gui/app/HelpTopics.h"
 #include "gui/codegen/CodePage.h"
 #include "gui/codegen/DirectoryEdit.h"
 #include "gui/codegen/IconSlotView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -25,12 +25,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <climits>
 
 namespace zf {
 
@@ -63,11 +61,11 @@ TfrmGenerate::TfrmGenerate(DesignProject &project, UserInterface &ui, QWidget *p
     setObjectName(QStringLiteral("frmGenerate"));
     setWindowTitle(kTitle + QStringLiteral("CControls"));
     createWidgets();
+    addHelpKey(this, HelpTopic::GenerateDialog);
     for (IconSlot slot : kIconSlots)
         showIcon(slot);
 }
 
-// The temporary folder goes with its files.
 TfrmGenerate::~TfrmGenerate() = default;
 
 void TfrmGenerate::createWidgets()
@@ -235,6 +233,12 @@ const CodeGenerator *TfrmGenerate::generator() const
     return CodeGenerator::forLibrary(m_project.library());
 }
 
+bool TfrmGenerate::isFilling() const
+{
+    return std::any_of(m_pages.begin(), m_pages.end(),
+                       [](const CodePage *page) { return page->isFilling(); });
+}
+
 bool TfrmGenerate::hasColorOption() const
 {
     const CodeGenerator *g = generator();
@@ -329,7 +333,7 @@ void TfrmGenerate::targetChanged()
     m_grpPrc->setVisible(pde);
     m_butSave->setVisible(pde);
     m_butSaveDoc->setVisible(!pde);
-    // The output folder stays: the converter makes the DOC files there too.
+    // The output folder stays: the DOC files go there too.
 }
 
 void TfrmGenerate::clearMemos()
@@ -376,7 +380,8 @@ void TfrmGenerate::generate()
     if (!g || m_busy)
         return;
     const GenerateSettings settings = windowSettings();
-    storeGenerateSettings(m_project.projectFile(), settings, g->hasColorOption(), m_ui);
+    if (storeGenerateSettings(m_project.projectFile(), settings, g->hasColorOption(), m_ui))
+        Q_EMIT settingsStored();
     clearMemos();
     m_warnings->clear();
     m_warnings->hide();
@@ -391,15 +396,24 @@ void TfrmGenerate::generate()
     setBusy(true);
     // The forms are only read, and nothing can change them while the window
     // is modal and busy; with forms to generate, the user is never asked.
-    runInWorker([&] {
-        generateCode(*g, m_forms, projectName, settings, code, m_ui);
-        warnings = g->warnings(m_forms);
-    });
-    fillPages(code);
+    // The checks take a third of the time of the texts; they run beside
+    // them.
+    runInWorkers({[&] { generateCode(*g, m_forms, projectName, settings, code, m_ui); },
+                  [&] { warnings = g->warnings(m_forms); }});
+    const QStringList *texts[] = {&code.main, &code.forms, &code.events, &code.header};
+    for (size_t i = 0; i < 4; ++i)
+        m_pages[i]->showLines(*texts[i]);
     setBusy(false);
 
     if (!warnings.isEmpty()) {
-        m_warnings->setText(warnings.join(QLatin1Char('\n')));
+        // A label of thousands of lines would take the window over, and
+        // laying it out would take longer than generating.
+        constexpr qsizetype kShownWarnings = 50;
+        QStringList shown = warnings.mid(0, kShownWarnings);
+        if (warnings.size() > kShownWarnings)
+            shown << QStringLiteral("... and ") + QString::number(warnings.size() - kShownWarnings) +
+                         QStringLiteral(" more");
+        m_warnings->setText(shown.join(QLatin1Char('\n')));
         m_warnings->show();
     }
     m_butSave->setEnabled(true);
@@ -411,7 +425,7 @@ void TfrmGenerate::setBusy(bool busy)
     m_busy = busy;
     if (busy) {
         m_focusBeforeBusy = focusWidget();
-        m_progress->setRange(0, 0); // how long the generator runs cannot be told
+        m_progress->setRange(0, 0); // how long the work takes cannot be told
         m_progressDelay->start();
     } else {
         m_progressDelay->stop();
@@ -422,33 +436,24 @@ void TfrmGenerate::setBusy(bool busy)
         m_focusBeforeBusy->setFocus();
 }
 
-void TfrmGenerate::runInWorker(const std::function<void()> &work)
+void TfrmGenerate::runInWorkers(const std::vector<std::function<void()>> &works)
 {
     QEventLoop loop;
-    std::unique_ptr<QThread> thread(QThread::create(work));
-    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec();
-    thread->wait();
-}
-
-void TfrmGenerate::fillPages(const GeneratedCode &code)
-{
-    const QStringList *texts[] = {&code.main, &code.forms, &code.events, &code.header};
-    qsizetype total = 0;
-    for (const QStringList *text : texts)
-        total += text->size();
-    // The bar counts lines; a text of more lines than an int holds cannot
-    // come from forms that fit in memory.
-    m_progress->setRange(0, int(std::min<qsizetype>(total, INT_MAX)));
-    qsizetype filled = 0;
-    for (int i = 0; i < 4; ++i) {
-        m_pages[size_t(i)]->setLines(*texts[i], [&](qsizetype lines) {
-            filled += lines;
-            m_progress->setValue(int(std::min<qsizetype>(filled, INT_MAX)));
-            QCoreApplication::processEvents();
+    std::vector<std::unique_ptr<QThread>> threads;
+    size_t running = works.size();
+    for (const auto &work : works) {
+        threads.emplace_back(QThread::create(work));
+        connect(threads.back().get(), &QThread::finished, &loop, [&] {
+            if (--running == 0)
+                loop.quit();
         });
     }
+    for (const auto &thread : threads)
+        thread->start();
+    if (running > 0)
+        loop.exec();
+    for (const auto &thread : threads)
+        thread->wait();
 }
 
 void TfrmGenerate::setInputEnabled(bool enabled)
@@ -475,35 +480,13 @@ void TfrmGenerate::saveDoc()
 {
     if (m_busy)
         return;
-    if (!m_tempDir) {
-        m_tempDir = std::make_unique<QTemporaryDir>();
-        if (!m_tempDir->isValid()) {
-            m_ui.error(QStringLiteral("Unable to create a temporary folder: ") +
-                       m_tempDir->errorString());
-            m_tempDir.reset();
-            return;
-        }
-    }
-    saveDocFiles(memoCode(), m_project.projectName(), m_tempDir->path(), outputPath(), m_ui);
-}
-
-QString TfrmGenerate::tempFolder() const
-{
-    return m_tempDir ? m_tempDir->path() : QString();
-}
-
-void TfrmGenerate::removeTempFiles()
-{
-    if (m_tempDir)
-        removeDocTempFiles(m_tempDir->path());
+    saveDocFiles(memoCode(), m_project.projectName(), outputPath(), m_ui);
 }
 
 void TfrmGenerate::done(int result)
 {
-    // A generator still at work reads the forms; the window waits for it.
     if (m_busy)
         return;
-    removeTempFiles();
     QDialog::done(result);
 }
 

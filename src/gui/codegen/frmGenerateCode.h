@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +21,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTemporaryDir;
 class QTimer;
 
 namespace zf {
@@ -33,7 +33,7 @@ class UserInterface;
 
 // The generate window: collects the application's settings, kept in the
 // project file, shows the four generated texts with their counts, and saves
-// them as PocketC files (target PDE) or turns them into Palm DOC files. One
+// them as PocketC files (target PDE) or as Palm DOC files. One
 // window serves every showing, so the output folder and the icons picked
 // stay while the same project is open.
 class TfrmGenerate : public QDialog
@@ -55,7 +55,7 @@ public:
     void generate();
     // PDE target: the four texts as they stand in the memos, and the icons.
     void save();
-    // Memo target: the four texts through the DOC converter.
+    // Memo target: the four texts as Palm DOC files.
     void saveDoc();
     // Opens the picture chooser for an icon slot; the file chosen is kept in
     // the project file at once.
@@ -63,9 +63,6 @@ public:
 
     // The settings as the window shows them.
     GenerateSettings windowSettings() const;
-    // Where the converter's temporary files are written; empty until the
-    // first Save DOC.
-    QString tempFolder() const;
     CodePage *page(Page page) const { return m_pages[page]; }
     IconSlotView *iconView(IconSlot slot) const { return m_icons[size_t(slot)]; }
     const AppIcons &icons() const { return m_iconFiles; }
@@ -75,13 +72,20 @@ public:
 
     // Whether a Generate is running; the window takes no input meanwhile.
     bool isBusy() const { return m_busy; }
+    // Whether a page still fills its memo with a long text; the window takes
+    // input meanwhile.
+    bool isFilling() const;
     QProgressBar *progressBar() const { return m_progress; }
 
     // How long a Generate runs before its progress shows.
     static constexpr int kProgressDelayMs = 300;
 
+Q_SIGNALS:
+    // Generate wrote the settings into the project file.
+    void settingsStored();
+
 protected:
-    // However the window closes, the converter's temporary files go.
+    // A generator still at work reads the forms: the window waits for it.
     void done(int result) override;
 
 private:
@@ -95,12 +99,10 @@ private:
     // While busy the window takes no input, keeps painting, and shows its
     // progress once the work takes noticeable time.
     void setBusy(bool busy);
-    // Runs `work` on a worker thread, the window's events going on.
-    void runInWorker(const std::function<void()> &work);
-    // Puts the texts into the memos piece by piece, counting the progress.
-    void fillPages(const GeneratedCode &code);
+    // Runs each work on a thread of its own, the window's events going on,
+    // until all are done.
+    void runInWorkers(const std::vector<std::function<void()>> &works);
     void setInputEnabled(bool enabled);
-    void removeTempFiles();
     GeneratedCode memoCode() const;
     QString outputPath() const;
     const CodeGenerator *generator() const;
@@ -113,7 +115,6 @@ private:
     // The project file of the last showing: another project starts again
     // from the defaults.
     QString m_shownProject;
-    std::unique_ptr<QTemporaryDir> m_tempDir;
     bool m_busy = false;
     QPointer<QWidget> m_focusBeforeBusy;
 

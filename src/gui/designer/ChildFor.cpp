@@ -8,6 +8,7 @@
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"
 #include "core/model/UserInterface.h"
+#include "gui/app/HelpTopics.h"
 #include "gui/designer/FormView.h"
 #include "gui/designer/LayoutActions.h"
 
@@ -33,6 +34,7 @@ TChildFrm::TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &f
     m_view = new FormView(form, this);
     setWidget(m_view);
     setFocusProxy(m_view);
+    setHelpTopic(this, HelpTopic::DesignWindow);
     createPopMenu();
 
     for (TSnapToGrid *editor : {&m_snap, &m_snapDialog}) {

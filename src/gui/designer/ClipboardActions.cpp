@@ -6,10 +6,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStatusBar>
 
 namespace zf {
 
 namespace {
+
+// Long enough to read a sentence, short enough not to linger.
+constexpr int kNoteMilliseconds = 8000;
 
 void putOnClipboard(const std::optional<QByteArray> &record)
 {
@@ -39,9 +43,9 @@ void CopyToClipboard(DesignProject &project)
     putOnClipboard(CopyControl(project));
 }
 
-void PasteFromClipboard(DesignProject &project)
+QString PasteFromClipboard(DesignProject &project)
 {
-    PasteControl(project, clipboardRecord());
+    return PasteControl(project, clipboardRecord());
 }
 
 void ConnectClipboardActions(TMainForm &window)
@@ -53,7 +57,12 @@ void ConnectClipboardActions(TMainForm &window)
     };
     bind("mnuCut", CutToClipboard);
     bind("mnuCopy", CopyToClipboard);
-    bind("mnuPaste", PasteFromClipboard);
+    QObject::connect(window.action(QStringLiteral("mnuPaste")), &QAction::triggered, &window,
+                     [&window] {
+                         const QString note = PasteFromClipboard(window.project());
+                         if (!note.isEmpty())
+                             window.statusBar()->showMessage(note, kNoteMilliseconds);
+                     });
 }
 
 } // namespace zf

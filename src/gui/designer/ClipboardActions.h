@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace zf {
 
 class DesignProject;
@@ -8,13 +10,15 @@ class TMainForm;
 // Cut, Copy and Paste through the system clipboard: the control travels as
 // our own MIME type, so it moves between forms, projects and running copies
 // of the program. Each acts on the project's selected object or its current
-// design window, as the Edit menu does.
+// design window, as the Edit menu does. Paste returns why nothing was
+// pasted, when the library in force refuses the control.
 void CutToClipboard(DesignProject &project);
 void CopyToClipboard(DesignProject &project);
-void PasteFromClipboard(DesignProject &project);
+QString PasteFromClipboard(DesignProject &project);
 
 // Binds the main window's Cut, Copy and Paste commands (Edit menu, Edit
-// toolbar, Ctrl+X, Ctrl+C, Ctrl+V).
+// toolbar, Ctrl+X, Ctrl+C, Ctrl+V); a refused paste is told in the status
+// bar.
 void ConnectClipboardActions(TMainForm &window);
 
 } // namespace zf

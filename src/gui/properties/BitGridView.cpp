@@ -62,9 +62,9 @@ void BitGridView::mousePressEvent(QMouseEvent *event)
 
 void BitGridView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second press of a double click came as a press of its own and has
-    // inverted the cell again already.
-    event->accept();
+    // The second press of a double click arrives as this event alone; it is
+    // a press like the first, so the cell is inverted back.
+    press(event);
 }
 
 void BitGridView::mouseMoveEvent(QMouseEvent *event)

@@ -14,6 +14,9 @@ void CreatePropertyWindows(TMainForm &main)
     main.clientArea()->addSubWindow(zoom);
     auto *properties = new TfrmProp(main.project(), main.workspace());
     main.clientArea()->addSubWindow(properties);
+    // Shown or hidden on purpose: a window merely not shown yet would come up
+    // with the client area, empty, before any project is open.
+    properties->setVisible(main.workspace().propertiesShown());
 
     properties->setZoomWindow(zoom);
     properties->setDesignScale(

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 
 namespace zf {
 
@@ -70,8 +69,7 @@ TfrmBmpEd::TfrmBmpEd(int width, int height, const QString &stringBits, UserInter
     m_scroll->setGeometry(0, 0, client.width() - kPanelWidth, client.height());
     panel->setGeometry(client.width() - kPanelWidth, 0, kPanelWidth, client.height());
 
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { showHelp(HelpTopic::BitmapEditor); });
+    addHelpKey(this, HelpTopic::BitmapEditor);
 }
 
 void TfrmBmpEd::clear()

@@ -1,9 +1,11 @@
 #include "gui/properties/frmItemsEditor.h"
 #include "core/app/Prompts.h"
 #include "core/model/DesignProject.h"
+#include "core/properties/ItemText.h"
 #include "core/properties/PropertySheet.h"
 
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -12,6 +14,21 @@ namespace zf {
 namespace {
 
 constexpr QSize kClientSize{198, 224};
+
+// The memo of the items: pasted text loses its control characters on the
+// way in, so the form never draws one as a box.
+class ItemsMemo : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (source->hasText())
+            insertPlainText(printableText(source->text(), true));
+    }
+};
 
 } // namespace
 
@@ -25,9 +42,11 @@ TfrmItemsEd::TfrmItemsEd(QWidget *parent) : QDialog(parent)
     m_lblLineas->setObjectName(QStringLiteral("lblLineas"));
     m_lblLineas->setGeometry(8, 4, 182, 16);
 
-    m_memItems = new QPlainTextEdit(this);
+    m_memItems = new ItemsMemo(this);
     m_memItems->setObjectName(QStringLiteral("memItems"));
     m_memItems->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the buttons, as in every dialog; it is no text.
+    m_memItems->setTabChangesFocus(true);
     m_memItems->setGeometry(8, 22, 182, 162);
 
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -54,7 +73,7 @@ void TfrmItemsEd::setItems(const QStringList &items)
 
 QStringList TfrmItemsEd::items() const
 {
-    const QString text = m_memItems->toPlainText();
+    const QString text = printableText(m_memItems->toPlainText(), true);
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(QLatin1Char('\n'));

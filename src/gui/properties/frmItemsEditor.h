@@ -22,7 +22,7 @@ public:
     // Replaces the memo's lines; the label follows.
     void setItems(const QStringList &items);
     // The memo's lines: none for an empty memo, and a final line break
-    // starts no line of its own.
+    // starts no line of its own. No control character is part of an item.
     QStringList items() const;
 
     QLabel *label() const { return m_lblLineas; }

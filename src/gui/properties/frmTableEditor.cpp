@@ -11,11 +11,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -37,6 +38,24 @@ int gridIndex(int widgetIndex)
 {
     return widgetIndex + 1;
 }
+
+// What a cell of one row keeps of what is typed or pasted into its editor:
+// the editor never shows what the cell would not hold.
+class CellValidator : public QValidator
+{
+public:
+    CellValidator(int row, QObject *parent) : QValidator(parent), m_row(row) {}
+
+    State validate(QString &input, int &position) const override
+    {
+        position = int(TableGrid::cellText(m_row, QStringView(input).left(position)).size());
+        input = TableGrid::cellText(m_row, input);
+        return Acceptable;
+    }
+
+private:
+    int m_row;
+};
 
 bool isCharacter(QChar c)
 {
@@ -95,9 +114,13 @@ TfrmTableEd::TfrmTableEd(const TableGrid &grid, UserInterface &ui, QWidget *pare
     layout->addWidget(m_stgTable, 1);
     layout->addLayout(panel);
 
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { showHelp(HelpTopic::TableEditor); });
+    addHelpKey(this, HelpTopic::TableEditor);
 
+    connect(m_delegate, &CellEditorDelegate::editorCreated, this,
+            [](QWidget *editor, const QModelIndex &index) {
+                if (auto *line = qobject_cast<QLineEdit *>(editor))
+                    line->setValidator(new CellValidator(gridIndex(index.row()), line));
+            });
     connect(m_stgTable, &QTableWidget::cellChanged, this, &TfrmTableEd::cellEdited);
     connect(m_stgTable, &QTableWidget::currentCellChanged, this, &TfrmTableEd::hideAlignList);
     connect(m_stgTable, &QTableWidget::cellDoubleClicked, this, [this](int row) {
@@ -259,6 +282,47 @@ void TfrmTableEd::writeAlign()
     m_stgTable->setFocus();
 }
 
+bool TfrmTableEd::moveAlignChoice(const QKeyEvent &key)
+{
+    // The list itself would take every step as the choice and close; here
+    // a step only moves the choice, and Enter takes it.
+    if (key.modifiers() & Qt::AltModifier)
+        return false; // Alt+Down opens the list's popup
+    const int last = m_cmbAlign->count() - 1;
+    int index = m_cmbAlign->currentIndex();
+    switch (key.key()) {
+    case Qt::Key_Up:
+        --index;
+        break;
+    case Qt::Key_Down:
+        ++index;
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+        index = 0;
+        break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown:
+        index = last;
+        break;
+    default: {
+        // A letter picks the word it begins, if any.
+        const QString letter = key.text();
+        if (letter.isEmpty() || !letter.at(0).isLetter())
+            return false;
+        for (int i = 0; i <= last; ++i) {
+            if (m_cmbAlign->itemText(i).startsWith(letter, Qt::CaseInsensitive)) {
+                index = i;
+                break;
+            }
+        }
+        break;
+    }
+    }
+    m_cmbAlign->setCurrentIndex(std::clamp(index, 0, last));
+    return true;
+}
+
 void TfrmTableEd::hideAlignList()
 {
     // A hidden widget hands its focus on as Tab would, which in the grid
@@ -299,7 +363,7 @@ bool TfrmTableEd::eventFilter(QObject *watched, QEvent *event)
                 hideAlignList();
                 return true;
             default:
-                return false;
+                return moveAlignChoice(*key);
             }
         }
         if (watched == m_stgTable || watched == m_delegate->editor())

@@ -56,6 +56,7 @@ private:
     void openAlignList();
     void writeAlign();
     void hideAlignList();
+    bool moveAlignChoice(const QKeyEvent &key);
     void commitTyping() const;
 
     TableGrid m_grid;

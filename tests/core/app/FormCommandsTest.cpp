@@ -1,10 +1,14 @@
 #include "CommandsFixture.h"
 
+#include "core/app/ExportPicture.h"
 #include "core/base/IniDocument.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/controls/CCButton.h"
+#include "core/designer/Nudging.h"
+#include "core/properties/PropertySheet.h"
 
 #include <QDir>
+#include <QImage>
 
 using namespace zf;
 using namespace zf::test;
@@ -228,6 +232,19 @@ TEST_F(FormCommandsTest, OpeningAnOpenFormShowsItsWindowInsteadOfReadingTheFile)
     EXPECT_EQ(button->content(), QStringLiteral("unsaved"));
 }
 
+TEST_F(FormCommandsTest, TheSheetShowsTheLoadedFormsOwnValues)
+{
+    project.setLibrary(kLibraryPToolBox);
+    const QString file = path(QStringLiteral("colours.zsc"));
+    write(file, "[FORM]\nName=Colours\nLib=2\nFormColorFrame=8388608\n");
+    PropertySheet sheet(project);
+    QString shown;
+    QObject::connect(&sheet, &PropertySheet::rowsChanged,
+                     [&] { shown = sheet.value(QStringLiteral("FormFrameColor")); });
+    ASSERT_TRUE(forms.loadFormFile(file, true));
+    EXPECT_EQ(shown, QStringLiteral("Navy"));
+}
+
 TEST_F(FormCommandsTest, AFormOfAnotherLibraryOrOfNoneIsRefused)
 {
     for (const char *lib : {"Lib=2", "Lib=x", ""}) {
@@ -317,5 +334,67 @@ TEST_F(FormCommandsTest, ClosingAFormAsksToSaveIt)
     EXPECT_FALSE(other.isShown());
     // Closed windows are hidden, not destroyed.
     EXPECT_EQ(project.forms().size(), 2u);
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST_F(FormCommandsTest, AClosedFormLeavesTheSheetAndTheKeysToTheShownWindowActivatedLast)
+{
+    DesignForm &first = forms.nuevoForm();
+    DesignForm &second = forms.nuevoForm();
+    DesignForm &third = forms.nuevoForm();
+    forms.makeCurrent(first);
+    forms.makeCurrent(third);
+    DesignObject *button = place(third, ControlKind::Button, 20, 20);
+    ASSERT_EQ(project.selectedObject(), button);
+    const QRect where = button->bounds();
+
+    // Closing a window that is not current changes nothing.
+    ui.answers.push_back(Button::No);
+    ASSERT_TRUE(forms.closeForm(&second));
+    EXPECT_EQ(project.currentDesignWindow(), &third);
+    EXPECT_EQ(project.selectedObject(), button);
+
+    ui.answers.push_back(Button::No);
+    ASSERT_TRUE(forms.closeForm(&third));
+    EXPECT_EQ(project.currentDesignWindow(), &first);
+    EXPECT_EQ(project.selectedObject(), first.screen());
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Right));
+    EXPECT_EQ(button->bounds(), where);
+
+    ui.answers.push_back(Button::No);
+    ASSERT_TRUE(forms.closeForm(&first));
+    EXPECT_EQ(project.currentDesignWindow(), nullptr);
+    EXPECT_EQ(project.selectedObject(), nullptr);
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Delete));
+    EXPECT_EQ(third.screen()->children().size(), 1);
+}
+
+TEST_F(FormCommandsTest, ExportPictureWritesTheChosenPictureAndAsksBeforeReplacing)
+{
+    forms.newForm();
+    DesignForm &form = *project.currentDesignWindow();
+    form.setFileName(path(QStringLiteral("Form1.zsc")));
+    const QString png = path(QStringLiteral("picture.png"));
+    const struct
+    {
+        PictureChoice choice;
+        QSize size;
+    } cases[] = {{{1, RenderArea::Device}, {167, 226}},
+                 {{3, RenderArea::Screen}, {480, 480}},
+                 {{9, RenderArea::Screen}, {640, 640}}};
+    for (const auto &c : cases) {
+        QFile::remove(png);
+        ui.files = {png};
+        EXPECT_TRUE(exportPicture(form, c.choice, ui));
+        EXPECT_EQ(ui.fileRequests.back().proposedName, path(QStringLiteral("Form1.png")));
+        EXPECT_EQ(QImage(png).size(), c.size);
+    }
+    // No to the replace question, or no file chosen, leaves the file alone.
+    const QByteArray before = read(png);
+    ui.files = {png, std::nullopt};
+    ui.answers = {Button::No};
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_FALSE(exportPicture(form, {1, RenderArea::Device}, ui));
+    EXPECT_EQ(read(png), before);
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }

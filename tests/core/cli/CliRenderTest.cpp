@@ -73,12 +73,17 @@ TEST_F(CliRender, RefusesWhatItCannotDo)
     const QString out = path(QStringLiteral("out.png"));
     // Usage faults: no output, a scale that is no whole number in range.
     EXPECT_EQ(runCli({QStringLiteral("render"), form("ccontrols-all.zsc")}).exitCode, 2);
-    for (const char *scale : {"0", "17", "2.5", "x"}) {
-        const CliRun run =
-            runCli({QStringLiteral("render"), form("ccontrols-all.zsc"), QStringLiteral("--scale"),
-                    QLatin1String(scale), QStringLiteral("-o"), out});
-        EXPECT_EQ(run.exitCode, 2) << scale;
-        EXPECT_TRUE(run.err.contains(QStringLiteral("scale"))) << scale;
+    const QStringList sizes[] = {{"--scale", "0"},  {"--scale", "17"}, {"--scale", "2.5"},
+                                 {"--scale", "x"},  {"--size", "0"},   {"--size", "4097"},
+                                 {"--scale", "2", "--size", "64"}};
+    for (const QStringList &size : sizes) {
+        const CliRun run = runCli(QStringList{QStringLiteral("render"), form("ccontrols-all.zsc"),
+                                              QStringLiteral("-o"), out} +
+                                  size);
+        EXPECT_EQ(run.exitCode, 2) << size.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(size.last() == QLatin1String("64") ? QStringLiteral("either")
+                                                                         : size.first().mid(2)))
+            << run.err.toStdString();
     }
     // A missing form.
     const CliRun missing = runCli(

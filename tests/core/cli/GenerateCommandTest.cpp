@@ -145,3 +145,18 @@ TEST_F(CliGenerate, EachFailureExitsWithItsCode)
     EXPECT_EQ(usage.exitCode, 2);
     EXPECT_TRUE(usage.err.contains(QStringLiteral("usage: zentiform-cli generate PROJECT.zpj")));
 }
+
+TEST_F(CliGenerate, DocWritesTheFourDatabasesOfTheMemoTexts)
+{
+    const QString doc = path(QStringLiteral("doc/"));
+    const CliRun run = runCli({QStringLiteral("generate"), project, QStringLiteral("--doc"),
+                               QStringLiteral("-o"), doc});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(doc).entryList(QDir::Files),
+              QStringList({"App.pdb", "AppEvents.pdb", "AppForms.pdb", "AppH.pdb"}));
+    EXPECT_TRUE(read(doc + QStringLiteral("AppForms.pdb")).startsWith("AppForms.pc\0"));
+
+    const CliRun pde = runCli({QStringLiteral("generate"), project, QStringLiteral("--pde"),
+                               QStringLiteral("--doc")});
+    EXPECT_EQ(pde.exitCode, 2);
+}

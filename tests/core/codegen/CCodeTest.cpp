@@ -283,6 +283,12 @@ TEST_F(CCode, TableColumnsFollowColsAndFillGaps)
     EXPECT_TRUE(lines.contains(QStringLiteral("  Csetrow(Gaps,2,25,0);")));
     EXPECT_TRUE(lines.contains(QStringLiteral("  Huge=Ctable(1,1,75,4,160);")));
     EXPECT_EQ(count(QStringLiteral("  Csetrow(Huge,")), 160);
+
+    // The user is told what was filled in or left out.
+    EXPECT_EQ(CCCodeGenerator().warnings({form}),
+              QStringList({"F: table Gaps lacks the width or alignment of a column; 25 and 0 are "
+                           "written in their place",
+                           "F: table Huge has 2000000000 columns; only the first 160 are set up"}));
 }
 
 TEST_F(CCode, NothingIsGeneratedWithoutForms)

@@ -227,6 +227,7 @@ TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
                                                             "replace it?"));
     EXPECT_EQ(ui.messages[0].buttons, Button::Yes | Button::No | Button::Cancel);
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(ui.messages[0].defaultButton, Button::No);
     EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("small8.bmp"))));
     EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));
@@ -251,7 +252,7 @@ TEST_F(CodeOutputs, CancelStopsTheSaveAndKeepsWhatWasWritten)
 TEST_F(CodeOutputs, ACharacterOutsideWindows1252WritesNothing)
 {
     output.code.events << QStringLiteral("  //\u0436\u2603 and \u0436");
-    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Refused);
+    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
     EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("Unable to write ") +

@@ -322,8 +322,11 @@ TEST_F(Clipboard, AClassTheLibraryDoesNotPasteIsNotPlaced)
     DesignObject *button = place(ControlKind::Button);
     click(button);
     const int steps = undoSteps();
-    PasteControl(project, label);
-    EXPECT_EQ(project.selectedObject(), nullptr);
+    // The sheet keeps what it showed, and the note says why.
+    EXPECT_EQ(PasteControl(project, label),
+              QStringLiteral("A PToolBox Label cannot be pasted into a CControls form; nothing "
+                             "was pasted"));
+    EXPECT_EQ(project.selectedObject(), button);
     EXPECT_EQ(childCount(), 1);
     EXPECT_EQ(undoSteps(), steps);
     EXPECT_TRUE(ui.messages.empty());
@@ -332,9 +335,13 @@ TEST_F(Clipboard, AClassTheLibraryDoesNotPasteIsNotPlaced)
     place(ControlKind::Menu);
     const QByteArray menu = encodeControl(*menusOf(*form).front(), QStringLiteral("Copiado"));
     ASSERT_FALSE(menu.isEmpty());
-    PasteControl(project, menu);
+    DesignObject *shown = project.selectedObject();
+    EXPECT_EQ(PasteControl(project, menu),
+              QStringLiteral("A CControls Menu cannot be pasted into a CControls form; nothing "
+                             "was pasted"));
     EXPECT_EQ(menusOf(*form).size(), 1u);
-    EXPECT_EQ(project.selectedObject(), nullptr);
+    EXPECT_EQ(project.selectedObject(), shown);
+    EXPECT_TRUE(PasteControl(project, copy(button)).isEmpty());
 }
 
 TEST_F(Clipboard, KindWordsFollowTheLibraryThatPastes)
@@ -353,7 +360,9 @@ TEST_F(Clipboard, KindWordsFollowTheLibraryThatPastes)
     EXPECT_EQ(paste(copy(toggle), pt.project)->name(), QStringLiteral("Push1"));
     EXPECT_EQ(paste(copy(image), pt.project)->name(), QStringLiteral("Bitmap2"));
     EXPECT_EQ(paste(copy(radio), pt.project)->name(), QStringLiteral("Radio3"));
-    EXPECT_EQ(paste(copy(edit), pt.project), nullptr);
+    // PToolBox pastes no CControls Edit: the last pasted control stays selected.
+    DesignObject *last = pt.project.selectedObject();
+    EXPECT_EQ(paste(copy(edit), pt.project), last);
     EXPECT_EQ(pt.listTexts(),
               QStringList({QStringLiteral("Push1: Push"), QStringLiteral("Bitmap2: Bitmap"),
                            QStringLiteral("Radio3: Radio"), QStringLiteral("Form1: Form")}));

@@ -1,5 +1,6 @@
 #include "DesignWindowFixture.h"
 #include "core/designer/SelectionDisplay.h"
+#include "core/ptoolbox/PTList.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,7 @@ TEST_F(SnapToGridDrag, AMoveFollowsTheGridFromThePressWithoutDrift)
     snap.mouseUp(*control, MouseButton::Left, {}, {});
 
     EXPECT_EQ(form->undoStack().count(), stepsBefore + 1);
+    EXPECT_EQ(form->undoStack().text(stepsBefore), QStringLiteral("Move ") + control->name());
     form->undoStack().undo();
     EXPECT_EQ(control->bounds(), QRect(3, 21, 40, 15));
 }
@@ -118,6 +120,7 @@ TEST_F(SnapToGridDrag, TheRightEdgeWidensByTheGridOrByThePixel)
     DesignObject *control = button(10, 30, 40, 15);
     drag(control, {38, 7}, {{9, 0}});
     EXPECT_EQ(control->bounds(), QRect(10, 30, 48, 15));
+    EXPECT_EQ(form->undoStack().undoText(), QStringLiteral("Resize ") + control->name());
     drag(control, {46, 7}, {{9, 0}}, ShiftKey::Ctrl);
     EXPECT_EQ(control->bounds(), QRect(10, 30, 57, 15));
 
@@ -212,4 +215,45 @@ TEST_F(SnapToGridDrag, EachEditorKeepsItsStepInTheForm)
     EXPECT_EQ(snapDialog.snapToGridWindow(), dialog);
     // A new dialog takes the screen's step.
     EXPECT_EQ(snapDialog.gridSize(), 4);
+}
+
+class SnapToGridList : public DesignWindowFixture
+{
+protected:
+    SnapToGridList() : DesignWindowFixture(kLibraryPToolBox) {}
+};
+
+TEST_F(SnapToGridList, AReleaseFitsTheRowsAndTheFileKeepsTheResize)
+{
+    auto *list = objectCast<TPTList>(placeKind(ControlKind::List, 8, 8));
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->rowHeight(), 13); // the screen's font
+    ASSERT_EQ(list->height(), 29);
+    const int stepsBefore = form->undoStack().count();
+
+    drag(list, {10, 28}, {{0, 4}, {0, 12}});
+    EXPECT_EQ(list->maxItems(), 3);
+    EXPECT_EQ(list->height(), 42);
+    EXPECT_EQ(form->undoStack().count(), stepsBefore + 1);
+    EXPECT_EQ(form->undoStack().text(stepsBefore), QStringLiteral("Resize ") + list->name());
+
+    const QString file = path(QStringLiteral("list.zsc"));
+    form->setFileName(file);
+    ASSERT_EQ(forms.save(*form, false), FormCommands::SaveResult::Saved);
+    DesignForm *reopened = forms.loadFormFile(file, true);
+    ASSERT_TRUE(reopened);
+    auto *kept = objectCast<TPTList>(reopened->findOwned(list->name()));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->maxItems(), 3);
+    EXPECT_EQ(kept->height(), 42);
+
+    // Undo takes back the drag and the fit as one; a click without a drag
+    // changes nothing and adds no step.
+    form->undoStack().undo();
+    EXPECT_EQ(list->maxItems(), 2);
+    EXPECT_EQ(list->height(), 29);
+    click(list);
+    click(list, MouseButton::Right);
+    EXPECT_EQ(form->undoStack().count(), stepsBefore + 1);
+    EXPECT_EQ(list->height(), 29);
 }

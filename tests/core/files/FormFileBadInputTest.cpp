@@ -143,8 +143,8 @@ TEST_F(BadInput, TextThatIsNotUtf8IsReadAsWindows1252AndWrittenBackTheSame)
 TEST_F(BadInput, AControlNamedFormIsNeverLoaded)
 {
     FileProblems problems;
-    // The file an old version wrote for a control named "Form": its keys
-    // went into the form's own section.
+    // A form saved with a control named "Form": the control's keys went into
+    // the form's own section.
     DesignForm *spoiled = loadForm(project, iniText({"[FORM]", "Name=F", "Lib=1", "Control=Button",
                                                      "Name=Form", "[Ok]", "Control=Button", "Name=FoRm"}),
                                    &problems);
@@ -178,9 +178,10 @@ TEST_F(BadInput, NumbersThatAreNoNumbersTakeTheDefaultAndAreReported)
     EXPECT_EQ(button->left(), 16);
     EXPECT_EQ(button->width(), 34);
     EXPECT_EQ(button->height(), -1);
+    // In the order the record keeps its keys.
     ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0].text(), QStringLiteral("[B] Top: '12px' is not a number; 10 is used"));
-    EXPECT_EQ(problems[1].text(), QStringLiteral("[B] Width: '99999999999' is not a number; 34 is used"));
+    EXPECT_EQ(problems[0].text(), QStringLiteral("[B] Width: '99999999999' is not a number; 34 is used"));
+    EXPECT_EQ(problems[1].text(), QStringLiteral("[B] Top: '12px' is not a number; 10 is used"));
     EXPECT_EQ(problems[0].effect, FileProblem::Effect::ValueReplaced);
 }
 

@@ -1,6 +1,7 @@
 #include "core/properties/TableGrid.h"
 #include "ScriptedUserInterface.h"
 #include "core/ccontrols/CCTable.h"
+#include "core/properties/ItemText.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,31 @@ TEST(TableGrid, TypedCharacters)
     EXPECT_TRUE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'7'));
     EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'x'));
     EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'-'));
+}
+
+TEST(TableGrid, PastedTextKeepsWhatACellCanHoldAndNoControlCharacter)
+{
+    const struct
+    {
+        const char16_t *text;
+        const char16_t *items; // lines kept, as the items editor takes them
+        const char16_t *cell;
+        const char16_t *width;
+    } cases[] = {
+        {u"plain", u"plain", u"plain", u""},
+        {u"a\tb", u"a b", u"a b", u""},
+        {u"1\r\n2\r3\n", u"1\n2\n3\n", u"1 2 3 ", u"123"},
+        {u"x\x01\x1by\x7f\x85", u"xy", u"xy", u""},
+        {u"4~2 px", u"4~2 px", u"42 px", u"42"},
+        {u"caf\u00e9 \u20ac", u"caf\u00e9 \u20ac", u"caf\u00e9 \u20ac", u""},
+    };
+    for (const auto &c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(printableText(text, true), QString::fromUtf16(c.items)) << text.toStdString();
+        EXPECT_EQ(TableGrid::cellText(kData, text), QString::fromUtf16(c.cell)) << text.toStdString();
+        EXPECT_EQ(TableGrid::cellText(TableGrid::kWidthRow, text), QString::fromUtf16(c.width))
+            << text.toStdString();
+    }
 }
 
 TEST(TableGrid, DeleteRowAsksAndRenumbers)

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -115,9 +116,23 @@ TEST_F(MainWindow, TheMenusCarryTheirCaptionsShortcutsAndStates)
     EXPECT_EQ(window->statusText(1), QStringLiteral("Short names"));
     action("mnuShortNames")->trigger();
     EXPECT_EQ(window->statusText(1), QString());
-    // View Properties Editor does nothing without a project.
-    action("mnuViewProperties")->trigger();
-    EXPECT_FALSE(action("mnuViewProperties")->isChecked());
+    // No project: the property window stays hidden and View Properties
+    // Editor does nothing, its check mark included.
+    auto *properties = window->findChild<QWidget *>(QStringLiteral("frmProp"));
+    ASSERT_NE(properties, nullptr);
+    EXPECT_FALSE(properties->isVisible());
+    for (int i = 0; i < 2; ++i) {
+        action("mnuViewProperties")->trigger();
+        EXPECT_FALSE(action("mnuViewProperties")->isChecked());
+        EXPECT_FALSE(properties->isVisible());
+    }
+
+    // The status panels hold their longest texts.
+    const std::pair<int, const char *> longest[] = {{0, "PToolboxLib"}, {1, "Short names"}};
+    for (const auto &[panel, text] : longest) {
+        const auto *label = window->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(panel));
+        EXPECT_GT(label->width(), label->fontMetrics().horizontalAdvance(QLatin1String(text))) << text;
+    }
 }
 
 TEST_F(MainWindow, TheToolboxAndTheStatusFollowTheLibrary)
@@ -143,6 +158,9 @@ TEST_F(MainWindow, TheToolboxAndTheStatusFollowTheLibrary)
         EXPECT_FALSE(window->toolBar(QLatin1String(fixed))->toggleViewAction()->isEnabled()) << fixed;
     for (const char *optional : {"Edit", "Align & Size"})
         EXPECT_TRUE(window->toolBar(QLatin1String(optional))->toggleViewAction()->isEnabled()) << optional;
+    // The context menu shows the ampersand, not a key mark.
+    EXPECT_EQ(window->toolBar(QStringLiteral("Align & Size"))->toggleViewAction()->text(),
+              QStringLiteral("Align && Size"));
 }
 
 TEST_F(MainWindow, NewProjectOpensAFormAndNamesTheWindow)
@@ -219,6 +237,26 @@ TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
     EXPECT_EQ(written.readInt(u"General", u"ShortNames", 0), 1);
     EXPECT_EQ(written.readString(u"MRU Items", u"F0"), dir.filePath(QStringLiteral("Old.zpj")));
     EXPECT_FALSE(written.readString(u"General", u"Toolbars").isEmpty());
+}
+
+TEST_F(MainWindow, AFloatingToolbarComesBackShown)
+{
+    {
+        // A layout saved with Align & Size floating beside the docked three.
+        IniDocument options;
+        options.setPath(optionsPath());
+        options.writeString(
+            u"General", u"Toolbars",
+            QStringLiteral("AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
+                           "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
+                           "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
+                           "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
+        ASSERT_TRUE(options.save());
+    }
+    start();
+    QToolBar *bar = window->toolBar(QStringLiteral("Align & Size"));
+    ASSERT_TRUE(bar->isFloating());
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
 }
 
 TEST_F(MainWindow, AMissingFontIsReportedOnceAndTheStartGoesOn)

@@ -29,13 +29,16 @@ namespace {
 class RecoveryOffer : public ::testing::Test
 {
 protected:
-    // The data folder is the test process's own (tests/PrivateUserFolders.h);
-    // it is emptied for tests run one after another in one process.
-    RecoveryOffer() { QDir(RecoverySession::defaultFolder()).removeRecursively(); }
+    RecoveryOffer() : m_oldDataHome(qgetenv("XDG_DATA_HOME"))
+    {
+        // A data folder of this test's own: not the user's, and not one the
+        // tests running beside it share.
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
     ~RecoveryOffer() override
     {
         window.reset();
-        QDir(RecoverySession::defaultFolder()).removeRecursively();
+        qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
 
     // What a run that crashed leaves: a folder with the copy of a form and
@@ -96,6 +99,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QByteArray m_oldDataHome;
     std::unique_ptr<TMainForm> window;
 };
 

@@ -74,6 +74,8 @@ protected:
             qobject_cast<QCheckBox *>(widget) || qobject_cast<QRadioButton *>(widget);
         QTest::mouseClick(widget, Qt::LeftButton, {},
                           indicator ? QPoint(8, widget->height() / 2) : widget->rect().center());
+        // Long texts become editable a moment after Generate.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isFilling(); }, 20000));
     }
 
     QString memoText(TfrmGenerate::Page page) const

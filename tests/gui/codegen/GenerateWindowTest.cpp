@@ -473,4 +473,19 @@ TEST_F(GenerateWindowTest, ALargeProjectGeneratesWhileTheWindowKeepsRunning)
     EXPECT_TRUE(child<QPushButton>("butGenerar")->isEnabled());
     EXPECT_FALSE(window->progressBar()->isVisible());
     EXPECT_TRUE(memoText(TfrmGenerate::FormsPage).contains(QStringLiteral("Big39")));
+
+    // A long text shows at once, read-only, and takes input, Copy included,
+    // while its memo fills.
+    window->generate();
+    CodePage *forms = window->page(TfrmGenerate::FormsPage);
+    ASSERT_TRUE(forms->isFilling());
+    EXPECT_FALSE(window->isBusy());
+    EXPECT_TRUE(child<QPushButton>("butGenerar")->isEnabled());
+    const QStringList shown = forms->lines();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Big39Draw(){")));
+    child<QPushButton>("butCopyForms")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), shown.join(u'\n'));
+    EXPECT_EQ(forms->linesLabel()->text(), QString::number(shown.size()) + QStringLiteral(" lines"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !forms->isFilling(); }, 20000));
+    EXPECT_EQ(forms->lines(), shown);
 }

@@ -5,13 +5,29 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
+#include "gui/codegen/CodeDock.h"
+#include "gui/codegen/CodeView.h"
+#include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
+#include "WhenModal.h"
+
+#include "WhenModal.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +36,7 @@
 #include <memory>
 
 using namespace zf;
+using zf::test::whenModal;
 
 namespace {
 
@@ -85,6 +102,46 @@ TEST_F(DesignerActions, TextOnTheClipboardPastesNothing)
     EXPECT_EQ(project().selectedObject(), nullptr);
 }
 
+TEST_F(DesignerActions, APasteTheLibraryRefusesSaysWhyInTheStatusBar)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Refusing"));
+    DesignObject *button = placeButton(form, 5, 5);
+    auto *data = new QMimeData;
+    data->setData(kControlMimeType, "[Zentiform Control]\r\nClass=TPTLabel\r\nLib=2\r\nName=X\r\n"
+                                    "[X]\r\nControl=Label\r\nName=X\r\n");
+    QGuiApplication::clipboard()->setMimeData(data);
+    trigger("mnuPaste");
+    EXPECT_EQ(form.screen()->children().size(), 1);
+    EXPECT_EQ(project().selectedObject(), button);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("A PToolBox Label cannot be pasted")));
+}
+
+TEST_F(DesignerActions, TheEditMenuFollowsTheShownCurrentForm)
+{
+    DesignForm &shown = window->formCommands().nuevoForm(QStringLiteral("Shown"));
+    placeButton(shown, 5, 5);
+    DesignForm &closed = window->formCommands().nuevoForm(QStringLiteral("Closed"));
+    placeButton(closed, 5, 5);
+    QAction *undo = window->action(QStringLiteral("mnuUndo"));
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(undo->text().contains(closed.undoStack().undoText()));
+
+    const auto closeForm = [this](DesignForm &form) {
+        whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::No); });
+        window->formCommands().closeForm(&form);
+    };
+    closeForm(closed);
+    EXPECT_EQ(project().currentDesignWindow(), &shown);
+    undo->trigger();
+    EXPECT_EQ(closed.screen()->children().size(), 1);
+    EXPECT_TRUE(shown.screen()->children().isEmpty());
+
+    closeForm(shown);
+    EXPECT_EQ(project().currentDesignWindow(), nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
 TEST_F(DesignerActions, TheShortcutsReachTheCommands)
 {
     DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Keys"));
@@ -146,3 +203,56 @@ TEST_F(DesignerActions, ThePopupMenuHoldsTheTenLayoutItems)
 }
 
 } // namespace
+
+TEST_F(DesignerActions, ExportPictureWritesTheCurrentFormAsChosen)
+{
+    EXPECT_FALSE(window->action(QStringLiteral("mnuExportPicture"))->isEnabled());
+    window->formCommands().nuevoForm(QStringLiteral("Pictured"));
+    ASSERT_TRUE(window->action(QStringLiteral("mnuExportPicture"))->isEnabled());
+    const QString png = dir.filePath(QStringLiteral("form.png"));
+    zf::test::whenModal<ExportPictureDialog>([](ExportPictureDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->setCurrentIndex(2);
+        dialog.findChild<QRadioButton *>(QStringLiteral("rbtScreen"))->setChecked(true);
+        dialog.accept();
+    });
+    // The file dialog follows once the choices are made.
+    QTimer files;
+    QObject::connect(&files, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            files.stop();
+            dialog->selectFile(png);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
+    files.start(10);
+    trigger("mnuExportPicture");
+    EXPECT_EQ(QImage(png).size(), QSize(480, 480));
+}
+
+TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
+{
+    window->show();
+    project().setProjectName(QStringLiteral("App"));
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Live"));
+    auto *dock = window->findChild<CodeDock *>(QStringLiteral("dockCode"));
+    ASSERT_TRUE(dock);
+    EXPECT_FALSE(dock->isVisible());
+    QSignalSpy generated(&dock->liveCode(), &LiveCode::generated);
+    trigger("mnuViewCode");
+    EXPECT_TRUE(dock->isVisible());
+    ASSERT_TRUE(generated.wait(5000));
+    EXPECT_TRUE(dock->view(0)->lines().contains(QStringLiteral("  Live();")));
+
+    // A new control shows with its lines marked: it is selected.
+    DesignObject *button = placeButton(form, 20, 30);
+    ASSERT_TRUE(generated.wait(5000));
+    const CodeView *forms = dock->view(1);
+    ASSERT_FALSE(forms->marked().empty());
+    EXPECT_TRUE(forms->lines().at(forms->marked().front().first).contains(button->name()));
+
+    dock->findChild<QPushButton *>(QStringLiteral("butCopyForms"))->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), forms->text());
+
+    dock->close();
+    EXPECT_FALSE(window->action(QStringLiteral("mnuViewCode"))->isChecked());
+}

@@ -1,6 +1,8 @@
 #include "PropertyWindowFixture.h"
 #include "gui/properties/frmItemsEditor.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +33,24 @@ TEST(ItemsEditor, CountsItsLinesOnEveryChange)
     editor.memo()->clear();
     EXPECT_EQ(editor.label()->text(), "0 items");
     EXPECT_TRUE(editor.items().isEmpty());
+}
+
+TEST(ItemsEditor, TabMovesTheFocusAndNoControlCharacterEntersAnItem)
+{
+    TfrmItemsEd editor;
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.memo()->setFocus();
+    QTest::keyClicks(editor.memo(), "a");
+    QTest::keyClick(editor.memo(), Qt::Key_Tab);
+    EXPECT_FALSE(editor.memo()->hasFocus());
+    EXPECT_EQ(editor.memo()->toPlainText(), "a");
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("b\tc\r\nd\x07"));
+    editor.memo()->moveCursor(QTextCursor::End);
+    editor.memo()->paste();
+    EXPECT_EQ(editor.items(), QStringList({"ab c", "d"}));
+    EXPECT_EQ(editor.label()->text(), "2 items");
 }
 
 TEST(ItemsEditor, OkCopiesTheLinesAndCancelKeepsThemWithTheZoomPausedMeanwhile)

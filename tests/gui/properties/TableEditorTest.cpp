@@ -2,7 +2,10 @@
 #include "core/ccontrols/CCTable.h"
 #include "gui/properties/frmTableEditor.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -82,7 +85,17 @@ TEST_F(TableEditor, AKeyOnTheAlignmentRowOpensTheListAndEnterWritesItsChoice)
     EXPECT_EQ(list->currentText(), "Right");
     EXPECT_EQ(cell(1, 2), "Right"); // the key itself was swallowed
 
-    list->setCurrentIndex(1);
+    // The arrows and a word's letter move the choice only; Enter takes it.
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(cell(1, 2), "Right");
+    EXPECT_EQ(list->currentText(), "Center");
+    QTest::keyClick(list, Qt::Key_L);
+    EXPECT_EQ(list->currentText(), "Left");
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_C);
     QTest::keyClick(list, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->isVisible());
@@ -115,6 +128,23 @@ TEST_F(TableEditor, WidthsTakeDigitsOnlyAndNoCellTakesTheSeparator)
     pressKey(Qt::Key_Return);
     EXPECT_EQ(cell(3, 1), "xy");
     EXPECT_EQ(editor->grid().cell(3, 1), "xy");
+
+    // Pasted into a cell's editor, the text shows only what the cell keeps.
+    const std::tuple<int, const char *, const char *> pastes[] = {{2, "4 px~0", "40"},
+                                                                  {3, "a~b\tc", "ab c"}};
+    for (const auto &[row, pasted, kept] : pastes) {
+        editor->setCurrentCell(row, 2);
+        grid()->editItem(grid()->currentItem());
+        auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_TRUE(line);
+        line->clear();
+        QGuiApplication::clipboard()->setText(QLatin1String(pasted));
+        line->paste();
+        EXPECT_EQ(line->text(), QLatin1String(kept));
+        pressKey(Qt::Key_Return);
+    }
+    EXPECT_EQ(editor->grid().cell(2, 2), "40");
+    EXPECT_EQ(editor->grid().cell(3, 2), "ab c");
 }
 
 TEST_F(TableEditor, RowOperationsAskBeforeDeletingAndKeepTheLabelsNumbered)

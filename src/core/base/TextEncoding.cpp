@@ -59,11 +59,20 @@ QString decodeText(QByteArrayView bytes, TextEncoding *detected)
     const bool littleEndian = bytes.startsWith("\xFF\xFE");
     if (littleEndian || bytes.startsWith("\xFE\xFF")) {
         found(TextEncoding::Utf16);
-        // A broken pair or a lone last byte becomes U+FFFD; the rest reads.
         QStringDecoder utf16(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
                              QStringConverter::Flag::Stateless |
                                  QStringConverter::Flag::ConvertInitialBom);
-        return utf16(bytes.sliced(2));
+        QString text = utf16(bytes.sliced(2));
+        // The decoder passes half a surrogate pair through, which no file
+        // can hold: it would be written as "?". Like a lone last byte, it
+        // becomes U+FFFD; the rest reads.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+        return text;
     }
 
     QByteArrayView body = bytes;

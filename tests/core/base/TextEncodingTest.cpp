@@ -86,8 +86,12 @@ TEST(TextEncoding, EveryEditorsEncodingReadsAsTheSameText)
         EXPECT_EQ(detected, c.encoding) << c.editor;
         EXPECT_EQ(encodeText(decodeText(c.bytes)), cp1252) << c.editor;
     }
-    // A lone last byte of UTF-16 is a replacement character, not a lost text.
+    // A lone last byte of UTF-16, or half a surrogate pair, is a replacement
+    // character, not a lost text nor one no file can hold.
     EXPECT_EQ(decodeText(QByteArray("\xFF\xFE" "a\0b", 5)), QStringLiteral("a\uFFFD"));
+    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE" "\xDE\xDE" "a\0" "\x00\xD8", 8)),
+              QStringLiteral("\uFFFDa\uFFFD"));
+    EXPECT_EQ(decodeText(QByteArray("\xFE\xFF" "\xD8\x3D\xDE\x00", 6)), QString::fromUtf8("\U0001F600"));
     // Texts that start like a mark in 1252 are written so they read back.
     for (const char *start : {"\u00EF\u00BB\u00BF", "\u00FF\u00FE", "\u00FE\u00FF"}) {
         const QString odd = QString::fromUtf8(start) + QStringLiteral("[FORM]");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/DesignObject.h"
 #include "core/model/FormFileRecord.h"
 
 #include <functional>

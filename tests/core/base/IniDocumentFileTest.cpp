@@ -1,6 +1,7 @@
 #include "core/base/IniDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -132,6 +133,9 @@ TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
         {folder.path() + QStringLiteral("/abc").repeated(1100), "the path is too long"},
     };
     for (const auto &r : refused) {
+        // A shared machine's /dev/null has been seen replaced by a plain file.
+        if (r.path.startsWith(QLatin1String("/dev/")) && QFileInfo(r.path).isFile())
+            continue;
         EXPECT_FALSE(document.open(r.path));
         EXPECT_EQ(document.errorString(), QLatin1String(r.reason));
         document.writeString(u"S", u"K", QStringLiteral("v"));

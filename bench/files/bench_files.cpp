@@ -136,7 +136,7 @@ void loadForm(benchmark::State &state, int library)
 // list, which is one list box of as many items.
 enum class Shape {
     Plain,             // unique names, each on the screen
-    DuplicateNames,    // every record named alike: all but one refused
+    DuplicateNames,    // every name twice: the second of each refused
     NoParents,         // no "Parent" key
     UnknownParents,    // a "Parent" that names nothing, a different one each
     DuplicateSections, // every section twice: only the first is read
@@ -157,8 +157,8 @@ QByteArray shapedForm(Shape shape)
     }
     for (int i = 0; i < kShapeRecords; ++i) {
         const QByteArray n = QByteArray::number(shape == Shape::DuplicateSections ? i / 2 : i);
-        text += "[C" + n + "]\nControl=Label\nName="
-                + (shape == Shape::DuplicateNames ? QByteArray("Same") : "C" + n)
+        text += "[C" + n + "]\nControl=Label\nName=C"
+                + (shape == Shape::DuplicateNames ? QByteArray::number(i / 2) : n)
                 + "\nLeft=" + QByteArray::number(i % 140) + "\nTop=" + QByteArray::number(i % 120);
         if (shape == Shape::UnknownParents)
             text += "\nParent=Nowhere" + n;

@@ -47,31 +47,34 @@ QStringList CCLibrary::showControlProperties(DesignObject &object, const QString
     DesignForm *form = object.form();
     if (!form)
         return {};
+    // Showing is looking: what follows is no undo step of its own, though an
+    // open step (a choice in the sheet) takes it in.
+    bool changed = false;
     // A menu shows its properties open, unless the user is on its "Test" row:
     // then the sheet is being refilled after closing it there.
     auto *menu = objectCast<TCCMenu>(&object);
     if (menu && menu->test() == 0 && currentRow != QLatin1String("Test")) {
-        form->perform(QStringLiteral("Open Menu"), [&] {
-            menu->setTest(1);
-            OpenMenu(*form, *menu);
-        });
+        menu->setTest(1);
+        OpenMenu(*form, *menu);
+        changed = true;
     }
 
     QStringList messages;
     auto *image = objectCast<TCCBitmap>(&object);
     if (image && (image->width() > cc::kImageLimit || image->height() > cc::kImageLimit)) {
         // In the order of the rows: "Height" comes before "Width".
-        form->perform(QStringLiteral("Limit Image Size"), [&] {
-            if (image->height() > cc::kImageLimit) {
-                messages << cc::imageLimitMessage(QStringLiteral("Height"));
-                image->setHeight(cc::kImageLimit);
-            }
-            if (image->width() > cc::kImageLimit) {
-                messages << cc::imageLimitMessage(QStringLiteral("Width"));
-                image->setWidth(cc::kImageLimit);
-            }
-        });
+        if (image->height() > cc::kImageLimit) {
+            messages << cc::imageLimitMessage(QStringLiteral("Height"));
+            image->setHeight(cc::kImageLimit);
+        }
+        if (image->width() > cc::kImageLimit) {
+            messages << cc::imageLimitMessage(QStringLiteral("Width"));
+            image->setWidth(cc::kImageLimit);
+        }
+        changed = true;
     }
+    if (changed && !form->isChanging())
+        form->notifyChanged();
     return messages;
 }
 

@@ -315,6 +315,13 @@ void DesignForm::endChange(const QString &text, MergeKey merge)
     Q_EMIT changed();
 }
 
+void DesignForm::revertChange()
+{
+    std::unique_ptr<FormChange> change = std::move(m_change);
+    change->finish();
+    change->undo();
+}
+
 void DesignForm::recordObject(DesignObject *object)
 {
     if (m_change)

@@ -139,26 +139,14 @@ QString RandomDesigner::step()
     m_session.ui.unexpected.clear();
     m_session.ui.answers.assign(4,
                                 below(2) ? UserInterface::Button::Yes : UserInterface::Button::No);
-    switch (below(12)) {
-    case 0:
-    case 1:
-        return place();
-    case 2:
-        return click();
-    case 3:
-    case 4:
-        return drag();
-    case 5:
-        return setBounds();
-    case 6:
-    case 7:
-    case 8:
-        return editProperty();
-    case 9:
-        return clipboard();
-    default:
-        return command();
-    }
+    // Placing, dragging and typing come most often, as they do for a user.
+    using Gesture = QString (RandomDesigner::*)();
+    static const Gesture gestures[] = {
+        &RandomDesigner::place,        &RandomDesigner::place,        &RandomDesigner::click,
+        &RandomDesigner::drag,         &RandomDesigner::drag,         &RandomDesigner::setBounds,
+        &RandomDesigner::editProperty, &RandomDesigner::editProperty, &RandomDesigner::editProperty,
+        &RandomDesigner::clipboard,    &RandomDesigner::command,      &RandomDesigner::command};
+    return (this->*gestures[below(std::size(gestures))])();
 }
 
 DesignObject *RandomDesigner::anyControl()
@@ -180,11 +168,8 @@ QString RandomDesigner::place()
     m_session.project.setPressedTool(kind);
     m_session.rules.screenReleased(form, *where, MouseButton::Left, point);
     m_session.project.setPressedTool(std::nullopt);
-    return QStringLiteral("place %1 at %2,%3 in %4")
-        .arg(kindWord(kind))
-        .arg(point.x())
-        .arg(point.y())
-        .arg(where->name());
+    return QString::asprintf("place %ls at %d,%d in %ls", qUtf16Printable(kindWord(kind)),
+                             point.x(), point.y(), qUtf16Printable(where->name()));
 }
 
 QString RandomDesigner::click()
@@ -241,13 +226,9 @@ QString RandomDesigner::drag()
         editor.mouseMove(control, ShiftKey::Left | ctrl, grab, to);
     }
     editor.mouseUp(control, MouseButton::Left, ctrl, grab);
-    return QStringLiteral("drag %1 from %2,%3 to %4,%5 grid %6")
-        .arg(control.name())
-        .arg(grab.x())
-        .arg(grab.y())
-        .arg(to.x())
-        .arg(to.y())
-        .arg(editor.gridSize());
+    return QString::asprintf("drag %ls from %d,%d to %d,%d grid %d",
+                             qUtf16Printable(control.name()), grab.x(), grab.y(), to.x(), to.y(),
+                             editor.gridSize());
 }
 
 QString RandomDesigner::setBounds()
@@ -257,12 +238,8 @@ QString RandomDesigner::setBounds()
         return QStringLiteral("bounds of nothing");
     const QRect bounds(number(), number(), number(), number());
     SetObjectBounds(*m_session.form, object, bounds);
-    return QStringLiteral("bounds of %1 = %2,%3 %4x%5")
-        .arg(object->name())
-        .arg(bounds.x())
-        .arg(bounds.y())
-        .arg(bounds.width())
-        .arg(bounds.height());
+    return QString::asprintf("bounds of %ls = %d,%d %dx%d", qUtf16Printable(object->name()),
+                             bounds.x(), bounds.y(), bounds.width(), bounds.height());
 }
 
 QString RandomDesigner::typedValue(const QString &row)

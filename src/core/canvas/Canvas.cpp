@@ -245,23 +245,25 @@ void Canvas::textOut(int x, int y, const QString &text)
     const BitmapFont &font = this->font();
     const QRgb rgb = palmToRgb(m_state.fontColor);
     const std::uint64_t *rows = font.rows().data();
-    int penX = x + m_state.originX;
-    const int lineTop = y + m_state.originY;
+    // In 64 bits: a text far off the picture must not wrap around into it.
+    qint64 penX = qint64(x) + m_state.originX;
+    const qint64 lineTop = qint64(y) + m_state.originY;
     const int clipLeft = m_state.clipLeft, clipRight = m_state.clipRight;
     const int clipTop = m_state.clipTop, clipBottom = m_state.clipBottom;
 
     font.forEachGlyph(text, [&](const BitmapFont::Glyph &glyph) {
-        const int gx = penX + glyph.left;
+        const qint64 gx = penX + glyph.left;
+        const qint64 top = lineTop + glyph.top;
         penX += glyph.advance;
-        const int firstRow = std::max(0, clipTop - (lineTop + glyph.top));
-        const int lastRow = std::min(glyph.rowCount, clipBottom - (lineTop + glyph.top));
+        const qint64 firstRow = std::max<qint64>(0, clipTop - top);
+        const qint64 lastRow = std::min<qint64>(glyph.rowCount, clipBottom - top);
         // Whole rows inside the clip need no test per pixel.
         const bool inside = gx >= clipLeft && gx + glyph.width <= clipRight;
-        for (int r = firstRow; r < lastRow; ++r) {
+        for (qint64 r = firstRow; r < lastRow; ++r) {
             std::uint64_t bits = rows[glyph.firstRow + r];
-            const qsizetype rowStart = qsizetype(lineTop + glyph.top + r) * m_stride;
+            const qsizetype rowStart = qsizetype(top + r) * m_stride;
             while (bits) {
-                const int x = gx + std::countr_zero(bits);
+                const qint64 x = gx + std::countr_zero(bits);
                 bits &= bits - 1;
                 if (inside || (x >= clipLeft && x < clipRight))
                     m_bits[rowStart + x] = rgb;

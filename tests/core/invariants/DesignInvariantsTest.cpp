@@ -36,6 +36,14 @@ protected:
     }
 };
 
+// The objects a user can move: all but the screen.
+std::vector<DesignObject *> controls(const DesignForm &form)
+{
+    std::vector<DesignObject *> objects = allObjects(form);
+    objects.erase(objects.begin());
+    return objects;
+}
+
 std::string trail(quint32 seed, const QStringList &gestures)
 {
     return QStringLiteral("seed %1, gesture %2:\n  %3")
@@ -138,7 +146,7 @@ TEST_P(DesignInvariants, CopiesPasteAsTheSameRecordAndAnyGeometryDraws)
                       encodeControl(*control, QStringLiteral("Same")).toStdString())
                 << "seed " << seed;
         }
-        for (DesignObject *object : allObjects(form))
+        for (DesignObject *object : controls(form))
             SetObjectBounds(
                 form, object,
                 QRect(random.number(), random.number(), random.number(), random.number()));
@@ -186,28 +194,37 @@ TEST(DesignInvariantFinds, FilesThatOnceChangedOnReloadKeepTheirValues)
 // Seed 1004: a form renamed to a text that is no identifier gave its menu
 // bar a name the next load refused, and its functions names no compiler
 // takes. Seed 1070: a menu a billion pixels wide took minutes to draw.
+// Seed 1252: a label far above the picture wrote outside it.
 TEST(DesignInvariantFinds, FormNamesAreIdentifiersAndHugeControlsDrawAtOnce)
 {
-    DesignSession session(kLibraryCControls);
-    PropertySheet sheet(session.project);
-    for (const QString &name :
-         {QStringLiteral("Main Form"), QStringLiteral("1st"), QStringLiteral("Née")}) {
-        sheet.beginEdit(QStringLiteral("Name"));
-        sheet.editText(name);
-        sheet.endEdit();
-        EXPECT_EQ(sheet.value(QStringLiteral("Name")), QStringLiteral("Form1"));
-        EXPECT_EQ(session.ui.texts().last(),
-                  QLatin1Char('\'') + name + QStringLiteral("' is not a valid component name"));
+    for (int library : {kLibraryCControls, kLibraryPToolBox}) {
+        DesignSession session(library);
+        PropertySheet sheet(session.project);
+        for (const QString &name :
+             {QStringLiteral("Main Form"), QStringLiteral("1st"), QStringLiteral("Née")}) {
+            sheet.beginEdit(QStringLiteral("Name"));
+            sheet.editText(name);
+            sheet.endEdit();
+            EXPECT_EQ(sheet.value(QStringLiteral("Name")), QStringLiteral("Form1"));
+            EXPECT_EQ(session.ui.texts().last(),
+                      QLatin1Char('\'') + name + QStringLiteral("' is not a valid component name"));
+        }
+        for (ControlKind kind : session.project.librarySupport().toolboxKinds()) {
+            session.project.setPressedTool(kind);
+            session.rules.screenReleased(*session.form, *session.form->screen(), MouseButton::Left,
+                                         {5, 5});
+        }
+        constexpr int kMax = std::numeric_limits<int>::max(),
+                      kMin = std::numeric_limits<int>::min();
+        for (const QRect &bounds :
+             {QRect(-5, -7, kMax, kMax), QRect(kMax - 36, 88, 35, 14), QRect(kMax - 24, 88, 23, 14),
+              QRect(kMin + 9, kMin + 9, 50, 50)}) {
+            for (DesignObject *object : controls(*session.form))
+                SetObjectBounds(*session.form, object, bounds);
+            EXPECT_EQ(renderForm(*session.form).size(),
+                      FormRenderer::pictureSize(RenderArea::Device));
+        }
     }
-    for (ControlKind kind : session.project.librarySupport().toolboxKinds()) {
-        session.project.setPressedTool(kind);
-        session.rules.screenReleased(*session.form, *session.form->screen(), MouseButton::Left,
-                                     {5, 5});
-        SetObjectBounds(
-            *session.form, session.project.selectedObject(),
-            QRect(-5, -7, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()));
-    }
-    EXPECT_EQ(renderForm(*session.form).size(), FormRenderer::pictureSize(RenderArea::Device));
 }
 
 // A form file whose form name is no identifier (written by hand or by an

@@ -9,6 +9,24 @@
 
 namespace zf {
 
+namespace {
+
+// The bar is named after its form. A form file may hold a form name that is
+// no identifier; the bar's name must still be one, or the next load refuses
+// its record and the menus lose their bar.
+QString menuBarName(const QString &prefix, const DesignForm &form)
+{
+    QString name = prefix + form.name();
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'_')
+            name[i] = u'_';
+    }
+    return name;
+}
+
+} // namespace
+
 int CCLibrary::library() const
 {
     return kLibraryCControls;
@@ -85,7 +103,7 @@ bool CCLibrary::createWindowObject(DesignForm &form, ControlKind kind, bool *cre
     DesignProject &project = form.project();
     TCCForm *screen = form.screen();
     const bool needsBar = menuBarOf(form) == nullptr;
-    const QString barName = namePrefix(ControlKind::MenuBar, project.shortNames()) + form.name();
+    const QString barName = menuBarName(namePrefix(ControlKind::MenuBar, project.shortNames()), form);
     // The bar is named after its form, not numbered: another object may bear
     // that name already. Then nothing is made, rather than an unnamed bar.
     if (needsBar && form.isNameTaken(barName)) {

@@ -28,6 +28,10 @@ struct ControlListLine
 };
 using ControlList = std::vector<ControlListLine>;
 
+// Whether `text` may name a component: a letter or "_", then letters, digits
+// and "_". Generated code uses the names as identifiers.
+bool isValidIdentifier(const QString &text);
+
 // Which consecutive changes fold into one undo step: changes with the same
 // kind and session merge (the moves of one drag, the keystrokes of one cell).
 struct MergeKey

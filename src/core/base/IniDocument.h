@@ -37,9 +37,7 @@ class FontValue;
 //   end of the file (with no blank line before it).
 // - Lines end in CR LF on writing, the files' Windows heritage; LF alone is
 //   read too. A line break inside a written name or value would split the line
-//   and let the value inject keys, so it is written as a space. A value that
-//   reading would change (blanks at either end, enclosing quotes of its own)
-//   is written within a pair of double quotes, so it reads back as itself.
+//   and let the value inject keys, so it is written as a space.
 // - The file is read as UTF-16 when it starts with its byte-order mark, as
 //   UTF-8 when it is valid UTF-8, else as Windows-1252; it is written as
 //   Windows-1252 when every character fits, else as UTF-8. A UTF-8 mark
@@ -99,7 +97,9 @@ public:
     // in a pair of double or single quotes, without them.
     QString readString(QStringView section, QStringView key,
                        const QString &defaultValue = QString()) const;
-    // An empty key name writes nothing: it could not be read back.
+    // An empty key name writes nothing: it could not be read back. A value
+    // that readString() would trim or unquote is written inside double
+    // quotes, so it reads back as written.
     void writeString(QStringView section, QStringView key, const QString &value);
 
     // Decimal, "0x" hexadecimal (more than two characters) or "$"

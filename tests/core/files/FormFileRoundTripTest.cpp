@@ -121,8 +121,8 @@ TEST_F(RoundTrip, EditedValuesSurvive)
     EXPECT_EQ(l->font().name(), QStringLiteral("PilotBold12"));
     auto *li = objectCast<TCCListBox>(loaded->findOwned(list->name()));
     ASSERT_TRUE(li);
-    // Blanks at either end are kept: the value is written within quotes.
-    EXPECT_EQ(li->items(), list->items());
+    // Surrounding blanks are kept: such values are written in quotes.
+    EXPECT_EQ(li->items(), QStringList({"=equals", " spaced ", ""}));
     EXPECT_EQ(li->visibleItems(), 5);
     auto *im = objectCast<TCCBitmap>(loaded->findOwned(image->name()));
     ASSERT_TRUE(im);

@@ -447,7 +447,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
     bool goOn = false;
     {
         ZoomPause pause(m_ui);
-        goOn = m_projects.confirmProjectSaved();
+        goOn = m_projects.confirmWorkSaved();
     }
     if (!goOn) {
         event->ignore();

@@ -21,7 +21,6 @@ void CreatePropertyWindows(TMainForm &main)
     properties->setZoomWindow(zoom);
     properties->setDesignScale(
         [&main] { return main.designWindows() ? main.designWindows()->scale() : 1; });
-    QObject::connect(properties, &TfrmProp::valueApplied, zoom, &TfrmZoom::tick);
     main.userInterface().setZoomControl([zoom] { zoom->pause(); }, [zoom] { zoom->resume(); });
 }
 

@@ -39,6 +39,15 @@ protected:
         return doc.toBytes();
     }
 
+    // A copy as the form file it holds.
+    static QByteArray copiedForm(const QString &copy)
+    {
+        IniDocument doc;
+        doc.open(copy);
+        doc.eraseSection(kRecoverySection);
+        return doc.toBytes();
+    }
+
     QStringList sessionFolders() const
     {
         return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -265,25 +274,18 @@ TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
         const QString copy = session.copyPath(form);
         EXPECT_FALSE(QFileInfo::exists(copy));
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(copy); }, 10000));
-        IniDocument doc;
-        ASSERT_TRUE(doc.open(copy));
-        doc.eraseSection(kRecoverySection);
-        EXPECT_EQ(doc.toBytes(), formText(form));
+        EXPECT_EQ(copiedForm(copy), formText(form));
 
         // Without a delay nothing is written unasked.
         session.setDelay(0);
         form.perform(QStringLiteral("Place"), [&] { place(form, ControlKind::Label); });
         QTest::qWait(50);
-        ASSERT_TRUE(doc.open(copy));
-        doc.eraseSection(kRecoverySection);
-        EXPECT_NE(doc.toBytes(), formText(form));
+        EXPECT_NE(copiedForm(copy), formText(form));
 
         // Made to end: the copies are brought up to date and stay, whatever
         // happens to the forms after.
         session.keepForNextStart();
-        ASSERT_TRUE(doc.open(copy));
-        doc.eraseSection(kRecoverySection);
-        EXPECT_EQ(doc.toBytes(), formText(form));
+        EXPECT_EQ(copiedForm(copy), formText(form));
         projects.cerrarTodo();
     }
     ASSERT_EQ(sessionFolders().size(), 1);

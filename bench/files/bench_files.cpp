@@ -1,8 +1,10 @@
 // Saving and loading a form of 2,000 mixed controls, both libraries: a
-// fifth of them inside dialogs, the rest on the screen.
+// fifth of them inside dialogs, the rest on the screen; and writing its
+// recovery copy.
 //
 //   bench_files --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "core/app/RecoverySession.h"
 #include "core/base/DataPaths.h"
 #include "core/base/IniDocument.h"
 #include "core/canvas/PalmFonts.h"
@@ -129,10 +131,42 @@ void loadForm(benchmark::State &state, int library)
     }
 }
 
+// A recovery copy of the form, whole: the text taken on the editor's
+// thread, then written and synced to disk by the session's own thread.
+void recoveryCopy(benchmark::State &state, int library)
+{
+    BigForm &big = bigForm(library);
+    QTemporaryDir dir;
+    RecoverySession session(big.project, dir.path());
+    big.form->undoStack().resetClean();
+    for (auto _ : state) {
+        if (!session.writeCopies())
+            state.SkipWithError("the copy was not written");
+    }
+    state.counters["bytes"] = double(QFileInfo(session.copyPath(*big.form)).size());
+    big.form->undoStack().setClean();
+}
+
+// The part of a recovery copy the editor's thread does, once a change has
+// waited its delay: what an edit costs the user at most, now and then.
+void recoveryText(benchmark::State &state, int library)
+{
+    const BigForm &big = bigForm(library);
+    for (auto _ : state) {
+        IniDocument doc;
+        writeForm(doc, *big.form);
+        benchmark::DoNotOptimize(doc.toBytes());
+    }
+}
+
 BENCHMARK_CAPTURE(saveForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(saveForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryCopy, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryCopy, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryText, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryText, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

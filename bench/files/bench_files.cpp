@@ -1,11 +1,13 @@
 // Saving and loading a form of 2,000 mixed controls, both libraries: a
-// fifth of them inside dialogs, the rest on the screen. Then loading forms of
-// 100,000 records shaped the way damaged or generated files are: loading
-// must stay proportional to the size of the file whatever its shape, so
-// these take about as long as the plain form of the same size.
+// fifth of them inside dialogs, the rest on the screen; and writing its
+// recovery copy. Then loading forms of 100,000 records shaped the way damaged
+// or generated files are: loading must stay proportional to the size of the
+// file whatever its shape, so these take about as long as the plain form of
+// the same size.
 //
 //   bench_files --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "core/app/RecoverySession.h"
 #include "core/base/DataPaths.h"
 #include "core/base/IniDocument.h"
 #include "core/canvas/PalmFonts.h"
@@ -189,6 +191,34 @@ void loadShapedForm(benchmark::State &state, Shape shape)
     state.counters["bytes"] = double(text.size());
 }
 
+// A recovery copy of the form, whole: the text taken on the editor's
+// thread, then written and synced to disk by the session's own thread.
+void recoveryCopy(benchmark::State &state, int library)
+{
+    BigForm &big = bigForm(library);
+    QTemporaryDir dir;
+    RecoverySession session(big.project, dir.path());
+    big.form->undoStack().resetClean();
+    for (auto _ : state) {
+        if (!session.writeCopies())
+            state.SkipWithError("the copy was not written");
+    }
+    state.counters["bytes"] = double(QFileInfo(session.copyPath(*big.form)).size());
+    big.form->undoStack().setClean();
+}
+
+// The part of a recovery copy the editor's thread does, once a change has
+// waited its delay: what an edit costs the user at most, now and then.
+void recoveryText(benchmark::State &state, int library)
+{
+    const BigForm &big = bigForm(library);
+    for (auto _ : state) {
+        IniDocument doc;
+        writeForm(doc, *big.form);
+        benchmark::DoNotOptimize(doc.toBytes());
+    }
+}
+
 BENCHMARK_CAPTURE(saveForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(saveForm, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadForm, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
@@ -200,6 +230,10 @@ BENCHMARK_CAPTURE(loadShapedForm, UnknownParents, Shape::UnknownParents)->Unit(b
 BENCHMARK_CAPTURE(loadShapedForm, DuplicateSections, Shape::DuplicateSections)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadShapedForm, LongList, Shape::LongList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryCopy, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryCopy, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryText, CControls, kLibraryCControls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(recoveryText, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -80,7 +80,7 @@ DesignForm &FormCommands::nuevoForm(const QString &requested)
     return form;
 }
 
-void FormCommands::load(DesignForm &form, const IniDocument &doc)
+FileProblems FormCommands::load(DesignForm &form, const IniDocument &doc)
 {
     const FileProblems problems = readForm(form, doc);
     // Reading is no undo step, so nothing has announced the form's own
@@ -90,6 +90,7 @@ void FormCommands::load(DesignForm &form, const IniDocument &doc)
     if (!skipped.isEmpty())
         m_project.ui().error(skipped);
     makeCurrent(form);
+    return problems;
 }
 
 DesignForm *FormCommands::loadFormFile(const QString &path, bool checkLibrary)
@@ -201,27 +202,31 @@ void FormCommands::saveFormAs()
     saveCurrent(true);
 }
 
-bool FormCommands::closeForm(DesignForm *form)
+bool FormCommands::confirmFormSaved(DesignForm &form)
 {
-    if (!form)
-        return false;
+    if (!form.isModified())
+        return true;
     UserInterface &ui = m_project.ui();
-    switch (askSaveChanges(ui, QStringLiteral("form ") + form->name())) {
+    switch (askSaveChanges(ui, QStringLiteral("form ") + form.name())) {
     case Button::Yes: {
-        // A save that did not happen keeps the window open, as Cancel would:
-        // closing it would look as if the work were safe.
-        const SaveResult saved = save(*form, false);
+        // A save that did not happen stops the command, as Cancel would:
+        // going on would look as if the work were safe.
+        const SaveResult saved = save(form, false);
         if (saved == SaveResult::Cancelled)
             ui.resumeZoom();
-        if (saved != SaveResult::Saved)
-            return false;
-        break;
+        return saved == SaveResult::Saved;
     }
     case Button::No:
-        break;
+        return true;
     default:
         return false;
     }
+}
+
+bool FormCommands::closeForm(DesignForm *form)
+{
+    if (!form || !confirmFormSaved(*form))
+        return false;
     form->setShown(false);
     leaveClosedForm(*form);
     return true;

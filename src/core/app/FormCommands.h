@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/FileProblem.h"
+
 #include <QString>
 
 namespace zf {
@@ -33,7 +35,8 @@ public:
 
     // Load: fills a form just made by nuevoForm() from `doc`, tells the user
     // about records that had to be left out, and makes the window current.
-    void load(DesignForm &form, const IniDocument &doc);
+    // Returns what reading worked around.
+    FileProblems load(DesignForm &form, const IniDocument &doc);
 
     // Reads the form file at `path` into a new window; with `checkLibrary`
     // a file of another library is refused with a message. Null when nothing
@@ -57,6 +60,11 @@ public:
     DesignForm *openForm();
     void saveForm();
     void saveFormAs();
+    // The save question of one form, asked only when it has changes its
+    // file lacks: true when the command that asks may go on. A Yes whose
+    // save does not complete answers false, as Cancel does.
+    bool confirmFormSaved(DesignForm &form);
+
     // Close Form on the window that holds the keyboard focus, and the close
     // box of a design window: asks to save, then hides the window. When it
     // was the current one, the shown window activated last becomes current,

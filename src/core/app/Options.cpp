@@ -60,9 +60,8 @@ bool Options::load()
     m_shortNames = m_document.readInt(kGeneral, kShortNames, 0) == 1;
     const int scale = m_document.readInt(kGeneral, kScale, 0);
     m_designScale = (scale >= 1 && scale <= kMaxDesignScale) ? scale : 0;
-    const int minutes = m_document.readInt(kGeneral, kRecoveryMinutes, kDefaultRecoveryMinutes);
-    m_recoveryMinutes = (minutes >= 0 && minutes <= kMaxRecoveryMinutes) ? minutes
-                                                                        : kDefaultRecoveryMinutes;
+    const int minutes = m_document.readInt(kGeneral, kRecoveryMinutes, -1);
+    m_recoveryMinutes = (minutes >= 0 && minutes <= kMaxRecoveryMinutes) ? minutes : -1;
     const auto layout =
         QByteArray::fromBase64Encoding(m_document.readString(kGeneral, kToolbars).toLatin1(),
                                        QByteArray::AbortOnBase64DecodingErrors);
@@ -75,6 +74,12 @@ bool Options::load()
     return read;
 }
 
+int Options::recoveryDelay() const
+{
+    constexpr int kMillisecondsPerMinute = 60 * 1000;
+    return m_recoveryMinutes < 0 ? kRecoverySoon : m_recoveryMinutes * kMillisecondsPerMinute;
+}
+
 bool Options::save()
 {
     m_error.clear();
@@ -83,10 +88,9 @@ bool Options::save()
     m_document.writeInt(kGeneral, kShortNames, m_shortNames ? 1 : 0);
     if (m_designScale >= 1 && m_designScale <= kMaxDesignScale)
         m_document.writeInt(kGeneral, kScale, m_designScale);
-    // Written once it differs from the default, so files stay as they were
-    // for users who never change it.
-    if (m_recoveryMinutes != kDefaultRecoveryMinutes ||
-        m_document.hasKey(kGeneral, kRecoveryMinutes))
+    // Written only when set, so that users who never set it follow the
+    // default.
+    if (m_recoveryMinutes >= 0)
         m_document.writeInt(kGeneral, kRecoveryMinutes, m_recoveryMinutes);
     m_document.writeString(kGeneral, kToolbars, QString::fromLatin1(m_toolbarLayout.toBase64()));
     m_document.eraseSection(kRecent);

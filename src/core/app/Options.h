@@ -15,7 +15,9 @@ namespace zf {
 class Options
 {
 public:
-    static constexpr int kDefaultRecoveryMinutes = 5;
+    // Unset, the recovery interval lets a change wait this long, in
+    // milliseconds, for its copy.
+    static constexpr int kRecoverySoon = 2000;
     // A day: a longer interval is no protection, and a typing slip of a huge
     // number must not overflow the timer.
     static constexpr int kMaxRecoveryMinutes = 24 * 60;
@@ -51,10 +53,14 @@ public:
     static constexpr int kMaxDesignScale = 4;
     int designScale() const { return m_designScale; }
     void setDesignScale(int scale) { m_designScale = scale; }
-    // Minutes between the recovery copies of forms with unsaved changes; 0
-    // turns them off.
+    // The recovery interval, for those who want less disk traffic: the
+    // minutes a change of a form may wait for its recovery copy; 0 leaves
+    // only the copies made when the system ends the program. Unset (-1),
+    // a copy follows each change within seconds.
     int recoveryMinutes() const { return m_recoveryMinutes; }
     void setRecoveryMinutes(int minutes) { m_recoveryMinutes = minutes; }
+    // The interval as RecoverySession takes it, in milliseconds.
+    int recoveryDelay() const;
     // Opaque bytes of the window system's toolbar state.
     QByteArray toolbarLayout() const { return m_toolbarLayout; }
     void setToolbarLayout(const QByteArray &layout) { m_toolbarLayout = layout; }
@@ -69,7 +75,7 @@ private:
     bool m_grid = true;
     bool m_shortNames = false;
     int m_designScale = 0;
-    int m_recoveryMinutes = kDefaultRecoveryMinutes;
+    int m_recoveryMinutes = -1;
     QByteArray m_toolbarLayout;
     RecentProjects m_recent;
 };

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zf {
 
 namespace {
@@ -67,6 +69,7 @@ ProjectCommands::SaveResult ProjectCommands::guardaProyecto(const QString &path)
         reportWriteFailure(ui, path, doc.errorString());
         return SaveResult::NotWritten;
     }
+    m_savedForms = listedForms();
     m_workspace.setProjectTitle(QFileInfo(path).fileName());
     return allSaved ? SaveResult::Saved : SaveResult::FormsUnsaved;
 }
@@ -100,6 +103,7 @@ void ProjectCommands::abrirProyecto(const QString &path)
         m_workspace.setPropertiesBounds(state.propertiesBounds);
     }
     m_workspace.setGenerateCodeEnabled(true);
+    m_savedForms = listedForms();
 }
 
 void ProjectCommands::cerrarTodo()
@@ -113,17 +117,44 @@ void ProjectCommands::cerrarTodo()
     m_workspace.setNoProjectTitle();
     m_project.setProjectName(QString());
     m_project.setProjectFile(QString());
+    m_savedForms.clear();
 }
 
-bool ProjectCommands::confirmProjectSaved()
+QStringList ProjectCommands::listedForms() const
 {
-    if (!m_project.isOpen())
-        return true;
-    switch (askSaveChanges(m_project.ui(), QStringLiteral("project ") + m_project.projectName())) {
-    case Button::Yes: return saveProject();
-    case Button::No: return true;
-    default: return false;
+    QStringList files;
+    for (const auto &form : m_project.forms()) {
+        if (form->isShown() && !form->fileName().isEmpty())
+            files << form->fileName();
     }
+    return files;
+}
+
+bool ProjectCommands::hasUnsavedWork() const
+{
+    const auto &forms = m_project.forms();
+    return std::any_of(forms.begin(), forms.end(),
+                       [](const auto &form) { return form->isShown() && form->isModified(); }) ||
+           listedForms() != m_savedForms;
+}
+
+bool ProjectCommands::confirmWorkSaved()
+{
+    if (m_project.isOpen()) {
+        if (!hasUnsavedWork())
+            return true;
+        switch (askSaveChanges(m_project.ui(), QStringLiteral("project ") + m_project.projectName())) {
+        case Button::Yes: return saveProject();
+        case Button::No: return true;
+        default: return false;
+        }
+    }
+    // Saving one form changes no other, so the list stays valid.
+    for (const auto &form : m_project.forms()) {
+        if (form->isShown() && !m_forms.confirmFormSaved(*form))
+            return false;
+    }
+    return true;
 }
 
 void ProjectCommands::newProject()
@@ -131,7 +162,7 @@ void ProjectCommands::newProject()
     UserInterface &ui = m_project.ui();
     {
         const ZoomPause pause(ui);
-        if (!confirmProjectSaved())
+        if (!confirmWorkSaved())
             return;
     }
     const ZoomPause pause(ui);
@@ -153,7 +184,7 @@ void ProjectCommands::openProject()
 {
     UserInterface &ui = m_project.ui();
     const ZoomPause pause(ui);
-    if (!confirmProjectSaved())
+    if (!confirmWorkSaved())
         return;
     const std::optional<QString> path = ui.openFileName(
         {QStringLiteral("Open Project"), QStringLiteral("Zentiform Project (*.zpj)|*.zpj"),
@@ -204,7 +235,7 @@ void ProjectCommands::closeAll()
 {
     {
         const ZoomPause pause(m_project.ui());
-        if (!confirmProjectSaved())
+        if (!confirmWorkSaved())
             return;
     }
     cerrarTodo();
@@ -213,7 +244,7 @@ void ProjectCommands::closeAll()
 void ProjectCommands::openRecentProject(const QString &path)
 {
     const ZoomPause pause(m_project.ui());
-    if (!confirmProjectSaved())
+    if (!confirmWorkSaved())
         return;
     cerrarTodo();
     m_project.setProjectFile(path);

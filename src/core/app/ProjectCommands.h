@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zf {
 
@@ -33,11 +34,19 @@ public:
     // CerrarTodo: destroys every form and leaves no project open.
     void cerrarTodo();
 
-    // The save prompt of the commands that end a project, and of quitting:
-    // true when the command may go on. With no project open there is no
-    // question. A Yes whose save does not complete stops the command, as
-    // Cancel does: going on would throw away work the user meant to keep.
-    bool confirmProjectSaved();
+    // The save questions of the commands that end the work in memory (New
+    // Project, Open Project, a recent project, Close All) and of quitting:
+    // true when the command may go on. An open project is asked about once,
+    // when it has unsaved work; without a project every shown form with
+    // changes is asked about on its own, so that no form belonging to no
+    // project (a recovered one, say) is dropped unasked. A Yes whose save
+    // does not complete stops the command, as Cancel does: going on would
+    // throw away work the user meant to keep.
+    bool confirmWorkSaved();
+
+    // Whether the open project holds work its files lack: a shown form with
+    // changes, or shown forms other than those its file lists.
+    bool hasUnsavedWork() const;
 
     // The commands. Save Project and Save Project As return true when the
     // project was saved completely.
@@ -52,11 +61,16 @@ private:
     // The project's name from its file: the file name without its last four
     // characters (the extension and its dot).
     static QString projectNameOf(const QString &path);
+    // The form files the project file would list now.
+    QStringList listedForms() const;
 
     DesignProject &m_project;
     Workspace &m_workspace;
     FormCommands &m_forms;
     RecentProjects &m_recent;
+    // The form files the project file listed when it was last opened or
+    // saved.
+    QStringList m_savedForms;
 };
 
 } // namespace zf

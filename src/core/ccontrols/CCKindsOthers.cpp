@@ -89,6 +89,16 @@ RecordField atScreenTop()
             }};
 }
 
+// However it is sized (dragged, aligned, pasted, loaded), an Image keeps
+// within what the handheld shows of one.
+void limitImage(DesignObject &image)
+{
+    if (image.width() > kImageLimit)
+        image.setWidth(kImageLimit);
+    if (image.height() > kImageLimit)
+        image.setHeight(kImageLimit);
+}
+
 } // namespace
 
 QString imageLimitMessage(const QString &row)
@@ -119,6 +129,7 @@ KindSpec image()
                  imageSizeRow(QStringLiteral("Width"))},
         .layout = kAllDesign,
         .paint = paintAs<TCCBitmap>,
+        .settle = limitImage,
     };
 }
 

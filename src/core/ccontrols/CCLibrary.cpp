@@ -2,7 +2,6 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/controls/CCBitmap.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
 #include "core/model/UserInterface.h"
@@ -60,40 +59,24 @@ void CCLibrary::saveWindowRecords(IniDocument &doc, const DesignForm &form) cons
         saveControlRecord(doc, *menu);
 }
 
-QStringList CCLibrary::showControlProperties(DesignObject &object, const QString &currentRow) const
+void CCLibrary::showControlProperties(DesignObject &object, const QString &currentRow) const
 {
     DesignForm *form = object.form();
     if (!form)
-        return {};
-    // Showing is looking: what follows is no undo step of its own, though an
-    // open step (a choice in the sheet) takes it in.
-    bool changed = false;
+        return;
     // A menu shows its properties open, unless the user is on its "Test" row:
-    // then the sheet is being refilled after closing it there.
+    // then the sheet is being refilled after closing it there. Showing is
+    // looking: the open menu is no undo step of its own (loading closes
+    // every menu anyway), though an open step, a choice in the sheet, takes
+    // it in.
     auto *menu = objectCast<TCCMenu>(&object);
-    if (menu && menu->test() == 0 && currentRow != QLatin1String("Test")) {
-        menu->setTest(1);
-        OpenMenu(*form, *menu);
-        changed = true;
-    }
-
-    QStringList messages;
-    auto *image = objectCast<TCCBitmap>(&object);
-    if (image && (image->width() > cc::kImageLimit || image->height() > cc::kImageLimit)) {
-        // In the order of the rows: "Height" comes before "Width".
-        if (image->height() > cc::kImageLimit) {
-            messages << cc::imageLimitMessage(QStringLiteral("Height"));
-            image->setHeight(cc::kImageLimit);
-        }
-        if (image->width() > cc::kImageLimit) {
-            messages << cc::imageLimitMessage(QStringLiteral("Width"));
-            image->setWidth(cc::kImageLimit);
-        }
-        changed = true;
-    }
-    if (changed && !form->isChanging())
+    const bool changed = menu && menu->test() == 0 && currentRow != QLatin1String("Test");
+    if (!changed)
+        return;
+    menu->setTest(1);
+    OpenMenu(*form, *menu);
+    if (!form->isChanging())
         form->notifyChanged();
-    return messages;
 }
 
 bool CCLibrary::createWindowObject(DesignForm &form, ControlKind kind, bool *created) const

@@ -14,8 +14,7 @@ public:
     int library() const override;
     QString statusText() const override { return QStringLiteral("CControls"); }
     std::span<const KindSpec> kinds() const override;
-    QStringList showControlProperties(DesignObject &object,
-                                      const QString &currentRow) const override;
+    void showControlProperties(DesignObject &object, const QString &currentRow) const override;
     // The menu bar, then the menus.
     void saveWindowRecords(IniDocument &doc, const DesignForm &form) const override;
 

@@ -3,12 +3,12 @@
 #include "core/base/TextEncoding.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeText.h"
+#include "core/codegen/FileSet.h"
 #include "core/model/DesignForm.h"
 #include "core/model/UserInterface.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -22,18 +22,6 @@ using Icon = UserInterface::Icon;
 void warn(UserInterface &ui, const QString &text)
 {
     ui.ask({QStringLiteral("Warning"), text, Button::Ok, Icon::Warning, Button::Ok});
-}
-
-// Whole or not at all: a failed write leaves the old file in place. The
-// flush is ours: commit() misses a write that fails while it flushes.
-bool writeFile(const QString &path, const QByteArray &bytes, UserInterface &ui)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
-        return true;
-    ui.error(QStringLiteral("Unable to write to ") + path + QLatin1Char('\n') + file.errorString());
-    return false;
 }
 
 // File names differ only in letter case on the handheld's desktop systems;
@@ -190,7 +178,9 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
         ui.error(QStringLiteral("Unable to create the folder ") + output.folder);
         return SaveOutcome::Failed;
     }
-    bool failed = false;
+    // Every question comes before anything is written: the files go out
+    // as one set, or not at all.
+    FileSet files;
     for (int i = 0; i < 4; ++i) {
         const QString path = folder.filePath(names[i]);
         if (QFileInfo::exists(path)) {
@@ -204,17 +194,20 @@ SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui)
             if (answer != Button::Yes)
                 continue;
         }
-        failed = !writeFile(path, contents[size_t(i)], ui) || failed;
+        files.add(path, contents[size_t(i)]);
     }
     if (output.icons) {
-        for (IconSlot slot : kIconSlots) {
-            const QString path = folder.filePath(QLatin1String(iconSlotInfo(slot).fileName));
-            failed = !writeFile(path, output.icons->bitmap(slot), ui) || failed;
-        }
+        for (IconSlot slot : kIconSlots)
+            files.add(folder.filePath(QLatin1String(iconSlotInfo(slot).fileName)),
+                      output.icons->bitmap(slot));
+    }
+    if (!files.write()) {
+        ui.error(files.error());
+        return SaveOutcome::Failed;
     }
     if (output.library && !containsFile(output.folder, output.library->libraryFileName()))
         warn(ui, output.library->missingLibraryMessage());
-    return failed ? SaveOutcome::Failed : SaveOutcome::Completed;
+    return SaveOutcome::Completed;
 }
 
 } // namespace zf

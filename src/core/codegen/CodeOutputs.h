@@ -73,11 +73,13 @@ enum class SaveOutcome {
     Failed,    // something could not be written; the user has been told
 };
 
-// Save: creates the folder, writes the four texts in Windows-1252 (asking
-// before replacing a file: Yes writes, No skips, Cancel stops), the icons,
-// and warns when the library file is not in the folder. A text holding a
-// character Windows-1252 lacks is never written altered: nothing is written
-// and the user is told which characters.
+// Save: creates the folder, asks before replacing each of the four texts
+// (Yes writes it, No skips it, Cancel stops before anything is written),
+// then writes the chosen texts in Windows-1252 and the icons as one set (see
+// FileSet): when one cannot be written, no old file is touched and the user
+// is told which file and why. Last it warns when the library file is not in
+// the folder. A text holding a character Windows-1252 lacks is never written
+// altered: nothing is written and the user is told which characters.
 SaveOutcome saveSourceFiles(const SourceOutput &output, UserInterface &ui);
 
 // A text in the handheld's code page, or the message naming the characters

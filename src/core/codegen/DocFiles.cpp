@@ -1,14 +1,13 @@
 #include "core/codegen/DocFiles.h"
 #include "core/base/TextEncoding.h"
 #include "core/codegen/CodeOutputs.h"
+#include "core/codegen/FileSet.h"
 #include "core/codegen/PalmDoc.h"
 #include "core/model/UserInterface.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <array>
-#include <memory>
 
 namespace zf {
 
@@ -63,25 +62,12 @@ bool saveDocFiles(const GeneratedCode &code, const QString &projectName, const Q
         return false;
     }
 
-    const auto failed = [&](const QSaveFile &file) {
-        ui.error(QStringLiteral("Unable to write to ") + file.fileName() + QLatin1Char('\n') +
-                 file.errorString());
+    FileSet files;
+    for (size_t i = 0; i < 4; ++i)
+        files.add(dir.filePath(names[int(i)]), databases[i]);
+    if (!files.write()) {
+        ui.error(files.error());
         return false;
-    };
-    // Until committed, a save file is a temporary file beside its target;
-    // leaving the scope uncommitted removes it.
-    std::array<std::unique_ptr<QSaveFile>, 4> files;
-    for (size_t i = 0; i < 4; ++i) {
-        files[i] = std::make_unique<QSaveFile>(dir.filePath(names[int(i)]));
-        QSaveFile &file = *files[i];
-        file.setDirectWriteFallback(false);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(databases[i]) != databases[i].size() || !file.flush())
-            return failed(file);
-    }
-    for (const auto &file : files) {
-        if (!file->commit())
-            return failed(*file);
     }
     ui.ask({QStringLiteral("Save DOC"),
             QStringLiteral("DOC files ") + names[0] + QStringLiteral(", ") + names[1] +

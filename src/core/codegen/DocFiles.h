@@ -22,11 +22,10 @@ QStringList docFileNames(const QString &projectName);
 QList<QByteArray> docTitles(const QString &projectName);
 
 // Save DOC: writes the four texts as Palm DOC databases into `folder`,
-// created when missing, with lines ended the handheld's way. The set is
-// written whole: every file goes to a temporary file first, and only when
-// all four are written are they put in place, so a failure leaves every
-// old file as it was and names the file and the reason. Tells the user
-// where the files went; false after telling what went wrong.
+// created when missing, with lines ended the handheld's way, as one set
+// (see FileSet): a failure leaves every old file as it was and names the
+// file and the reason. Tells the user where the files went; false after
+// telling what went wrong.
 bool saveDocFiles(const GeneratedCode &code, const QString &projectName, const QString &folder,
                   UserInterface &ui, const QDateTime &when = QDateTime::currentDateTime());
 

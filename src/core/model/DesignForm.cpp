@@ -310,6 +310,13 @@ void DesignForm::beginChange()
 
 void DesignForm::endChange(const QString &text, MergeKey merge)
 {
+    // The kinds' standing rules belong to the step that broke them, so that
+    // undoing and redoing never meet a state the rules forbid.
+    const LibrarySupport &library = m_project.librarySupport();
+    for (DesignObject *object : m_change->affectedObjects()) {
+        if (const KindSpec *spec = library.specOf(*object); spec && spec->settle)
+            spec->settle(*object);
+    }
     std::unique_ptr<FormChange> change = std::move(m_change);
     change->finish();
     if (change->isEmpty())

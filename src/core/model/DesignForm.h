@@ -134,6 +134,10 @@ public:
     const ControlListLine *controlListLine(const DesignObject *object) const;
 
     QUndoStack &undoStack() { return m_undoStack; }
+    // Changes the form's file lacks: the undo stack stands away from where
+    // it stood at the last save or load. Undoing every change makes the
+    // form unmodified again.
+    bool isModified() const { return !m_undoStack.isClean(); }
 
     // Runs `change` as one undoable step. Nested calls join the open step.
     template <typename F>

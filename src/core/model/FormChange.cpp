@@ -4,6 +4,8 @@
 #include "core/model/DesignProject.h"
 #include "core/model/PTDialog.h"
 
+#include <unordered_set>
+
 namespace zf {
 
 FormChange::FormChange(DesignForm &form)
@@ -34,6 +36,23 @@ void FormChange::keepRemoved(std::unique_ptr<DesignObject> object)
 {
     if (object)
         m_removed.push_back(std::move(object));
+}
+
+std::vector<DesignObject *> FormChange::affectedObjects() const
+{
+    std::vector<DesignObject *> objects;
+    std::unordered_set<const DesignObject *> seen;
+    const auto add = [&](DesignObject *object) {
+        if (object->form() == &m_form && seen.insert(object).second)
+            objects.push_back(object);
+    };
+    for (const auto &[object, states] : m_objects)
+        add(object);
+    for (const auto &[list, orders] : m_lists) {
+        for (DesignObject *object : list->order())
+            add(object);
+    }
+    return objects;
 }
 
 void FormChange::finish()

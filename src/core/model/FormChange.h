@@ -31,6 +31,9 @@ public:
     void rememberChildren(ChildList *list);
     // Keeps an object the change took out of the form.
     void keepRemoved(std::unique_ptr<DesignObject> object);
+    // The objects the change touched so far and those in the child lists it
+    // restacked (new ones among them), each once; the removed are left out.
+    std::vector<DesignObject *> affectedObjects() const;
     // Takes the state after the change; the change is complete.
     void finish();
 

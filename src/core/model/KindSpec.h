@@ -71,6 +71,9 @@ struct KindSpec
     // None: the layout commands leave the kind alone.
     std::optional<LayoutValues> layout{};
     Paint paint = nullptr;
+    // A rule the kind keeps after every change of the object and every load
+    // (a CControls image stays within 40 pixels); null when it has none.
+    void (*settle)(DesignObject &) = nullptr;
     // Placing one keeps the selection (a table joins it).
     bool keepsSelection = false;
     // Whether the toolbox has a button for it (the menu bar comes with the

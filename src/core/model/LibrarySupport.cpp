@@ -213,6 +213,8 @@ std::unique_ptr<DesignObject> LibrarySupport::loadControlRecord(const FormFileRe
         if (field.read)
             field.read(record, *object, form);
     }
+    if (entry->settle)
+        entry->settle(*object);
     // Controls draw with the colour set of the container they were loaded
     // into; classes without one (dialogs, fields) ignore it.
     if (setsPalmForm())

@@ -68,12 +68,9 @@ public:
     // of an object in order with their value texts; the screen stands for its
     // form.
     PropertyRows propertyRows(const DesignObject &object) const;
-    // What showing an object's rows changes, each change an undo step;
-    // returns the messages to report. `currentRow` is the sheet's row.
-    virtual QStringList showControlProperties(DesignObject &, const QString & /*currentRow*/) const
-    {
-        return {};
-    }
+    // What showing an object's rows changes of how the form looks (a menu
+    // opens); no undo step of its own. `currentRow` is the sheet's row.
+    virtual void showControlProperties(DesignObject &, const QString & /*currentRow*/) const {}
     // Applies an edited value inside an open change of the object's form;
     // returns the message refusing or limiting it, or an empty text.
     QString applyPropertyValue(DesignObject &object, const QString &row, const QString &text) const;

@@ -71,7 +71,7 @@ void ShowControlProperties(DesignObject &object, const QString &currentRow)
         return;
     DesignProject &project = form->project();
     project.setSelectedObject(&object);
-    report(project.ui(), project.librarySupport().showControlProperties(object, currentRow));
+    project.librarySupport().showControlProperties(object, currentRow);
 }
 
 PropertySheet::PropertySheet(DesignProject &project, QObject *parent)
@@ -399,7 +399,7 @@ void PropertySheet::chooseValue(const QString &row, const QString &text)
     // shown again.
     m_project.setSelectedObject(object);
     if (!isMultiple())
-        messages << m_project.librarySupport().showControlProperties(*object, row);
+        m_project.librarySupport().showControlProperties(*object, row);
     report(m_project.ui(), messages);
     invalidate();
     anchorCurrentRow();

@@ -16,11 +16,10 @@ class DesignObject;
 class DesignProject;
 class ItemListObject;
 
-// Shows `object` in the property sheet: the library's side effects of
-// showing it (a closed menu opens unless the sheet is on its "Test" row; an
-// image keeps within 40 pixels, each limit reported), then the object
-// becomes the selected object. Showing is looking: what it changes is no
-// undo step of its own.
+// Shows `object` in the property sheet: the object becomes the selected
+// object, and the library's side effects of showing it follow (a closed menu
+// opens unless the sheet is on its "Test" row). Showing is looking: what it
+// changes is no undo step of its own.
 void ShowControlProperties(DesignObject &object, const QString &currentRow = {});
 
 // The property sheet of the selected objects, without any window: its rows,

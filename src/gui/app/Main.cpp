@@ -410,7 +410,7 @@ void TMainForm::startUp()
     rebuildRecentMenu();
     // Copies of unsaved forms while the program runs, and the offer of those
     // an earlier run left when it crashed.
-    new RecoveryController(*this, m_options.recoveryMinutes());
+    m_recovery = new RecoveryController(*this, m_options.recoveryDelay());
 }
 
 void TMainForm::openFiles(const QStringList &paths)
@@ -447,13 +447,16 @@ void TMainForm::closeEvent(QCloseEvent *event)
     bool goOn = false;
     {
         ZoomPause pause(m_ui);
-        goOn = m_projects.confirmProjectSaved();
+        goOn = m_projects.confirmWorkSaved();
     }
     if (!goOn) {
         event->ignore();
         return;
     }
     writeOptions();
+    // Every unsaved form was asked about: its copy has done its work.
+    if (m_recovery)
+        m_recovery->session().finish();
     event->accept();
 }
 

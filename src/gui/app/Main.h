@@ -22,6 +22,7 @@ class QToolBar;
 namespace zf {
 
 class DesignWindows;
+class RecoveryController;
 class Toolbox;
 
 // The main window: menus, the four toolbars, the status bar, and the client
@@ -52,6 +53,8 @@ public:
     QMdiArea *clientArea() const { return m_clientArea; }
     Toolbox *toolbox() const { return m_toolbox; }
     DesignWindows *designWindows() const { return m_designWindows; }
+    // Made by startUp(); null before.
+    RecoveryController *recovery() const { return m_recovery; }
 
     // A command by its component name, e.g. "mnuSaveProject".
     QAction *action(const QString &name) const;
@@ -96,6 +99,7 @@ private:
     QMdiArea *m_clientArea = nullptr;
     Toolbox *m_toolbox = nullptr;
     DesignWindows *m_designWindows = nullptr;
+    RecoveryController *m_recovery = nullptr;
     std::map<QString, QAction *> m_actions;
     QMenu *m_recentMenu = nullptr;
     QLabel *m_statusPanels[3] = {};

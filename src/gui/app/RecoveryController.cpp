@@ -9,39 +9,54 @@
 
 namespace zf {
 
-RecoveryController::RecoveryController(TMainForm &window, int minutes, const QString &folder)
+RecoveryController::RecoveryController(TMainForm &window, int delay, const QString &folder)
     : QObject(&window), m_window(window), m_folder(folder),
       m_session(window.project(), folder, this)
 {
-    m_session.setInterval(minutes);
+    m_session.setDelay(delay);
     QTimer::singleShot(0, this, &RecoveryController::offer);
 }
 
 void RecoveryController::offer()
 {
+    // Runs that crashed before they had anything to keep leave nothing
+    // to offer, and their folders go with `copies`.
     RecoveryCopies copies(m_folder);
-    if (copies.isEmpty()) {
-        // Runs that crashed before they had anything to keep.
-        copies.discard();
+    if (copies.isEmpty())
         return;
-    }
     ZoomPause pause(m_window.userInterface());
-    RecoveryDialog dialog(copies.forms(), &m_window);
-    dialog.exec();
-    switch (dialog.choice()) {
-    case RecoveryDialog::Recover:
-        copies.recover(m_window.project(), m_window.formCommands());
-        // The forms are this run's unsaved work now: kept before the old
-        // copies go, so that no moment passes without a copy.
-        if (m_session.writeCopies())
+    DesignProject &project = m_window.project();
+    for (;;) {
+        RecoveryDialog dialog(copies.forms(), copies.recoverableLibraries(project), &m_window);
+        dialog.exec();
+        switch (dialog.choice()) {
+        case RecoveryDialog::Recover:
+            copies.recover(project, m_window.formCommands(), dialog.library());
+            // The forms are this run's unsaved work now: the old copies go
+            // only once this run keeps its own, so that no moment passes
+            // without a copy.
+            if (m_session.writeCopies())
+                copies.removeRecovered();
+            return;
+        case RecoveryDialog::Discard:
+            if (!confirmDiscard())
+                continue;
             copies.discard();
-        break;
-    case RecoveryDialog::Discard:
-        copies.discard();
-        break;
-    case RecoveryDialog::Undecided:
-        break;
+            return;
+        case RecoveryDialog::Undecided:
+            return;
+        }
     }
+}
+
+bool RecoveryController::confirmDiscard()
+{
+    using Button = UserInterface::Button;
+    return m_window.userInterface().ask(
+               {QStringLiteral("Confirm"),
+                QStringLiteral("Discard the recovered forms? Their unsaved changes will be lost."),
+                Button::Yes | Button::No, UserInterface::Icon::Warning, Button::No}) ==
+           Button::Yes;
 }
 
 } // namespace zf

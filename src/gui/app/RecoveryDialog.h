@@ -6,11 +6,14 @@
 
 #include <vector>
 
+class QComboBox;
+
 namespace zf {
 
-// Offers the forms a crashed run left: "Recover" loads them, "Discard"
-// throws them away. Closing the window decides nothing; the offer comes
-// again at the next start.
+// Offers the forms a crashed run left: "Recover" loads those of one
+// library, "Discard" throws them all away. Closing the window decides
+// nothing; the offer comes again at the next start. Forms of a library that
+// cannot be recovered now are listed too, and stay for a later start.
 class RecoveryDialog : public QDialog
 {
     Q_OBJECT
@@ -18,12 +21,17 @@ class RecoveryDialog : public QDialog
 public:
     enum Choice { Undecided, Recover, Discard };
 
-    explicit RecoveryDialog(const std::vector<RecoveredForm> &forms, QWidget *parent = nullptr);
+    // `libraries`: those that can be recovered, the one to propose first.
+    RecoveryDialog(const std::vector<RecoveredForm> &forms, const std::vector<int> &libraries,
+                   QWidget *parent = nullptr);
 
     Choice choice() const { return m_choice; }
+    // The library whose forms Recover loads.
+    int library() const;
 
 private:
     Choice m_choice = Undecided;
+    QComboBox *m_library = nullptr;
 };
 
 } // namespace zf

@@ -301,9 +301,10 @@ TEST_F(FormCommandsTest, AnUnreadableFileOrLeftOutRecordsAreReported)
                                     "[B] Name: A component named a already exists; the record is skipped"));
 }
 
-TEST_F(FormCommandsTest, ClosingAFormAsksToSaveIt)
+TEST_F(FormCommandsTest, ClosingAFormAsksToSaveItsChanges)
 {
     DesignForm &form = forms.nuevoForm();
+    place(form, ControlKind::Button);
     ui.answers.push_back(Button::Cancel);
     EXPECT_FALSE(forms.closeForm(&form));
     const auto &question = onlyMessageSince(0);
@@ -329,11 +330,25 @@ TEST_F(FormCommandsTest, ClosingAFormAsksToSaveIt)
     EXPECT_TRUE(QFile::exists(file));
 
     DesignForm &other = forms.nuevoForm();
+    place(other, ControlKind::Button);
     ui.answers.push_back(Button::No);
     EXPECT_TRUE(forms.closeForm(&other));
     EXPECT_FALSE(other.isShown());
     // Closed windows are hidden, not destroyed.
     EXPECT_EQ(project.forms().size(), 2u);
+
+    // Every change undone: nothing to ask about, even after a save.
+    DesignForm &undone = forms.nuevoForm();
+    place(undone, ControlKind::Button);
+    undone.undoStack().undo();
+    const std::size_t asked = ui.messages.size();
+    EXPECT_TRUE(forms.closeForm(&undone));
+    form.setShown(true);
+    form.undoStack().undo();
+    EXPECT_TRUE(form.isModified());
+    form.undoStack().redo();
+    EXPECT_TRUE(forms.closeForm(&form));
+    EXPECT_EQ(ui.messages.size(), asked);
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }
 
@@ -349,7 +364,6 @@ TEST_F(FormCommandsTest, AClosedFormLeavesTheSheetAndTheKeysToTheShownWindowActi
     const QRect where = button->bounds();
 
     // Closing a window that is not current changes nothing.
-    ui.answers.push_back(Button::No);
     ASSERT_TRUE(forms.closeForm(&second));
     EXPECT_EQ(project.currentDesignWindow(), &third);
     EXPECT_EQ(project.selectedObject(), button);
@@ -361,12 +375,13 @@ TEST_F(FormCommandsTest, AClosedFormLeavesTheSheetAndTheKeysToTheShownWindowActi
     EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Right));
     EXPECT_EQ(button->bounds(), where);
 
-    ui.answers.push_back(Button::No);
     ASSERT_TRUE(forms.closeForm(&first));
     EXPECT_EQ(project.currentDesignWindow(), nullptr);
     EXPECT_EQ(project.selectedObject(), nullptr);
     EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Delete));
     EXPECT_EQ(third.screen()->children().size(), 1);
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+    EXPECT_TRUE(ui.answers.empty());
 }
 
 TEST_F(FormCommandsTest, ExportPictureWritesTheChosenPictureAndAsksBeforeReplacing)

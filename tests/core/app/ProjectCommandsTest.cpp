@@ -16,11 +16,11 @@ namespace {
 class ProjectCommandsTest : public CommandsFixture
 {
 protected:
-    // New Project with `library`, answering the prompt first when a project
-    // is open.
+    // New Project with `library`, answering the prompt first when there is
+    // one.
     void newProject(int library = kLibraryCControls)
     {
-        if (project.isOpen())
+        if (project.isOpen() && projects.hasUnsavedWork())
             ui.answers.push_back(Button::No);
         ui.libraries.push_back(library);
         projects.newProject();
@@ -41,6 +41,9 @@ protected:
     }
 
     QStringList events() const { return ui.events; }
+
+    // A change to the first form, so that the project has unsaved work.
+    void change() { place(*project.forms()[0], ControlKind::Button); }
 };
 
 const QString kTitle = QStringLiteral("Zentiform 1.2");
@@ -76,6 +79,7 @@ TEST_F(ProjectCommandsTest, NewProjectStartsWithOneFormAndThePropertyWindow)
 TEST_F(ProjectCommandsTest, TheSavePromptComesFirstAndCancelStopsTheCommand)
 {
     newProject();
+    change();
     ui.answers.push_back(Button::Cancel);
     projects.newProject();
     const auto &prompt = onlyMessageSince(0);
@@ -100,6 +104,7 @@ TEST_F(ProjectCommandsTest, TheSavePromptComesFirstAndCancelStopsTheCommand)
 TEST_F(ProjectCommandsTest, AYesWhoseSaveDoesNotHappenStopsTheCommand)
 {
     newProject();
+    change();
     DesignForm *form = project.forms()[0].get();
     // Yes, then the Save Project As dialog cancelled: New Project stops, and
     // the unsaved form is kept.
@@ -169,7 +174,6 @@ TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlace)
     text.replace("Lib=1\r\n", "Lib=1\r\nAuthor=me\r\n");
     write(file, text);
 
-    ui.answers.push_back(Button::No);
     ASSERT_TRUE(forms.closeForm(project.forms()[0].get()));
     workspace.setPropertiesShown(false);
     workspace.setZoomShown(true);
@@ -178,7 +182,7 @@ TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlace)
     ui.answers.push_back(Button::Yes);
     EXPECT_TRUE(projects.saveProject());
     // One replace question per open form; the closed one is not saved.
-    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages.size(), 2u);
 
     IniDocument doc;
     ASSERT_TRUE(doc.open(file));
@@ -228,6 +232,7 @@ TEST_F(ProjectCommandsTest, ARefusedProjectWriteSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(read(file), before);
 
     // As the answer to the prompt, it stops the command.
+    change();
     ui.answers.push_back(Button::Yes);
     ui.answers.push_back(Button::Yes);
     projects.closeAll();
@@ -269,8 +274,7 @@ TEST_F(ProjectCommandsTest, OpeningAProjectRestoresItsFormsAndWindows)
 TEST_F(ProjectCommandsTest, AClosedFormIsNotPartOfTheSavedProject)
 {
     const QString file = savedProject(2);
-    ui.answers.push_back(Button::No);
-    forms.closeForm(project.forms()[0].get());
+    ASSERT_TRUE(forms.closeForm(project.forms()[0].get()));
     ui.answers.push_back(Button::Yes);
     ASSERT_TRUE(projects.saveProject());
     projects.cerrarTodo();
@@ -340,6 +344,7 @@ TEST_F(ProjectCommandsTest, AProjectFileThatIsGoneOpensAnEmptyProject)
 TEST_F(ProjectCommandsTest, CloseAllLeavesNoProject)
 {
     savedProject();
+    change();
     workspace.setZoomShown(true);
     QSignalSpy cleared(&workspace, &Workspace::propertySheetCleared);
     ui.answers.push_back(Button::No);
@@ -371,6 +376,7 @@ TEST_F(ProjectCommandsTest, ARecentProjectReplacesTheOpenOne)
 {
     const QString file = savedProject();
     newProject();
+    change();
     ui.answers.push_back(Button::No);
     projects.openRecentProject(file);
     EXPECT_EQ(ui.messages.back().text, QStringLiteral("Save changes to project Project1?"));
@@ -381,6 +387,7 @@ TEST_F(ProjectCommandsTest, ARecentProjectReplacesTheOpenOne)
     EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f1.zsc")));
     EXPECT_TRUE(zoomRunning());
 
+    change();
     ui.answers.push_back(Button::Cancel);
     projects.openRecentProject(path(QStringLiteral("other.zpj")));
     EXPECT_EQ(project.projectFile(), file);
@@ -390,7 +397,6 @@ TEST_F(ProjectCommandsTest, ARecentProjectReplacesTheOpenOne)
 TEST_F(ProjectCommandsTest, OpenProjectCancelledChangesNothing)
 {
     savedProject();
-    ui.answers.push_back(Button::No);
     ui.files.push_back(std::nullopt);
     projects.openProject();
     EXPECT_EQ(project.projectName(), QStringLiteral("Demo"));
@@ -399,15 +405,93 @@ TEST_F(ProjectCommandsTest, OpenProjectCancelledChangesNothing)
     EXPECT_TRUE(zoomRunning());
 }
 
-TEST_F(ProjectCommandsTest, QuittingAsksOnlyWhileAProjectIsOpen)
+TEST_F(ProjectCommandsTest, AProjectIsAskedAboutOnlyWhenItsFilesLackSomething)
 {
-    EXPECT_TRUE(projects.confirmProjectSaved());
-    EXPECT_TRUE(ui.events.isEmpty());
-    newProject();
-    ui.answers.push_back(Button::Cancel);
-    EXPECT_FALSE(projects.confirmProjectSaved());
-    ui.answers.push_back(Button::No);
-    EXPECT_TRUE(projects.confirmProjectSaved());
+    EXPECT_TRUE(projects.confirmWorkSaved());
+    const QString file = savedProject(2);
+    const QString other = path(QStringLiteral("other.zsc"));
+    write(other, "[FORM]\nName=Other\nLib=1\n");
+    const std::vector<std::function<void()>> changes = {
+        [&] { change(); },
+        // A form closed or opened changes the list the project file keeps.
+        [&] { ASSERT_TRUE(forms.closeForm(project.forms()[1].get())); },
+        [&] {
+            ui.files.push_back(other);
+            forms.openForm();
+        },
+    };
+    for (const auto &makeChange : changes) {
+        if (projects.hasUnsavedWork())
+            ui.answers.push_back(Button::No);
+        projects.openRecentProject(file);
+        // Every change undone: there is nothing to ask about.
+        change();
+        project.forms()[0]->undoStack().undo();
+        EXPECT_FALSE(projects.hasUnsavedWork());
+        EXPECT_TRUE(projects.confirmWorkSaved());
+        makeChange();
+        EXPECT_TRUE(projects.hasUnsavedWork());
+        ui.answers.push_back(Button::Cancel);
+        EXPECT_FALSE(projects.confirmWorkSaved());
+        ui.answers.push_back(Button::No);
+        EXPECT_TRUE(projects.confirmWorkSaved());
+    }
+    EXPECT_TRUE(ui.unexpected.isEmpty());
+}
+
+TEST_F(ProjectCommandsTest, WithoutAProjectEveryChangedFormIsAskedAbout)
+{
+    const QString file = path(QStringLiteral("Empty.zpj"));
+    write(file, "[Project]\nLib=1\n");
+    const std::vector<std::pair<const char *, std::function<void()>>> commands = {
+        {"New Project", [&] {
+             ui.libraries.push_back(kLibraryCControls);
+             projects.newProject();
+         }},
+        {"Open Project", [&] {
+             ui.files.push_back(file);
+             projects.openProject();
+         }},
+        {"a recent project", [&] { projects.openRecentProject(file); }},
+        {"Close All", [&] { projects.closeAll(); }},
+        {"Exit", [&] {
+             if (projects.confirmWorkSaved())
+                 projects.cerrarTodo();
+         }},
+    };
+    for (const auto &[name, command] : commands) {
+        projects.cerrarTodo();
+        DesignForm &changed = forms.nuevoForm(QStringLiteral("Changed"));
+        place(changed, ControlKind::Button);
+        DesignForm &undone = forms.nuevoForm(QStringLiteral("Undone"));
+        place(undone, ControlKind::Button);
+        undone.undoStack().undo();
+        DesignForm &saved = forms.nuevoForm(QStringLiteral("Saved"));
+        place(saved, ControlKind::Button);
+        ui = ScriptedUserInterface();
+
+        // Cancel, or a Yes whose save dialog is cancelled, keeps them all.
+        for (bool yes : {false, true}) {
+            ui.answers.push_back(yes ? Button::Yes : Button::Cancel);
+            if (yes)
+                ui.files.push_back(std::nullopt);
+            command();
+            ASSERT_EQ(project.forms().size(), 3u) << name;
+            ui.libraries.clear();
+            ui.files.clear();
+        }
+        // No for one, Yes for the other: it is saved, and the command goes on.
+        ui.answers = {Button::No, Button::Yes};
+        ui.files.push_back(path(QStringLiteral("Saved.zsc")));
+        command();
+        EXPECT_EQ(ui.texts().mid(2), (QStringList{"Save changes to form Changed?", "Save changes to form Saved?"})) << name;
+        EXPECT_TRUE(read(path(QStringLiteral("Saved.zsc"))).startsWith("[FORM]\r\nName=Saved\r\n")) << name;
+        EXPECT_TRUE(std::none_of(project.forms().begin(), project.forms().end(),
+                                 [](const auto &form) { return form->name() == QLatin1String("Changed"); }))
+            << name;
+        EXPECT_TRUE(ui.unexpected.isEmpty()) << name;
+        QFile::remove(path(QStringLiteral("Saved.zsc")));
+    }
 }
 
 TEST_F(ProjectCommandsTest, ViewPropertiesEditorShowsTheWindowOnlyWithAProject)

@@ -8,6 +8,9 @@
 #include "files/ChildProcess.h"
 
 #include <QDir>
+#include <QTest>
+
+#include <map>
 
 #include <unistd.h>
 
@@ -33,6 +36,15 @@ protected:
     {
         IniDocument doc;
         writeForm(doc, form);
+        return doc.toBytes();
+    }
+
+    // A copy as the form file it holds.
+    static QByteArray copiedForm(const QString &copy)
+    {
+        IniDocument doc;
+        doc.open(copy);
+        doc.eraseSection(kRecoverySection);
         return doc.toBytes();
     }
 
@@ -147,7 +159,7 @@ TEST_F(Recovery, ACrashedRunLeavesItsCopiesForTheNextAndARunningOneDoesNot)
     EXPECT_TRUE(RecoveryCopies(folder()).isEmpty());
 
     projects.cerrarTodo();
-    const std::vector<DesignForm *> recovered = copies.recover(project, forms);
+    const std::vector<DesignForm *> recovered = copies.recover(project, forms, kLibraryPToolBox);
     ASSERT_EQ(recovered.size(), 2u);
     EXPECT_EQ(project.library(), kLibraryPToolBox);
     DesignForm *form =
@@ -166,7 +178,7 @@ TEST_F(Recovery, ACrashedRunLeavesItsCopiesForTheNextAndARunningOneDoesNot)
     EXPECT_TRUE(QFileInfo::exists(running.sessionFolder()));
 }
 
-TEST_F(Recovery, AnEmptyCrashedRunIsDiscardedWithoutAnOffer)
+TEST_F(Recovery, ACrashedRunWithNothingLeftToOfferLeavesNoFolder)
 {
     ChildProcess::run([&] {
         new RecoverySession(project, folder());
@@ -174,29 +186,144 @@ TEST_F(Recovery, AnEmptyCrashedRunIsDiscardedWithoutAnOffer)
         return QByteArray();
     });
     ASSERT_EQ(sessionFolders().size(), 1);
-    RecoveryCopies copies(folder());
-    EXPECT_TRUE(copies.isEmpty());
-    copies.discard();
+    EXPECT_TRUE(RecoveryCopies(folder()).isEmpty());
     EXPECT_TRUE(sessionFolders().isEmpty());
 }
 
-TEST_F(Recovery, TheIntervalIsAnOptionOfFiveMinutesByDefault)
+TEST_F(Recovery, EachFormComesBackUnderItsOwnLibraryAndTheOthersWait)
+{
+    // Two crashed runs, the PToolBox one last, each leaving two forms.
+    std::map<QString, QByteArray> lost;
+    for (int library : {kLibraryCControls, kLibraryPToolBox}) {
+        projects.cerrarTodo();
+        project.setLibrary(library);
+        const QString prefix = library == kLibraryCControls ? QStringLiteral("Cc") : QStringLiteral("Pt");
+        for (const QString &name : {prefix + u'1', prefix + u'2'})
+            lost[name] = formText(changedForm(name));
+        ChildProcess::run([&] {
+            (new RecoverySession(project, folder()))->writeCopies();
+            _exit(0);
+            return QByteArray();
+        });
+    }
+    projects.cerrarTodo();
+    const auto recoverIn = [&](int library, int asked) {
+        RecoveryCopies copies(folder());
+        std::map<QString, QByteArray> back;
+        for (DesignForm *form : copies.recover(project, forms, asked)) {
+            EXPECT_EQ(project.library(), library);
+            back[form->name()] = formText(*form);
+            EXPECT_TRUE(form->isModified());
+        }
+        copies.removeRecovered();
+        return back;
+    };
+
+    // An open project takes only forms of its own library; asking for the
+    // other one loads nothing.
+    project.setLibrary(kLibraryCControls);
+    project.setProjectName(QStringLiteral("Open"));
+    EXPECT_EQ(RecoveryCopies(folder()).recoverableLibraries(project), std::vector<int>{kLibraryCControls});
+    EXPECT_TRUE(recoverIn(kLibraryCControls, kLibraryPToolBox).empty());
+    EXPECT_EQ(project.library(), kLibraryCControls);
+    const auto cc = recoverIn(kLibraryCControls, kLibraryCControls);
+    EXPECT_EQ(cc, (std::map<QString, QByteArray>{{"Cc1", lost["Cc1"]}, {"Cc2", lost["Cc2"]}}));
+    // Their copies and their run's folder are gone; the PToolBox run waits.
+    EXPECT_EQ(sessionFolders().size(), 1);
+    EXPECT_TRUE(RecoveryCopies(folder()).recoverableLibraries(project).empty());
+
+    // With nothing open the program may switch to the copies' library.
+    projects.cerrarTodo();
+    EXPECT_EQ(RecoveryCopies(folder()).recoverableLibraries(project), std::vector<int>{kLibraryPToolBox});
+    const auto pt = recoverIn(kLibraryPToolBox, kLibraryPToolBox);
+    EXPECT_EQ(pt, (std::map<QString, QByteArray>{{"Pt1", lost["Pt1"]}, {"Pt2", lost["Pt2"]}}));
+    EXPECT_TRUE(sessionFolders().isEmpty());
+}
+
+TEST_F(Recovery, BothLibrariesAreOfferedTheMostRecentFirstAndAPartialFormKeepsItsCopy)
+{
+    QDir().mkpath(folder() + QStringLiteral("/crashed"));
+    const auto copy = [&](const char *name, int library, const char *written, const QByteArray &records) {
+        write(folder() + QStringLiteral("/crashed/") + QLatin1String(name) + QStringLiteral(".zsc"),
+              "[FORM]\nName=" + QByteArray(name) + "\nLib=" + QByteArray::number(library) + "\n" +
+                  records + "[Zentiform Recovery]\nFile=\nWritten=" + written + "\n");
+    };
+    copy("Old", kLibraryPToolBox, "2024-01-01T10:00:00.000", "");
+    copy("New", kLibraryCControls, "2024-01-02T10:00:00.000",
+         "[A]\nControl=Label\nName=A\n[B]\nControl=Label\nName=a\n");
+    RecoveryCopies copies(folder());
+    EXPECT_EQ(copies.recoverableLibraries(project), (std::vector<int>{kLibraryCControls, kLibraryPToolBox}));
+    ASSERT_EQ(copies.recover(project, forms, kLibraryCControls).size(), 1u);
+    // Its second label could not come back: the copy stays for another try.
+    copies.removeRecovered();
+    EXPECT_EQ(copies.forms().size(), 2u);
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/crashed/New.zsc")));
+}
+
+TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
+{
+    QString kept;
+    {
+        RecoverySession session(project, folder());
+        kept = session.sessionFolder();
+        DesignForm &form = changedForm(QStringLiteral("Typed"));
+        // A burst of edits is one write, after the delay, of the last state.
+        session.setDelay(20);
+        for (int i = 0; i < 30; ++i)
+            form.perform(QStringLiteral("Place"), [&] { place(form, ControlKind::Label, i, 40); });
+        const QString copy = session.copyPath(form);
+        EXPECT_FALSE(QFileInfo::exists(copy));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(copy); }, 10000));
+        EXPECT_EQ(copiedForm(copy), formText(form));
+
+        // Without a delay nothing is written unasked.
+        session.setDelay(0);
+        form.perform(QStringLiteral("Place"), [&] { place(form, ControlKind::Label); });
+        QTest::qWait(50);
+        EXPECT_NE(copiedForm(copy), formText(form));
+
+        // Made to end: the copies are brought up to date and stay, whatever
+        // happens to the forms after.
+        session.keepForNextStart();
+        EXPECT_EQ(copiedForm(copy), formText(form));
+        projects.cerrarTodo();
+    }
+    ASSERT_EQ(sessionFolders().size(), 1);
+    EXPECT_EQ(RecoveryCopies(folder()).forms().size(), 1u);
+
+    // finish() after the questions: the folder goes at once.
+    RecoverySession asked(project, folder());
+    changedForm(QStringLiteral("Asked"));
+    ASSERT_TRUE(asked.writeCopies());
+    asked.finish();
+    EXPECT_FALSE(QFileInfo::exists(asked.sessionFolder()));
+}
+
+TEST_F(Recovery, TheIntervalIsAnOptionThatFollowsEachChangeByDefault)
 {
     const QString file = path(QStringLiteral("options.ini"));
     Options options(file);
     options.load();
-    EXPECT_EQ(options.recoveryMinutes(), 5);
-    for (const auto &[text, minutes] :
-         {std::pair{"0", 0}, {"12", 12}, {"-3", 5}, {"many", 5}, {"1440", 1440}, {"1441", 5}}) {
+    EXPECT_EQ(options.recoveryDelay(), Options::kRecoverySoon);
+    for (const auto &[text, delay] : {std::pair{"0", 0}, {"12", 12 * 60000}, {"-3", Options::kRecoverySoon},
+                                      {"many", Options::kRecoverySoon}, {"1440", 1440 * 60000},
+                                      {"1441", Options::kRecoverySoon}}) {
         write(file, QByteArray("[General]\r\nRecoveryMinutes=") + text + "\r\n");
         options.load();
-        EXPECT_EQ(options.recoveryMinutes(), minutes) << text;
+        EXPECT_EQ(options.recoveryDelay(), delay) << text;
     }
     options.setRecoveryMinutes(7);
     ASSERT_TRUE(options.save());
     IniDocument doc;
     ASSERT_TRUE(doc.open(file));
     EXPECT_EQ(doc.readInt(u"General", u"RecoveryMinutes", -1), 7);
+    // Never set, it is never written.
+    QFile::remove(file);
+    Options fresh(file);
+    fresh.load();
+    ASSERT_TRUE(fresh.save());
+    ASSERT_TRUE(doc.open(file));
+    EXPECT_FALSE(doc.hasKey(u"General", u"RecoveryMinutes"));
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <functional>
+
 using namespace zf;
 using namespace zf::test;
 using Button = UserInterface::Button;
@@ -233,7 +235,7 @@ TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
     EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));
 }
 
-TEST_F(CodeOutputs, CancelStopsTheSaveAndKeepsWhatWasWritten)
+TEST_F(CodeOutputs, CancelStopsTheSaveBeforeAnythingIsWritten)
 {
     QDir().mkpath(output.folder);
     writeBytes(out(QStringLiteral("AppForms.pc")), "old");
@@ -242,11 +244,56 @@ TEST_F(CodeOutputs, CancelStopsTheSaveAndKeepsWhatWasWritten)
     output.library = &generator;
     ui.answers = {Button::Cancel};
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Cancelled);
-    EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("App.pc"))));
     EXPECT_EQ(readFile(out(QStringLiteral("AppForms.pc"))), QByteArray("old"));
-    EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("AppEvents.pc"))));
-    EXPECT_FALSE(QFileInfo::exists(out(QStringLiteral("large1.bmp"))));
+    EXPECT_EQ(QDir(output.folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("AppForms.pc")});
     EXPECT_EQ(ui.messages.size(), 1u); // no library warning after a Cancel
+}
+
+TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
+{
+    AppIcons icons;
+    output.icons = &icons;
+    QStringList names = sourceFileNames(output.projectName);
+    for (IconSlot slot : kIconSlots)
+        names << QLatin1String(iconSlotInfo(slot).fileName);
+    const std::pair<const char *, std::function<void(const QString &)>> faults[] = {
+        {"Not a regular file", [](const QString &file) { QDir().mkdir(file); }},
+        {"The file is read-only",
+         [](const QString &file) { QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther); }},
+    };
+    for (const auto &[reason, makeFault] : faults) {
+        for (const QString &blocked : names) {
+            QDir(output.folder).removeRecursively();
+            QDir().mkpath(output.folder);
+            for (const QString &name : names) {
+                if (name != blocked || QLatin1String(reason) != QLatin1String("Not a regular file"))
+                    writeBytes(out(name), "old " + name.toLatin1());
+            }
+            makeFault(out(blocked));
+            ui.messages.clear();
+            ui.answers.assign(4, Button::Yes);
+            EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed) << blocked.toStdString();
+            ASSERT_FALSE(ui.messages.empty());
+            EXPECT_EQ(ui.messages.back().text, QStringLiteral("Unable to write to ") + out(blocked) +
+                                                   QLatin1Char('\n') + QLatin1String(reason));
+            for (const QString &name : names) {
+                if (name != blocked) {
+                    EXPECT_EQ(readFile(out(name)), "old " + name.toLatin1()) << name.toStdString();
+                }
+            }
+            // No temporary file is left behind.
+            EXPECT_EQ(QDir(output.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                      names.size());
+            QFile::setPermissions(out(blocked), QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    // Cleared, the set is written whole.
+    QDir(output.folder).removeRecursively();
+    ui.messages.clear();
+    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
+    for (const QString &name : names)
+        EXPECT_FALSE(readFile(out(name)).startsWith("old")) << name.toStdString();
 }
 
 TEST_F(CodeOutputs, ACharacterOutsideWindows1252WritesNothing)

@@ -82,10 +82,15 @@ TEST_P(DesignInvariants, EditsRoundTripThroughFilesAndUndoRestoresTheBytes)
         }
         const QByteArray last = savedBytes(form);
         const int index = form.undoStack().index();
+        // Showing a menu opens it without a step; loading closes it again.
         form.undoStack().setIndex(0);
-        ASSERT_EQ(savedBytes(form).toStdString(), original.toStdString()) << trail(seed, gestures);
+        ASSERT_EQ(withLoadedStates(savedBytes(form)).toStdString(),
+                  withLoadedStates(original).toStdString())
+            << trail(seed, gestures);
         form.undoStack().setIndex(index);
-        ASSERT_EQ(savedBytes(form).toStdString(), last.toStdString()) << trail(seed, gestures);
+        ASSERT_EQ(withLoadedStates(savedBytes(form)).toStdString(),
+                  withLoadedStates(last).toStdString())
+            << trail(seed, gestures);
     }
 }
 

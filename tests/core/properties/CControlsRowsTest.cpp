@@ -224,20 +224,17 @@ TEST_F(CControlsRows, PopUpTestNoHidesItButKeepsItsLine)
 TEST_F(CControlsRows, AnImageIsLimitedTo40Pixels)
 {
     auto *image = place<TCCBitmap>(ControlKind::Image);
-    image->setWidth(50);
+    // Whatever sizes it (a drag, a layout command, a paste) keeps it within
+    // 40, in the same undo step; showing it then changes nothing.
+    form->perform(QStringLiteral("Drag"), [&] { image->setBounds(0, 0, 41, 99); });
+    EXPECT_EQ(image->bounds(), QRect(0, 0, 40, 40));
+    const int steps = form->undoStack().count();
     sheet.showObject(image);
-    EXPECT_EQ(ui.texts(), QStringList({"The maximum width of a Image control is 40"}));
-    EXPECT_EQ(ui.messages.front().caption, "Error");
-    EXPECT_EQ(ui.messages.front().icon, UserInterface::Icon::Error);
-    EXPECT_EQ(image->width(), 40);
-    EXPECT_EQ(sheet.value("Width"), "40");
-
-    // Both too large: reported in the order of the rows.
-    ui.messages.clear();
-    image->setBounds(0, 0, 41, 99);
-    sheet.showObject(image);
-    EXPECT_EQ(ui.texts(), QStringList({"The maximum height of a Image control is 40",
-                                       "The maximum width of a Image control is 40"}));
+    EXPECT_EQ(form->undoStack().count(), steps);
+    EXPECT_TRUE(ui.messages.empty());
+    form->undoStack().undo();
+    form->undoStack().redo();
+    EXPECT_EQ(image->bounds(), QRect(0, 0, 40, 40));
 
     // Typed: limited at once, reported when the cell edit ends.
     ui.messages.clear();

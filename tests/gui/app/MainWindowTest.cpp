@@ -1,7 +1,9 @@
 #include "WhenModal.h"
 
 #include "core/base/IniDocument.h"
+#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
 #include "gui/app/Toolbox.h"
 #include "gui/app/frmNuevoProy.h"
@@ -61,6 +63,16 @@ protected:
                 *text = box.windowTitle() + QLatin1Char('|') + box.text();
             box.done(button);
         });
+    }
+
+    // A control placed on the current form: work the save questions ask
+    // about.
+    void change()
+    {
+        DesignProject &project = window->project();
+        DesignForm &form = *project.currentDesignWindow();
+        project.setPressedTool(ControlKind::Button);
+        project.librarySupport().createControlAt(form, 20, 30, form.screen());
     }
 
     QTemporaryDir dir;
@@ -198,6 +210,7 @@ TEST_F(MainWindow, ExitWithCancelInTheSavePromptKeepsRunning)
 {
     start();
     newProject(1);
+    change();
     answer(QMessageBox::Cancel);
     action("mnuExit")->trigger();
     EXPECT_TRUE(window->isVisible());
@@ -227,7 +240,6 @@ TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
 
     newProject(2);
     action("mnuViewGrid")->trigger();
-    answer(QMessageBox::No);
     ASSERT_TRUE(window->close());
 
     IniDocument written;

@@ -1,5 +1,5 @@
-// The offer of the forms a crashed run left, as the main window makes it at
-// start-up.
+// The offer of the forms crashed runs left, as the main window makes it at
+// start-up, and what becomes of the forms it brings back.
 #include "core/app/FormCommands.h"
 #include "core/app/RecoverySession.h"
 #include "core/base/IniDocument.h"
@@ -8,10 +8,16 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
+#include "gui/app/RecoveryController.h"
 #include "gui/app/RecoveryDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
 
 using namespace zf;
@@ -29,6 +37,8 @@ namespace {
 class RecoveryOffer : public ::testing::Test
 {
 protected:
+    using Action = std::function<void(QWidget &)>;
+
     RecoveryOffer() : m_oldDataHome(qgetenv("XDG_DATA_HOME"))
     {
         // A data folder of this test's own: not the user's, and not one the
@@ -41,56 +51,105 @@ protected:
         qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
 
-    // What a run that crashed leaves: a folder with the copy of a form and
-    // no live lock. The form had a button and came from `userFile`.
-    QByteArray leaveCrashedCopy(const QString &userFile)
+    // What a run that crashed leaves: in the folder `session`, with no live
+    // lock, the copy of a form of `library` holding a button, the work on
+    // `userFile` made at `written`. Returns the form as Save Form writes it.
+    QByteArray leaveCrashedCopy(const QString &session, int library, const QString &name,
+                                const QString &userFile, const QString &written)
     {
         TMainForm crashed(dir.filePath(QStringLiteral("crashed.ini")));
-        crashed.project().setLibrary(kLibraryCControls);
-        DesignForm &form = crashed.formCommands().nuevoForm(QStringLiteral("Lost"));
+        crashed.project().setLibrary(library);
+        DesignForm &form = crashed.formCommands().nuevoForm(name);
         crashed.project().setPressedTool(ControlKind::Button);
         crashed.project().librarySupport().createControlAt(form, 20, 30, form.screen());
         IniDocument copy;
         writeForm(copy, form);
         const QByteArray text = copy.toBytes();
         copy.writeString(kRecoverySection, u"File", userFile);
-        const QString session =
-            QDir(RecoverySession::defaultFolder()).filePath(QStringLiteral("crashed"));
-        QDir().mkpath(session);
-        copy.setPath(QDir(session).filePath(QStringLiteral("form1.zsc")));
+        copy.writeString(kRecoverySection, u"Written", written);
+        const QString folder = QDir(RecoverySession::defaultFolder()).filePath(session);
+        QDir().mkpath(folder);
+        copy.setPath(QDir(folder).filePath(name + QStringLiteral(".zsc")));
         EXPECT_TRUE(copy.save());
         return text;
     }
 
-    // Starts the main window and answers the offer with `button`; returns
-    // the forms the offer listed.
-    QStringList startAndAnswer(const char *button)
+    // Runs `trigger` while the modal windows it brings up are handled by
+    // `actions`, one each, in order; returns once all were used.
+    void withModals(std::deque<Action> actions, const std::function<void()> &trigger)
     {
-        QStringList listed;
-        bool answered = false;
         QTimer poll;
+        QPointer<QWidget> handled;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto *dialog = qobject_cast<RecoveryDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || modal == handled || actions.empty())
                 return;
-            poll.stop();
-            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("RecoveredForms"));
-            for (int i = 0; list && i < list->topLevelItemCount(); ++i)
-                listed << list->topLevelItem(i)->text(0) + QLatin1Char('|') +
-                              list->topLevelItem(i)->text(1);
-            QPushButton *choice = dialog->findChild<QPushButton *>(QLatin1String(button));
-            EXPECT_NE(choice, nullptr);
-            if (choice)
-                choice->click();
-            answered = true;
+            handled = modal;
+            const Action act = actions.front();
+            actions.pop_front();
+            act(*modal);
         });
         poll.start(10);
-        window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
-        window->startUp();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 10000));
+        trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return actions.empty(); }, 10000));
         QTest::qWait(50);
-        return listed;
+    }
+
+    void start(std::deque<Action> actions)
+    {
+        withModals(std::move(actions), [this] {
+            window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
+            window->startUp();
+            window->show();
+        });
+    }
+
+    void quit(std::deque<Action> actions)
+    {
+        withModals(std::move(actions), [this] { EXPECT_TRUE(window->close()); });
+        window.reset();
+    }
+
+    const std::vector<std::unique_ptr<DesignForm>> &forms() const
+    {
+        return window->project().forms();
+    }
+
+    // The offer: keeps its lines ("Form|Library|File") and the libraries it
+    // proposes, chooses the entry `library` (when given) and presses
+    // `button`.
+    Action offer(const char *button, int library = 0)
+    {
+        return [this, button, library](QWidget &modal) {
+            auto *dialog = qobject_cast<RecoveryDialog *>(&modal);
+            ASSERT_NE(dialog, nullptr);
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("RecoveredForms"));
+            listed.clear();
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem *item = list->topLevelItem(i);
+                listed << item->text(0) + u'|' + item->text(1) + u'|' + item->text(2);
+            }
+            auto *libraries = dialog->findChild<QComboBox *>(QStringLiteral("cmbLibrary"));
+            proposed.clear();
+            for (int i = 0; i < libraries->count(); ++i)
+                proposed << libraries->itemText(i);
+            if (library)
+                libraries->setCurrentIndex(libraries->findData(library));
+            if (QLatin1String(button) == QLatin1String("Escape"))
+                dialog->reject();
+            else
+                dialog->findChild<QPushButton *>(QLatin1String(button))->click();
+        };
+    }
+
+    Action answer(QMessageBox::StandardButton button)
+    {
+        return [this, button](QWidget &modal) {
+            auto *box = qobject_cast<QMessageBox *>(&modal);
+            ASSERT_NE(box, nullptr);
+            asked << box->text();
+            box->button(button)->click();
+        };
     }
 
     QStringList sessions() const
@@ -98,50 +157,115 @@ protected:
         return QDir(RecoverySession::defaultFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
 
+    QByteArray formText(const DesignForm &form) const
+    {
+        IniDocument doc;
+        writeForm(doc, form);
+        return doc.toBytes();
+    }
+
+    QByteArray read(const QString &path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir;
     QByteArray m_oldDataHome;
     std::unique_ptr<TMainForm> window;
+    QStringList listed;
+    QStringList proposed;
+    QStringList asked;
 };
 
-TEST_F(RecoveryOffer, RecoverOpensTheLostFormAsUnsavedWorkOfItsFile)
+TEST_F(RecoveryOffer, FormsOfBothLibrariesComeBackEachUnderItsOwnAndNothingIsLost)
 {
-    const QString userFile = dir.filePath(QStringLiteral("Lost.zsc"));
-    const QByteArray lost = leaveCrashedCopy(userFile);
+    const QString ccFile = dir.filePath(QStringLiteral("Cc.zsc"));
+    const QString ptFile = dir.filePath(QStringLiteral("Pt.zsc"));
+    const QByteArray cc = leaveCrashedCopy(QStringLiteral("crashed-cc"), kLibraryCControls,
+                                           QStringLiteral("Cc"), ccFile, "2024-05-01T10:00:00");
+    const QByteArray pt = leaveCrashedCopy(QStringLiteral("crashed-pt"), kLibraryPToolBox,
+                                           QStringLiteral("Pt"), ptFile, "2024-05-02T10:00:00");
 
-    const QStringList listed = startAndAnswer("butRecover");
+    // Nothing is open, so either library may come back; the older one is
+    // chosen, and the other form waits.
+    start({offer("butRecover", kLibraryCControls)});
+    EXPECT_EQ(listed, (QStringList{"Pt|PToolboxLib|" + ptFile, "Cc|CControls|" + ccFile}));
+    EXPECT_EQ(proposed, (QStringList{"PToolboxLib", "CControls"}));
+    ASSERT_EQ(forms().size(), 1u);
+    EXPECT_EQ(window->project().library(), kLibraryCControls);
+    EXPECT_EQ(formText(*forms().front()), cc);
+    EXPECT_TRUE(forms().front()->isModified());
+    EXPECT_TRUE(sessions().contains(QStringLiteral("crashed-pt")));
+    EXPECT_FALSE(sessions().contains(QStringLiteral("crashed-cc")));
+    // Quitting asks about the recovered form; Yes saves it to its file.
+    quit({answer(QMessageBox::Yes)});
+    EXPECT_EQ(asked, QStringList{"Save changes to form Cc?"});
+    EXPECT_EQ(read(ccFile), cc);
 
-    EXPECT_EQ(listed, QStringList{QStringLiteral("Lost|") + userFile});
-    DesignProject &project = window->project();
-    ASSERT_EQ(project.forms().size(), 1u);
-    DesignForm &form = *project.forms().front();
-    IniDocument now;
-    writeForm(now, form);
-    EXPECT_EQ(now.toBytes(), lost);
-    EXPECT_EQ(form.fileName(), userFile);
-    EXPECT_FALSE(form.undoStack().isClean());
-    EXPECT_EQ(project.currentDesignWindow(), &form);
-    // The crashed run's folder is gone; this run keeps a copy of its own.
-    const QStringList left = sessions();
-    ASSERT_EQ(left.size(), 1);
-    EXPECT_NE(left.front(), QStringLiteral("crashed"));
-    EXPECT_EQ(QDir(QDir(RecoverySession::defaultFolder()).filePath(left.front()))
-                  .entryList({QStringLiteral("*.zsc")})
-                  .size(),
-              1);
-
-    // A normal end removes this run's copies too.
-    window.reset();
+    // The next start offers the PToolBox form alone and switches to it.
+    start({offer("butRecover")});
+    EXPECT_EQ(listed, QStringList{"Pt|PToolboxLib|" + ptFile});
+    EXPECT_EQ(window->project().library(), kLibraryPToolBox);
+    ASSERT_EQ(forms().size(), 1u);
+    EXPECT_EQ(formText(*forms().front()), pt);
+    quit({answer(QMessageBox::Yes)});
+    EXPECT_EQ(read(ptFile), pt);
     EXPECT_TRUE(sessions().isEmpty());
 }
 
-TEST_F(RecoveryOffer, DiscardThrowsTheCopiesAway)
+TEST_F(RecoveryOffer, OpenProjectAfterRecoverAsksAboutTheRecoveredForm)
 {
-    leaveCrashedCopy(QString());
-
-    EXPECT_EQ(startAndAnswer("butDiscard"), QStringList{QStringLiteral("Lost|(never saved)")});
-    EXPECT_TRUE(window->project().forms().empty());
+    const QString userFile = dir.filePath(QStringLiteral("Lost.zsc"));
+    const QByteArray lost = leaveCrashedCopy(QStringLiteral("crashed"), kLibraryCControls,
+                                             QStringLiteral("Lost"), userFile, "2024-05-01T10:00:00");
+    start({offer("butRecover")});
+    ASSERT_EQ(forms().size(), 1u);
+    DesignForm &form = *forms().front();
+    // This run keeps a copy of its own before the crashed run's goes.
+    const QString copy = window->recovery()->session().copyPath(form);
+    EXPECT_TRUE(QFileInfo::exists(copy));
     EXPECT_EQ(sessions().size(), 1);
-    EXPECT_NE(sessions().front(), QStringLiteral("crashed"));
+
+    QAction *open = window->action(QStringLiteral("mnuOpenProject"));
+    withModals({answer(QMessageBox::Cancel)}, [&] { open->trigger(); });
+    ASSERT_EQ(forms().size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(copy));
+    // Yes saves the form to its file, which ends the copy; then the open
+    // dialog comes.
+    const Action rejectDialog = [](QWidget &modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(&modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->reject();
+    };
+    withModals({answer(QMessageBox::Yes), rejectDialog}, [&] { open->trigger(); });
+    EXPECT_EQ(asked, QStringList(2, QStringLiteral("Save changes to form Lost?")));
+    EXPECT_EQ(read(userFile), lost);
+    EXPECT_FALSE(form.isModified());
+    EXPECT_FALSE(QFileInfo::exists(copy));
+}
+
+TEST_F(RecoveryOffer, EscapeKeepsTheFormsForLaterAndDiscardAsksFirst)
+{
+    leaveCrashedCopy(QStringLiteral("crashed"), kLibraryCControls, QStringLiteral("Lost"), QString(),
+                     "2024-05-01T10:00:00");
+    // A run that crashed with nothing to keep.
+    QDir().mkpath(QDir(RecoverySession::defaultFolder()).filePath(QStringLiteral("empty")));
+
+    start({offer("Escape")});
+    EXPECT_EQ(listed, QStringList{"Lost|CControls|(never saved)"});
+    EXPECT_TRUE(forms().empty());
+    EXPECT_TRUE(sessions().contains(QStringLiteral("crashed")));
+    EXPECT_FALSE(sessions().contains(QStringLiteral("empty")));
+    quit({});
+
+    start({offer("butDiscard"), answer(QMessageBox::No), offer("butDiscard"),
+           answer(QMessageBox::Yes)});
+    EXPECT_EQ(asked, QStringList(2, QStringLiteral("Discard the recovered forms? Their unsaved "
+                                                   "changes will be lost.")));
+    EXPECT_TRUE(forms().empty());
+    EXPECT_EQ(sessions().size(), 1);
+    EXPECT_FALSE(sessions().contains(QStringLiteral("crashed")));
 }
 
 } // namespace

@@ -106,7 +106,7 @@ TEST_F(GenerateSaveTest, SaveAsksBeforeReplacingAndWritesTheIconsAfterANo)
         EXPECT_TRUE(QFileInfo::exists(out(name))) << name;
 }
 
-TEST_F(GenerateSaveTest, CancelStopsTheSaveLeavingWhatIsWritten)
+TEST_F(GenerateSaveTest, CancelStopsTheSaveBeforeAnythingIsWritten)
 {
     ASSERT_TRUE(QDir().mkpath(outputDir));
     writeFile(out("App.pc"), "old");
@@ -115,7 +115,7 @@ TEST_F(GenerateSaveTest, CancelStopsTheSaveLeavingWhatIsWritten)
     click("butSave");
 
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(readFile(out("App.pc")), expected(TfrmGenerate::MainPage));
+    EXPECT_EQ(readFile(out("App.pc")), QByteArray("old"));
     EXPECT_EQ(readFile(out("AppForms.pc")), QByteArray("old"));
     EXPECT_FALSE(QFileInfo::exists(out("AppEvents.pc")));
     EXPECT_FALSE(QFileInfo::exists(out("App.h")));

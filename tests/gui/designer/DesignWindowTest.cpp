@@ -351,6 +351,7 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
     openForm();
     EXPECT_EQ(view->scale(), 4);
     EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
+    answerNextMessage(QMessageBox::No); // the button placed above
     window->close();
     Options saved(dir.filePath(QStringLiteral("options.ini")));
     saved.load();
@@ -376,7 +377,11 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
     EXPECT_EQ(project().currentDesignWindow(), first);
     EXPECT_EQ(window->clientArea()->activeSubWindow(), firstFrame);
 
-    // The close box asks, then hides the window; the form stays.
+    // The close box asks about a change, then hides the window; the form
+    // stays.
+    project().setPressedTool(ControlKind::Button);
+    QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
+                      firstFrame->imgPalm()->widgetPoint({60, 60}));
     answerNextMessage(QMessageBox::Cancel);
     firstFrame->close();
     EXPECT_TRUE(firstFrame->isVisible());

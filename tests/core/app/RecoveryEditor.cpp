@@ -1,0 +1,112 @@
+// A user at work, for the recovery tests that kill the program: edits one
+// form through the designer's commands at random moments (fixed by a seed)
+// while a recovery session copies it, until killed or asked to end.
+//
+//   recovery_editor FOLDER SEED DELAY_MS
+//
+// FOLDER is the recovery folder, DELAY_MS the session's delay. Prints the
+// SHA-1 of the form as Save Form writes it, once before the first edit and
+// after every edit, one line each, as soon as it is made.
+#include "ScriptedUserInterface.h"
+#include "core/app/DesignWindowRules.h"
+#include "core/app/FormCommands.h"
+#include "core/app/RecoverySession.h"
+#include "core/app/TerminationSignals.h"
+#include "core/app/Workspace.h"
+#include "core/base/IniDocument.h"
+#include "core/designer/Nudging.h"
+#include "core/files/FormFile.h"
+#include "core/libraries/Libraries.h"
+#include "core/model/CCForm.h"
+#include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
+
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <random>
+
+using namespace zf;
+
+namespace {
+
+void printState(const DesignForm &form)
+{
+    IniDocument doc;
+    writeForm(doc, form);
+    const QByteArray hash = QCryptographicHash::hash(doc.toBytes(), QCryptographicHash::Sha1);
+    std::printf("%s\n", hash.toHex().constData());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 4)
+        return 2;
+    installLibraries();
+
+    test::ScriptedUserInterface ui;
+    DesignProject project(ui);
+    project.setLibrary(kLibraryCControls);
+    Workspace workspace;
+    FormCommands forms(project, workspace);
+    DesignWindowRules rules(forms, workspace);
+    RecoverySession session(project, QString::fromLocal8Bit(argv[1]));
+    session.setDelay(QByteArray(argv[3]).toInt());
+    TerminationSignals endRequests;
+    session.endOn(endRequests);
+
+    DesignForm &form = forms.nuevoForm(QStringLiteral("Edited"));
+    std::mt19937 random(QByteArray(argv[2]).toUInt());
+    const auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    const ControlKind kinds[] = {ControlKind::Button, ControlKind::Label, ControlKind::CheckBox,
+                                 ControlKind::Edit};
+    const NudgeKey arrows[] = {NudgeKey::Left, NudgeKey::Up, NudgeKey::Right, NudgeKey::Down};
+
+    QTimer next;
+    next.setSingleShot(true);
+    QObject::connect(&next, &QTimer::timeout, [&] {
+        const auto &controls = form.screen()->children();
+        switch (controls.isEmpty() ? 0 : pick(8)) {
+        case 0:
+        case 1:
+            project.setPressedTool(kinds[pick(4)]);
+            rules.screenReleased(form, *form.screen(), MouseButton::Left,
+                                 {pick(140), 16 + pick(130)});
+            break;
+        case 2:
+        case 3:
+            // Presses in a row on one control merge into one undo step.
+            project.setSelectedObject(controls.at(pick(controls.size())));
+            for (int presses = 1 + pick(3); presses > 0; --presses)
+                NudgeKeyPressed(project, arrows[pick(4)]);
+            break;
+        case 4:
+            form.undoStack().undo();
+            break;
+        case 5:
+            form.undoStack().redo();
+            break;
+        case 6:
+            project.setSelectedObject(controls.at(controls.size() - 1));
+            DeleteSelectedControl(form);
+            break;
+        default:
+            SetObjectBounds(form, controls.at(0),
+                            {pick(120), 16 + pick(120), 10 + pick(40), 10 + pick(20)});
+            break;
+        }
+        printState(form);
+        next.start(5 + pick(60));
+    });
+    printState(form);
+    next.start(0);
+    return app.exec();
+}

@@ -5,6 +5,7 @@
 #include "core/controls/CCRadio.h"
 #include "core/controls/CCSwitch.h"
 #include "core/controls/SharedPaint.h"
+#include "core/controls/TextFit.h"
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTKinds.h"
@@ -145,6 +146,7 @@ KindSpec button()
                  colorRow("TextColor", &TPTButton::colorText, &TPTButton::setColorText)},
         .layout = kAllPalm,
         .paint = paintAs<TPTButton>,
+        .fitToText = fitTextOf<TPTButton, &TPTButton::text, kButtonMargins>,
     };
 }
 
@@ -202,6 +204,7 @@ KindSpec select()
                  colorRow("TextColor", &TCCButton::colorText, &TCCButton::setColorText)},
         .layout = kAllPalm,
         .paint = paintAs<TCCButton>,
+        .fitToText = fitTextOf<TCCButton, &TCCButton::content, kSelectMargins>,
     };
 }
 
@@ -232,6 +235,7 @@ KindSpec push()
                  contentAsTextRow<TCCSwitch>(), rows::top(), rows::width()},
         .layout = kAllPalm,
         .paint = paintAs<TCCSwitch>,
+        .fitToText = fitTextOf<TCCSwitch, &TCCSwitch::content, kButtonMargins>,
     };
 }
 
@@ -271,6 +275,7 @@ KindSpec checkBox()
         .layout = LayoutValues{LayoutSource::Palm, LayoutSource::Palm, LayoutSource::Design,
                                LayoutSource::Design, true, true},
         .paint = paintAs<TPTCheckbox>,
+        .fitToText = fitTextOf<TPTCheckbox, &TPTCheckbox::content, kPtCheckBoxMargins>,
     };
 }
 

@@ -1,3 +1,4 @@
+#include "core/designer/Clipboard.h"
 #include "LayoutFixture.h"
 #include "core/ccontrols/CCEdit.h"
 #include "core/ccontrols/CCMenu.h"
@@ -5,7 +6,6 @@
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
-#include "core/designer/Clipboard.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -404,6 +404,112 @@ TEST(ClipboardRecord, EveryCControlsKindRoundTrips)
 TEST(ClipboardRecord, EveryPToolBoxKindRoundTrips)
 {
     expectEveryKindRoundTrips(kLibraryPToolBox);
+}
+
+TEST_F(Clipboard, SeveralControlsTravelTogetherKeepingTheirPlaces)
+{
+    DesignObject *label = placeAt(ControlKind::Label, 10, 10, 40, 13);
+    DesignObject *button = placeAt(ControlKind::Button, 30, 40, 36, 14);
+    DesignObject *box = placeAt(ControlKind::CheckBox, 70, 90, 50, 13);
+    click(button);
+    click(box, true);
+    click(label, true);
+    const QByteArray copied = CopyControl(project).value();
+    EXPECT_TRUE(copied.contains("Count=3"));
+
+    DesignForm *source = form;
+    form = project.addForm(QStringLiteral("Form2"));
+    project.setCurrentDesignWindow(form);
+    EXPECT_TRUE(PasteControl(project, copied).isEmpty());
+    ASSERT_EQ(childCount(), 3);
+    const std::vector<DesignObject *> originals = {label, button, box};
+    for (int i = 0; i < 3; ++i) {
+        DesignObject *pasted = form->screen()->children().at(i);
+        EXPECT_EQ(pasted->bounds(), originals[size_t(i)]->bounds());
+        EXPECT_EQ(pasted->classId(), originals[size_t(i)]->classId());
+        EXPECT_TRUE(pasted->isSelected());
+    }
+    EXPECT_EQ(controlListTexts(), (QStringList{"Label4: Label", "Button5: Button",
+                                               "CheckBox6: CheckBox", "Form2: Form"}));
+    EXPECT_EQ(project.selectedObject(), form->screen()->children().at(0));
+    EXPECT_EQ(form->screen()->children().at(1)->selectColor(), PalmColor(0x800000));
+    EXPECT_EQ(undoSteps(), 1);
+    form->undoStack().undo();
+    EXPECT_EQ(childCount(), 0);
+
+    // Cut takes all three away in one step, and undo brings them back.
+    form = source;
+    project.setCurrentDesignWindow(form);
+    project.setSelectedObject(button);
+    const int steps = undoSteps();
+    const QByteArray cut = CutControl(project).value();
+    EXPECT_EQ(childCount(), 0);
+    EXPECT_EQ(project.selectedObject(), form->screen());
+    EXPECT_EQ(undoSteps(), steps + 1);
+    form->undoStack().undo();
+    EXPECT_EQ(controlListTexts().first(), QStringLiteral("Label1: Label"));
+    EXPECT_EQ(childCount(), 3);
+    // A cut record holds the controls' own names; pasting gives fresh ones anyway.
+    EXPECT_TRUE(cut.contains("[Label1]") && cut.contains("[Button2]"));
+    PasteControl(project, cut);
+    EXPECT_EQ(childCount(), 6);
+}
+
+TEST_F(Clipboard, DuplicateCopiesTheSelectionOneGridStepOnInItsOwnContainer)
+{
+    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
+    DesignObject *button = placeAt(ControlKind::Button, 8, 20, 36, 14, dialog);
+    DesignObject *label = placeAt(ControlKind::Label, 8, 40, 36, 13, dialog);
+    click(label);
+    click(button, true);
+    const int steps = undoSteps();
+    EXPECT_TRUE(DuplicateSelection(project).isEmpty());
+    ASSERT_EQ(dialog->children().size(), 4);
+    EXPECT_EQ(dialog->children().at(2)->bounds(), button->bounds().translated(4, 4));
+    EXPECT_EQ(dialog->children().at(3)->bounds(), label->bounds().translated(4, 4));
+    EXPECT_FALSE(button->isSelected() || label->isSelected());
+    EXPECT_EQ(project.selectedObject(), dialog->children().at(2));
+    EXPECT_EQ(undoSteps(), steps + 1);
+    // The clipboard is left alone: a single control duplicates the same way,
+    // even while a Copiado stands in the window.
+    button->setName(QStringLiteral("Copiado"));
+    click(button);
+    DuplicateSelection(project);
+    EXPECT_EQ(dialog->children().at(4)->bounds(), button->bounds().translated(4, 4));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Clipboard, ARecordOfSeveralIsReadWholeOrNotAtAll)
+{
+    DesignObject *button = place(ControlKind::Button, 20, 30);
+    const QByteArray one = copy(button);
+    QByteArray two = one;
+    two.replace("Name=Copiado\r\n", "Name=Copiado\r\nCount=2\r\n");
+    ui.messages.clear();
+    PasteControl(project, two); // the second header is missing
+    EXPECT_EQ(ui.texts(),
+              QStringList{QStringLiteral(
+                  "The clipboard holds a control that cannot be read; nothing is pasted")});
+    EXPECT_EQ(childCount(), 1);
+
+    // A part the library does not paste is left out, the rest pasted.
+    OtherProject pt(kLibraryPToolBox);
+    pt.project.setPressedTool(ControlKind::Label);
+    pt.project.librarySupport().createControlAt(*pt.form, 10, 10, pt.form->screen());
+    DesignObject *ptLabel = pt.project.selectedObject();
+    pt.project.setPressedTool(ControlKind::Select);
+    pt.project.librarySupport().createControlAt(*pt.form, 10, 30, pt.form->screen());
+    const QByteArray mixed = encodeControls({ptLabel, pt.project.selectedObject()});
+    EXPECT_EQ(
+        PasteControl(project, mixed),
+        QStringLiteral("A PToolBox Label cannot be pasted into a CControls form; it was left out"));
+    EXPECT_EQ(controlListTexts().at(1), QStringLiteral("Button2: Button"));
+
+    // One control makes the record it always made: no count.
+    click(button);
+    const QByteArray single = encodeControls({button});
+    EXPECT_FALSE(single.contains("Count"));
+    EXPECT_EQ(CutControl(project).value(), single);
 }
 
 using PToolBoxClipboard = PToolBoxLayoutFixture;

@@ -224,11 +224,26 @@ TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
 
     click(inside(first, 3, 3), {}, Qt::RightButton);
     ASSERT_TRUE(frame->popMenu()->isVisible());
-    EXPECT_EQ(captions(frame->popMenu()),
-              (QStringList{"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
-                           "Same &Widht", "Same &Height", "-", "Center H&orizontally",
-                           "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
-                           "-", "Bring to &Front", "Send to &Back", "-", "&Delete control"}));
+    EXPECT_EQ(captions(frame->popMenu()), (QStringList{"Align &Left",
+                                                       "Align &Right",
+                                                       "Align &Top",
+                                                       "Align &Bottom",
+                                                       "-",
+                                                       "Same &Widht",
+                                                       "Same &Height",
+                                                       "-",
+                                                       "Center H&orizontally",
+                                                       "Center &Vertically",
+                                                       "-",
+                                                       "Space = Horizontally",
+                                                       "Space = Vertically",
+                                                       "-",
+                                                       "Fit to &Text",
+                                                       "-",
+                                                       "Bring to &Front",
+                                                       "Send to &Back",
+                                                       "-",
+                                                       "&Delete control"}));
     frame->popMenu()->hide();
 
     // The control clicked is the one the items act on.
@@ -299,6 +314,56 @@ TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)
     EXPECT_TRUE(view->hasFocus());
 }
 
+TEST_F(DesignWindowTest, ShiftWithAnArrowSizesTheControl)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(20, 20));
+    click(inside(button, 5, 5));
+    const QRect before = button->bounds();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(button->bounds(), before.adjusted(0, 0, 4, 4));
+    form->undoStack().undo();
+    EXPECT_EQ(button->bounds(), before);
+}
+
+TEST_F(DesignWindowTest, ADragFromTheEmptyScreenOrADialogsBodySelectsWhatItTouches)
+{
+    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
+    DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 30));
+    DesignObject *far = placeWith(ControlKind::Button, onScreen(100, 30));
+    const auto drag = [this](QPoint from, QPoint to, Qt::KeyboardModifiers keys = {}) {
+        QTest::mousePress(view, Qt::LeftButton, keys, from);
+        move((from + to) / 2, Qt::LeftButton, keys);
+        move(to, Qt::LeftButton, keys);
+        EXPECT_FALSE(view->band().isEmpty());
+        QTest::mouseRelease(view, Qt::LeftButton, keys, to);
+        EXPECT_TRUE(view->band().isEmpty());
+    };
+    drag(onScreen(2, 2), onScreen(20, 36));
+    EXPECT_TRUE(first->isSelected() && second->isSelected() && !far->isSelected());
+    EXPECT_EQ(project().selectedObject(), first);
+    drag(onScreen(150, 50), onScreen(110, 35), Qt::ShiftModifier);
+    EXPECT_TRUE(first->isSelected() && far->isSelected());
+    // A click is still a click: the form.
+    click(onScreen(150, 150));
+    EXPECT_EQ(project().selectedObject(), form->screen());
+    EXPECT_FALSE(first->isSelected());
+
+    auto *dialog = objectCast<TPTDialog>(placeWith(ControlKind::Dialog, onScreen(0, 60)));
+    DesignObject *inner = placeWith(ControlKind::Label, inside(dialog, 10, 20));
+    drag(inside(dialog, 60, 40), inside(dialog, 12, 22));
+    EXPECT_EQ(project().selectedObject(), inner);
+    // The title bar still moves the dialog, and a click on the body selects it.
+    const QRect before = dialog->bounds();
+    const QPoint title = inside(dialog, 70, 5);
+    QTest::mousePress(view, Qt::LeftButton, {}, title);
+    move(title + (at({0, 8}) - at({0, 0})));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, title);
+    EXPECT_EQ(dialog->bounds(), before.translated(0, 8));
+    click(inside(dialog, 60, 40));
+    EXPECT_EQ(project().selectedObject(), dialog);
+}
+
 TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
 {
     DesignObject *label = placeWith(ControlKind::Label, onScreen(20, 20));
@@ -325,6 +390,19 @@ TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
     click(inside(label, 5, 5));
     QTest::keyClick(view, Qt::Key_Right);
     EXPECT_EQ(label->left(), before.x() + 4);
+}
+
+TEST_F(DesignWindowTest, F4TakesTheKeysToThePropertySheet)
+{
+    DesignObject *label = placeWith(ControlKind::Label, onScreen(20, 20));
+    window->workspace().setPropertiesShown(true);
+    trigger("mnuGoToProperties");
+    auto *sheet = window->findChild<TfrmProp *>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->grid()->hasFocus());
+    EXPECT_EQ(sheet->grid()->currentColumn(), 1);
+    EXPECT_EQ(window->statusText(2), QString()); // the arrows now walk the sheet
+    EXPECT_EQ(project().selectedObject(), label);
 }
 
 TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)

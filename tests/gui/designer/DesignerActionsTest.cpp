@@ -1,3 +1,4 @@
+#include "WhenModal.h"
 #include "core/app/FormCommands.h"
 #include "core/designer/Clipboard.h"
 #include "core/designer/SelectionDisplay.h"
@@ -9,27 +10,26 @@
 #include "gui/codegen/CodeView.h"
 #include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
-#include "WhenModal.h"
 
 #include "WhenModal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QImage>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -193,13 +193,53 @@ TEST_F(DesignerActions, ThePopupMenuHoldsTheTenLayoutItems)
     QStringList captions;
     for (QAction *action : menu.actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions, QStringList({"Align &Left", "Align &Right", "Align &Top", "Align &Bottom",
-                                     "-", "Same &Widht", "Same &Height", "-",
-                                     "Center H&orizontally", "Center &Vertically", "-",
-                                     "Space = Horizontally", "Space = Vertically"}));
+    EXPECT_EQ(captions,
+              QStringList({"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
+                           "Same &Widht", "Same &Height", "-", "Center H&orizontally",
+                           "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
+                           "-", "Fit to &Text"}));
 
     menu.findChild<QAction *>(QStringLiteral("mnuSWidth"))->trigger();
     EXPECT_EQ(second->width(), first->width());
+    menu.findChild<QAction *>(QStringLiteral("popFitToText"))->trigger();
+    EXPECT_LT(second->width(), 70);
+}
+
+TEST_F(DesignerActions, SeveralControlsAreDuplicatedCopiedAndPastedFromTheEditMenu)
+{
+    DesignForm &source = window->formCommands().nuevoForm(QStringLiteral("Several"));
+    DesignObject *first = placeButton(source, 10, 10);
+    DesignObject *second = placeButton(source, 10, 40);
+    project().setSelectedObject(first);
+    MostrarSeleccionado(source, false);
+    project().setSelectedObject(second);
+    MostrarSeleccionado(source, true);
+
+    QGuiApplication::clipboard()->clear();
+    trigger("mnuDuplicate");
+    ASSERT_EQ(source.screen()->children().size(), 4);
+    EXPECT_EQ(source.screen()->children().at(3)->bounds(), second->bounds().translated(4, 4));
+    const QMimeData *untouched = QGuiApplication::clipboard()->mimeData();
+    EXPECT_FALSE(untouched && untouched->hasFormat(kControlMimeType));
+
+    trigger("mnuCopy"); // the two copies, still selected
+    DesignForm &target = window->formCommands().nuevoForm(QStringLiteral("Target"));
+    trigger("mnuPaste");
+    ASSERT_EQ(target.screen()->children().size(), 2);
+    EXPECT_EQ(target.screen()->children().at(1)->bounds(), second->bounds().translated(4, 4));
+}
+
+TEST_F(DesignerActions, FormatFitToTextSizesTheSelection)
+{
+    trigger("mnuFitToText"); // no design window: nothing happens
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Fitted"));
+    DesignObject *button = placeButton(form, 10, 10);
+    form.perform(QStringLiteral("Edit"), [&] {
+        project().librarySupport().applyPropertyValue(*button, QStringLiteral("Content"),
+                                                      QStringLiteral("OK"));
+    });
+    trigger("mnuFitToText");
+    EXPECT_EQ(button->bounds().size(), QSize(23, 14));
 }
 
 } // namespace

@@ -34,6 +34,14 @@ struct TreeOfBigProject
     {
     }
 
+    // A shown tree, up to date, and the form in the middle of the project.
+    DesignForm *shownTree(ProjectTree &tree)
+    {
+        tree.show(); // a hidden tree only notes what changed
+        tree.syncNow();
+        return project.project.forms()[kForms / 2].get();
+    }
+
     Project project;
     Workspace workspace;
     FormCommands forms{project.project, workspace};
@@ -53,8 +61,7 @@ void BM_ProjectTreeBuild(benchmark::State &state)
     TreeOfBigProject big(int(state.range(0)));
     for (auto _ : state) {
         ProjectTree tree(big.project.project, big.rules);
-        tree.show(); // a hidden tree only notes what changed
-        tree.syncNow();
+        big.shownTree(tree);
         state.counters["lines"] = double(lineCount(tree));
     }
 }
@@ -69,9 +76,7 @@ void BM_ProjectTreeEdit(benchmark::State &state)
 {
     TreeOfBigProject big(kLibraryCControls);
     ProjectTree tree(big.project.project, big.rules);
-    tree.show();
-    tree.syncNow();
-    DesignForm *form = big.project.project.forms()[kForms / 2].get();
+    DesignForm *form = big.shownTree(tree);
     DesignObject *control = form->screen()->children().at(5);
     int step = 0;
     for (auto _ : state) {
@@ -89,9 +94,7 @@ void BM_ProjectTreeSelect(benchmark::State &state)
 {
     TreeOfBigProject big(kLibraryCControls);
     ProjectTree tree(big.project.project, big.rules);
-    tree.show();
-    tree.syncNow();
-    DesignForm *form = big.project.project.forms()[kForms / 2].get();
+    DesignForm *form = big.shownTree(tree);
     big.project.project.setCurrentDesignWindow(form);
     int step = 0;
     for (auto _ : state) {

@@ -19,6 +19,9 @@ namespace {
 // A space keeps the header apart from every record: no control name has one.
 const QString kHeaderSection = QStringLiteral("Zentiform Control");
 const QString kCopyName = QStringLiteral("Copiado");
+// More than any form holds; a record that claims more is refused rather than
+// pasted for minutes.
+constexpr int kMaxRecordControls = 1000;
 
 QString damagedMessage()
 {
@@ -252,6 +255,8 @@ DecodedControls decodeControls(const QByteArray &bytes, const DesignForm &form)
     // Each further control needs a header of its own, so a damaged count
     // stops at the first one missing.
     const int count = std::max(1, FormFileRecord(doc, kHeaderSection).number(u"Count", 1));
+    if (count > kMaxRecordControls)
+        return {{}, damagedMessage()};
     DecodedControls decoded;
     for (int i = 0; i < count; ++i) {
         DecodedControl control = decodeAt(doc, i, form);

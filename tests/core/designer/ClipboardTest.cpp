@@ -471,7 +471,13 @@ TEST_F(Clipboard, ARecordOfSeveralIsReadWholeOrNotAtAll)
     QByteArray two = copy(button);
     two.replace("Name=Copiado\r\n", "Name=Copiado\r\nCount=2\r\n");
     PasteControl(project, two); // the second header is missing
-    EXPECT_EQ(ui.messages.size(), 1u);
+    // Far more controls than a form holds, each header naming one record.
+    QByteArray many = two.replace("Count=2", "Count=1001");
+    for (int i = 2; i <= 1001; ++i)
+        many += "[Zentiform Control " + QByteArray::number(i) +
+                "]\r\nClass=TCCButton\r\nLib=1\r\nName=Copiado\r\n";
+    PasteControl(project, many);
+    EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(childCount(), 1);
 
     // A part the library does not paste is left out, the rest pasted.

@@ -13,6 +13,11 @@ xvfb xauth"
 if [ "${1:-}" = "fuzz" ]; then
     packages="$packages clang libclang-rt-dev"
 fi
+# `install-deps.sh coverage`: gcovr, which reads g++'s coverage counters for
+# `make coverage`.
+if [ "${1:-}" = "coverage" ]; then
+    packages="$packages gcovr"
+fi
 
 missing=""
 for p in $packages; do

@@ -118,6 +118,19 @@ QStringView readableValue(QStringView stored)
     return value;
 }
 
+// A value as it is stored so that readers get it back whole: a value that
+// begins or ends with a blank, or is wholly enclosed in quotes, would lose
+// them on reading, so it is stored inside a pair of double quotes, which
+// reading removes again. Text typed by a user, such as a label's " Name:",
+// then survives a save and a load.
+QString storedValue(const QString &value)
+{
+    QString line = singleLine(value);
+    if (readableValue(line).size() != line.size())
+        line = u'"' + line + u'"';
+    return line;
+}
+
 // Names and values handed out are deep copies: the caller may keep them
 // longer than the parsed text they point into lives.
 QString owned(QStringView text)
@@ -562,13 +575,13 @@ void IniDocument::writeString(QStringView section, QStringView key, const QStrin
     Section &target = sectionForWriting(section);
     if (const Line *found = target.find(name)) {
         Line &line = const_cast<Line &>(*found);
-        line.value = singleLine(value);
+        line.value = storedValue(value);
         line.raw = QString();
         return;
     }
     Line line;
     line.key = name.toString();
-    line.value = singleLine(value);
+    line.value = storedValue(value);
     target.append(std::move(line));
 }
 

@@ -95,7 +95,9 @@ public:
     // in a pair of double or single quotes, without them.
     QString readString(QStringView section, QStringView key,
                        const QString &defaultValue = QString()) const;
-    // An empty key name writes nothing: it could not be read back.
+    // An empty key name writes nothing: it could not be read back. A value
+    // that readString() would trim or unquote is written inside double
+    // quotes, so it reads back as written.
     void writeString(QStringView section, QStringView key, const QString &value);
 
     // Decimal, "0x" hexadecimal (more than two characters) or "$"

@@ -109,7 +109,7 @@ void Canvas::fillRect(int left, int top, int right, int bottom, PalmColor color)
         span(y, left + m_state.originX, right + m_state.originX, rgb);
 }
 
-void Canvas::rasterLine(int x1, int y1, int x2, int y2, QRgb rgb)
+void Canvas::rasterLine(qint64 x1, qint64 y1, qint64 x2, qint64 y2, QRgb rgb)
 {
     // Bresenham along the longer axis. A tie (the exact line half-way between
     // two pixels) goes to the smaller coordinate of the shorter axis: the
@@ -119,28 +119,46 @@ void Canvas::rasterLine(int x1, int y1, int x2, int y2, QRgb rgb)
     if (std::max(x1, x2) < m_state.clipLeft || std::min(x1, x2) >= m_state.clipRight ||
         std::max(y1, y2) < m_state.clipTop || std::min(y1, y2) >= m_state.clipBottom)
         return;
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+    const qint64 dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     const int sx = x2 >= x1 ? 1 : -1, sy = y2 >= y1 ? 1 : -1;
     const bool xMajor = dx >= dy;
-    const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
-    const int minorStep = xMajor ? sy : sx;
+    const qint64 major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    const int majorStep = xMajor ? sx : sy, minorStep = xMajor ? sy : sx;
     const int bias = minorStep < 0 ? 1 : 0;
-    int x = x1, y = y1;
-    long long err = 2LL * minor - major;
-    for (int i = 0; i < major; ++i) {
-        plot(x, y, rgb);
+
+    // A control may be billions of pixels long: only the steps whose major
+    // coordinate lies inside the clip are walked, starting with the minor
+    // coordinate and the error the skipped steps would have reached. Before
+    // step i the line has stepped k = ceil((2 minor i - major + bias) /
+    // (2 major)) times along the minor axis; 128 bits hold the products.
+    const qint64 majorStart = xMajor ? x1 : y1;
+    const qint64 clipLow = xMajor ? m_state.clipLeft : m_state.clipTop;
+    const qint64 clipHigh = (xMajor ? m_state.clipRight : m_state.clipBottom) - 1;
+    const qint64 first =
+        std::max<qint64>(0, majorStep > 0 ? clipLow - majorStart : majorStart - clipHigh);
+    const qint64 last =
+        std::min<qint64>(major - 1, majorStep > 0 ? clipHigh - majorStart : majorStart - clipLow);
+    if (first > last)
+        return;
+    using Wide = __int128;
+    const Wide twiceMajor = Wide(2) * major;
+    const Wide before = Wide(2) * minor * first - major + bias;
+    const qint64 steps = before > 0 ? qint64((before + twiceMajor - 1) / twiceMajor) : 0;
+    long long err = (long long)(Wide(2) * minor * (first + 1) - major - twiceMajor * steps);
+
+    qint64 along = majorStart + majorStep * first;
+    qint64 across = (xMajor ? y1 : x1) + minorStep * steps;
+    for (qint64 i = first; i <= last; ++i) {
+        const qint64 x = xMajor ? along : across, y = xMajor ? across : along;
+        if (y >= m_state.clipTop && y < m_state.clipBottom && x >= m_state.clipLeft &&
+            x < m_state.clipRight)
+            plot(int(x), int(y), rgb);
         if (err + bias > 0) {
-            if (xMajor)
-                y += sy;
-            else
-                x += sx;
+            across += minorStep;
             err -= 2LL * major;
         }
         err += 2LL * minor;
-        if (xMajor)
-            x += sx;
-        else
-            y += sy;
+        along += majorStep;
     }
 }
 
@@ -148,8 +166,9 @@ void Canvas::line(int x1, int y1, int x2, int y2)
 {
     if (m_state.pen.clear)
         return;
-    rasterLine(x1 + m_state.originX, y1 + m_state.originY, x2 + m_state.originX,
-               y2 + m_state.originY, palmToRgb(m_state.pen.color));
+    rasterLine(qint64(x1) + m_state.originX, qint64(y1) + m_state.originY,
+               qint64(x2) + m_state.originX, qint64(y2) + m_state.originY,
+               palmToRgb(m_state.pen.color));
 }
 
 void Canvas::polyline(std::span<const QPoint> points)
@@ -226,23 +245,25 @@ void Canvas::textOut(int x, int y, const QString &text)
     const BitmapFont &font = this->font();
     const QRgb rgb = palmToRgb(m_state.fontColor);
     const std::uint64_t *rows = font.rows().data();
-    int penX = x + m_state.originX;
-    const int lineTop = y + m_state.originY;
+    // In 64 bits: a text far off the picture must not wrap around into it.
+    qint64 penX = qint64(x) + m_state.originX;
+    const qint64 lineTop = qint64(y) + m_state.originY;
     const int clipLeft = m_state.clipLeft, clipRight = m_state.clipRight;
     const int clipTop = m_state.clipTop, clipBottom = m_state.clipBottom;
 
     font.forEachGlyph(text, [&](const BitmapFont::Glyph &glyph) {
-        const int gx = penX + glyph.left;
+        const qint64 gx = penX + glyph.left;
+        const qint64 top = lineTop + glyph.top;
         penX += glyph.advance;
-        const int firstRow = std::max(0, clipTop - (lineTop + glyph.top));
-        const int lastRow = std::min(glyph.rowCount, clipBottom - (lineTop + glyph.top));
+        const qint64 firstRow = std::max<qint64>(0, clipTop - top);
+        const qint64 lastRow = std::min<qint64>(glyph.rowCount, clipBottom - top);
         // Whole rows inside the clip need no test per pixel.
         const bool inside = gx >= clipLeft && gx + glyph.width <= clipRight;
-        for (int r = firstRow; r < lastRow; ++r) {
+        for (qint64 r = firstRow; r < lastRow; ++r) {
             std::uint64_t bits = rows[glyph.firstRow + r];
-            const qsizetype rowStart = qsizetype(lineTop + glyph.top + r) * m_stride;
+            const qsizetype rowStart = qsizetype(top + r) * m_stride;
             while (bits) {
-                const int x = gx + std::countr_zero(bits);
+                const qint64 x = gx + std::countr_zero(bits);
                 bits &= bits - 1;
                 if (inside || (x >= clipLeft && x < clipRight))
                     m_bits[rowStart + x] = rgb;

@@ -146,7 +146,7 @@ private:
             y < m_state.clipBottom)
             m_bits[qsizetype(y) * m_stride + x] = rgb;
     }
-    void rasterLine(int x1, int y1, int x2, int y2, QRgb rgb);
+    void rasterLine(qint64 x1, qint64 y1, qint64 x2, qint64 y2, QRgb rgb);
     void fillPolygon(std::span<const QPoint> points, QRgb rgb);
 
     QRgb *m_bits = nullptr;

@@ -7,6 +7,7 @@
 #include "core/ccontrols/CCPopUp.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/controls/CCRadio.h"
+#include "core/controls/SharedKinds.h"
 #include "core/controls/SharedPaint.h"
 
 namespace zf::cc {
@@ -33,10 +34,8 @@ RecordField selectedItemField()
 KindSpec listBox()
 {
     return {
-        .kind = ControlKind::ListBox,
-        .classId = ClassId::TCCListBox,
-        .shortPrefix = "Lb",
-        .longPrefix = "ListBox",
+        .kind = ControlKind::ListBox, .classId = ClassId::TCCListBox,
+        .shortPrefix = "Lb", .longPrefix = "ListBox", .recordName = QStringLiteral("ListBox"),
         .make = makeObject<TCCListBox>,
         .place = placing<TCCListBox>([](TCCListBox &o, const QString &, int x, int y) {
             o.setVisibleItems(2);
@@ -44,7 +43,6 @@ KindSpec listBox()
             o.setTop(y);
             o.setLeft(x);
         }),
-        .recordName = QStringLiteral("ListBox"),
         .fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
                    visibleItemsField<TCCListBox>(), selectedItemField(), fields::font(),
                    fields::parent()},
@@ -58,36 +56,26 @@ KindSpec listBox()
 
 KindSpec radio()
 {
-    return {
-        .kind = ControlKind::Radio,
-        .classId = ClassId::TCCRadio,
-        .shortPrefix = "Rd",
-        .longPrefix = "Radio",
-        .make = makeObject<TCCRadio>,
-        .place = placing<TCCRadio>([](TCCRadio &o, const QString &, int x, int y) {
-            o.setTop(y);
-            o.setLeft(x);
-            o.setItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-            o.setSelectedItem(0);
-        }),
-        .recordName = QStringLiteral("Radio"),
-        .fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
-                   fields::height(14), selectedItemField(), fields::font(), fields::parent()},
-        .rows = {rows::height(), rows::items(), rows::left(), rows::name(), rows::selectedItem(),
-                 rows::top(), rows::width()},
-        .itemsEditor = ItemsEditor::Items,
-        .layout = kAllPalm,
-        .paint = paintAs<TCCRadio>,
-    };
+    KindSpec spec = radioKind();
+    spec.place = placing<TCCRadio>([](TCCRadio &o, const QString &, int x, int y) {
+        o.setTop(y);
+        o.setLeft(x);
+        o.setItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+        o.setSelectedItem(0);
+    });
+    spec.fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
+                   fields::height(14), selectedItemField(), fields::font(), fields::parent()};
+    spec.rows = {rows::height(), rows::items(), rows::left(), rows::name(), rows::selectedItem(),
+                 rows::top(), rows::width()};
+    spec.layout = kAllPalm;
+    return spec;
 }
 
 KindSpec dropDown()
 {
     return {
-        .kind = ControlKind::DropDown,
-        .classId = ClassId::TCCDropDown,
-        .shortPrefix = "Dd",
-        .longPrefix = "DropDown",
+        .kind = ControlKind::DropDown, .classId = ClassId::TCCDropDown,
+        .shortPrefix = "Dd", .longPrefix = "DropDown", .recordName = QStringLiteral("Drop"),
         .make = makeObject<TCCDropDown>,
         .place = placing<TCCDropDown>([](TCCDropDown &o, const QString &, int x, int y) {
             o.setVisibleItems(2);
@@ -98,7 +86,6 @@ KindSpec dropDown()
             o.setTop(y);
             o.setUserWidth(36);
         }),
-        .recordName = QStringLiteral("Drop"),
         .fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
                    visibleItemsField<TCCDropDown>(), selectedItemField(),
                    fields::number(u"TestItems", &TCCDropDown::testItems,
@@ -118,10 +105,8 @@ KindSpec dropDown()
 KindSpec popUp()
 {
     return {
-        .kind = ControlKind::PopUp,
-        .classId = ClassId::TCCPopUp,
-        .shortPrefix = "Pu",
-        .longPrefix = "PopUp",
+        .kind = ControlKind::PopUp, .classId = ClassId::TCCPopUp,
+        .shortPrefix = "Pu", .longPrefix = "PopUp", .recordName = QStringLiteral("PopUp"),
         .make = makeObject<TCCPopUp>,
         .place = placing<TCCPopUp>([](TCCPopUp &o, const QString &, int x, int y) {
             o.setVisibleItems(2);
@@ -130,7 +115,6 @@ KindSpec popUp()
             o.setLeft(x);
             o.setTest(1);
         }),
-        .recordName = QStringLiteral("PopUp"),
         .fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
                    visibleItemsField<TCCPopUp>(), selectedItemField(), fields::font(),
                    fields::parent(), fields::number(u"Test", &TCCPopUp::test, &TCCPopUp::setTest, 0)},
@@ -148,10 +132,8 @@ KindSpec popUp()
 KindSpec table()
 {
     return {
-        .kind = ControlKind::Table,
-        .classId = ClassId::TCCTable,
-        .shortPrefix = "Tb",
-        .longPrefix = "Table",
+        .kind = ControlKind::Table, .classId = ClassId::TCCTable,
+        .shortPrefix = "Tb", .longPrefix = "Table", .recordName = QStringLiteral("Table"),
         .make = makeObject<TCCTable>,
         .place = placing<TCCTable>([](TCCTable &o, const QString &, int x, int y) {
             o.setTop(y);
@@ -162,7 +144,6 @@ KindSpec table()
             o.setUserWidth(75);
             o.setCols(3);
         }),
-        .recordName = QStringLiteral("Table"),
         // The lists follow the name the record holds.
         .fields = {fields::width(34), fields::left(10), fields::top(10),
                    fields::number(u"VisibleRows", &TCCTable::visibleRows,

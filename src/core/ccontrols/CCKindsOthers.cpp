@@ -8,6 +8,7 @@
 #include "core/ccontrols/CCPaint.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCBitmap.h"
+#include "core/controls/SharedKinds.h"
 #include "core/controls/SharedPaint.h"
 #include "core/model/CCForm.h"
 #include "core/model/PTDialog.h"
@@ -102,17 +103,14 @@ QString imageLimitMessage(const QString &row)
 KindSpec image()
 {
     return {
-        .kind = ControlKind::Image,
-        .classId = ClassId::TCCBitmap,
-        .shortPrefix = "Im",
-        .longPrefix = "Image",
+        .kind = ControlKind::Image, .classId = ClassId::TCCBitmap,
+        .shortPrefix = "Im", .longPrefix = "Image", .recordName = QStringLiteral("Image"),
         .make = makeObject<TCCBitmap>,
         .place = placing<TCCBitmap>([](TCCBitmap &o, const QString &, int x, int y) {
             o.setTop(y);
             o.setLeft(x);
             o.setTag(1);
         }),
-        .recordName = QStringLiteral("Image"),
         // Tag is the Image's clickable flag.
         .fields = {fields::text(u"StringBits", &TCCBitmap::stringBits, &TCCBitmap::setStringBits),
                    fields::height(14), fields::width(34), fields::left(10), fields::top(10),
@@ -130,23 +128,16 @@ KindSpec image()
 
 KindSpec dialog()
 {
-    return {
-        .kind = ControlKind::Dialog,
-        .classId = ClassId::TPTDialog,
-        .shortPrefix = "Dl",
-        .longPrefix = "Dialog",
-        .make = makeObject<TPTDialog>,
-        .recordName = QStringLiteral("Dialog"),
-        .fields = {fields::text(u"Content", &TPTDialog::title, &TPTDialog::setTitle,
+    KindSpec spec = dialogKind();
+    spec.fields = {fields::text(u"Content", &TPTDialog::title, &TPTDialog::setTitle,
                                 QStringLiteral("Dialog")),
                    fields::height(80), fields::width(152), fields::left(5), fields::top(60),
-                   fields::tag(u"Test", 0)},
-        .rows = {rows::text(QStringLiteral("Content"), &TPTDialog::title, &TPTDialog::setTitle),
+                   fields::tag(u"Test", 0)};
+    spec.rows = {rows::text(QStringLiteral("Content"), &TPTDialog::title, &TPTDialog::setTitle),
                  rows::height(), rows::left(), rows::name(), rows::dialogTest(false),
-                 rows::top(), rows::width()},
-        .layout = kAllDesign,
-        .paint = paintAs<TPTDialog>,
-    };
+                 rows::top(), rows::width()};
+    spec.layout = kAllDesign;
+    return spec;
 }
 
 namespace {
@@ -178,12 +169,9 @@ void fitMenu(DesignObject &object)
 KindSpec menu()
 {
     return {
-        .kind = ControlKind::Menu,
-        .classId = ClassId::TCCMenu,
-        .shortPrefix = "Mn",
-        .longPrefix = "Menu",
+        .kind = ControlKind::Menu, .classId = ClassId::TCCMenu,
+        .shortPrefix = "Mn", .longPrefix = "Menu", .recordName = QStringLiteral("Menu"),
         .make = makeObject<TCCMenu>,
-        .recordName = QStringLiteral("Menu"),
         // The menu keeps the handheld's values, not its design rectangle.
         .fields = {fields::items(),
                    fields::number(u"Width", &TCCMenu::userWidth, &TCCMenu::setUserWidth, 38),
@@ -214,13 +202,10 @@ KindSpec menu()
 KindSpec menuBar()
 {
     return {
-        .kind = ControlKind::MenuBar,
-        .classId = ClassId::TCCMenuBar,
-        .shortPrefix = "Mb",
-        .longPrefix = "MenuBar",
+        .kind = ControlKind::MenuBar, .classId = ClassId::TCCMenuBar,
+        .shortPrefix = "Mb", .longPrefix = "MenuBar", .recordName = QStringLiteral("MenuBar"),
         .make = makeObject<TCCMenuBar>,
-        // Named after its form; see the field below.
-        .recordName = QStringLiteral("MenuBar"),
+        // A record without a name is named after its form, as a new bar is.
         .fields = {closedWhenLoaded<TCCMenuBar>(),
                    {{}, {}, [](const FormFileRecord &r, DesignObject &o, const DesignForm &form) {
                         o.setLeft(form.screen()->left());

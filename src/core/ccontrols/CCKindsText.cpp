@@ -99,10 +99,8 @@ bool isEdit(const DesignObject &object)
 KindSpec button()
 {
     return {
-        .kind = ControlKind::Button,
-        .classId = ClassId::TCCButton,
-        .shortPrefix = "Bt",
-        .longPrefix = "Button",
+        .kind = ControlKind::Button, .classId = ClassId::TCCButton,
+        .shortPrefix = "Bt", .longPrefix = "Button", .recordName = QStringLiteral("Button"),
         .make = makeObject<TCCButton>,
         .place = placing<TCCButton>([](TCCButton &o, const QString &name, int x, int y) {
             o.setContent(name);
@@ -110,7 +108,6 @@ KindSpec button()
             o.setUserLeft(x);
             o.setShowForm(words::kNone);
         }),
-        .recordName = QStringLiteral("Button"),
         .fields = {contentField<TCCButton>(QStringLiteral("Button")), fields::height(14),
                    fields::width(34), fields::left(10), fields::top(10),
                    fields::number(u"Edge", &TCCButton::radius, &TCCButton::setRadius, 4),
@@ -132,10 +129,8 @@ KindSpec button()
 KindSpec label()
 {
     return {
-        .kind = ControlKind::Label,
-        .classId = ClassId::TCCLabel,
-        .shortPrefix = "Lb",
-        .longPrefix = "Label",
+        .kind = ControlKind::Label, .classId = ClassId::TCCLabel,
+        .shortPrefix = "Lb", .longPrefix = "Label", .recordName = QStringLiteral("Label"),
         .make = makeObject<TCCLabel>,
         .place = placing<TCCLabel>([](TCCLabel &o, const QString &name, int x, int y) {
             o.setContent(name);
@@ -144,7 +139,6 @@ KindSpec label()
             o.setLine(0);
             o.setStyle(0);
         }),
-        .recordName = QStringLiteral("Label"),
         .fields = {contentField<TCCTextLine>(QStringLiteral("Label")), fields::width(34),
                    fields::left(10), fields::top(10), fields::font(), lineField<TCCTextLine>(),
                    alignmentField(), styleField(), fields::parent()},
@@ -159,17 +153,14 @@ KindSpec label()
 KindSpec checkBox()
 {
     return {
-        .kind = ControlKind::CheckBox,
-        .classId = ClassId::TCCCheckbox,
-        .shortPrefix = "Cb",
-        .longPrefix = "CheckBox",
+        .kind = ControlKind::CheckBox, .classId = ClassId::TCCCheckbox,
+        .shortPrefix = "Cb", .longPrefix = "CheckBox", .recordName = QStringLiteral("CheckBox"),
         .make = makeObject<TCCCheckbox>,
         .place = placing<TCCCheckbox>([](TCCCheckbox &o, const QString &name, int x, int y) {
             o.setContent(name);
             o.setTop(y);
             o.setLeft(x);
         }),
-        .recordName = QStringLiteral("CheckBox"),
         .fields = {contentField<TCCCheckbox>(QStringLiteral("CheckBox")), fields::width(34),
                    fields::left(10), fields::top(10), fields::font(),
                    fields::number(u"State", &TCCCheckbox::state, &TCCCheckbox::setState, 0),
@@ -189,10 +180,8 @@ KindSpec checkBox()
 KindSpec switchKind()
 {
     return {
-        .kind = ControlKind::Switch,
-        .classId = ClassId::TCCSwitch,
-        .shortPrefix = "Sw",
-        .longPrefix = "Switch",
+        .kind = ControlKind::Switch, .classId = ClassId::TCCSwitch,
+        .shortPrefix = "Sw", .longPrefix = "Switch", .recordName = QStringLiteral("Switch"),
         .make = makeObject<TCCSwitch>,
         .place = placing<TCCSwitch>([](TCCSwitch &o, const QString &name, int x, int y) {
             o.setContent(name);
@@ -201,7 +190,6 @@ KindSpec switchKind()
             o.setTop(y);
             o.setLeft(x);
         }),
-        .recordName = QStringLiteral("Switch"),
         .fields = {contentField<TCCSwitch>(QStringLiteral("Switch")), fields::height(14),
                    fields::width(34), fields::left(10), fields::top(10), fields::font(),
                    fields::number(u"Edge", &TCCSwitch::radius, &TCCSwitch::setRadius, 0),
@@ -221,10 +209,8 @@ KindSpec switchKind()
 KindSpec edit()
 {
     return {
-        .kind = ControlKind::Edit,
-        .classId = ClassId::TCCEdit,
-        .shortPrefix = "Ed",
-        .longPrefix = "Edit",
+        .kind = ControlKind::Edit, .classId = ClassId::TCCEdit,
+        .shortPrefix = "Ed", .longPrefix = "Edit", .recordName = QStringLiteral("Edit"),
         .make = makeObject<TCCEdit>,
         .place = placing<TCCEdit>([](TCCEdit &o, const QString &name, int x, int y) {
             o.setContent(name);
@@ -233,7 +219,6 @@ KindSpec edit()
             o.setTopic(QStringLiteral("Topic"));
         }),
         .owns = isEdit,
-        .recordName = QStringLiteral("Edit"),
         .fields = {contentField<TCCTextLine>(QStringLiteral("Edit")), fields::width(34),
                    fields::left(10), fields::top(10), fields::font(), styleField(),
                    lineField<TCCTextLine>(), alignmentField(),
@@ -252,10 +237,8 @@ KindSpec edit()
 KindSpec editLine()
 {
     return {
-        .kind = ControlKind::EditLine,
-        .classId = ClassId::TCCEdit,
-        .shortPrefix = "El",
-        .longPrefix = "EditLine",
+        .kind = ControlKind::EditLine, .classId = ClassId::TCCEdit,
+        .shortPrefix = "El", .longPrefix = "EditLine", .recordName = QStringLiteral("EditLine"),
         .make =
             [] {
                 auto line = std::make_unique<TCCEdit>();
@@ -268,7 +251,6 @@ KindSpec editLine()
             o.setLeft(x);
         }),
         .owns = isEditLine,
-        .recordName = QStringLiteral("EditLine"),
         // "Type" is the generator's; the kind itself makes the Tag.
         .fields = {contentField<TCCTextLine>(QStringLiteral("Edit")), fields::width(34),
                    fields::left(10), fields::top(10), fields::font(), styleField(),

@@ -9,6 +9,24 @@
 
 namespace zf {
 
+namespace {
+
+// The bar is named after its form. A form file may hold a form name that is
+// no identifier; the bar's name must still be one, or the next load refuses
+// its record and the menus lose their bar.
+QString menuBarName(const QString &prefix, const DesignForm &form)
+{
+    QString name = prefix + form.name();
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'_')
+            name[i] = u'_';
+    }
+    return name;
+}
+
+} // namespace
+
 int CCLibrary::library() const
 {
     return kLibraryCControls;
@@ -47,31 +65,34 @@ QStringList CCLibrary::showControlProperties(DesignObject &object, const QString
     DesignForm *form = object.form();
     if (!form)
         return {};
+    // Showing is looking: what follows is no undo step of its own, though an
+    // open step (a choice in the sheet) takes it in.
+    bool changed = false;
     // A menu shows its properties open, unless the user is on its "Test" row:
     // then the sheet is being refilled after closing it there.
     auto *menu = objectCast<TCCMenu>(&object);
     if (menu && menu->test() == 0 && currentRow != QLatin1String("Test")) {
-        form->perform(QStringLiteral("Open Menu"), [&] {
-            menu->setTest(1);
-            OpenMenu(*form, *menu);
-        });
+        menu->setTest(1);
+        OpenMenu(*form, *menu);
+        changed = true;
     }
 
     QStringList messages;
     auto *image = objectCast<TCCBitmap>(&object);
     if (image && (image->width() > cc::kImageLimit || image->height() > cc::kImageLimit)) {
         // In the order of the rows: "Height" comes before "Width".
-        form->perform(QStringLiteral("Limit Image Size"), [&] {
-            if (image->height() > cc::kImageLimit) {
-                messages << cc::imageLimitMessage(QStringLiteral("Height"));
-                image->setHeight(cc::kImageLimit);
-            }
-            if (image->width() > cc::kImageLimit) {
-                messages << cc::imageLimitMessage(QStringLiteral("Width"));
-                image->setWidth(cc::kImageLimit);
-            }
-        });
+        if (image->height() > cc::kImageLimit) {
+            messages << cc::imageLimitMessage(QStringLiteral("Height"));
+            image->setHeight(cc::kImageLimit);
+        }
+        if (image->width() > cc::kImageLimit) {
+            messages << cc::imageLimitMessage(QStringLiteral("Width"));
+            image->setWidth(cc::kImageLimit);
+        }
+        changed = true;
     }
+    if (changed && !form->isChanging())
+        form->notifyChanged();
     return messages;
 }
 
@@ -82,7 +103,7 @@ bool CCLibrary::createWindowObject(DesignForm &form, ControlKind kind, bool *cre
     DesignProject &project = form.project();
     TCCForm *screen = form.screen();
     const bool needsBar = menuBarOf(form) == nullptr;
-    const QString barName = namePrefix(ControlKind::MenuBar, project.shortNames()) + form.name();
+    const QString barName = menuBarName(namePrefix(ControlKind::MenuBar, project.shortNames()), form);
     // The bar is named after its form, not numbered: another object may bear
     // that name already. Then nothing is made, rather than an unnamed bar.
     if (needsBar && form.isNameTaken(barName)) {

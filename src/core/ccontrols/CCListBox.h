@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ItemListObject.h"
+#include "core/base/Saturating.h"
 
 namespace zf {
 
@@ -15,7 +16,7 @@ public:
     TCCListBox();
     ClassId classId() const override { return kClassId; }
 
-    int visibleItems() const { return height() / kRowHeight; }
+    int visibleItems() const { return floorDivide(height(), kRowHeight); }
     void setVisibleItems(int rows);
 
 protected:

@@ -29,7 +29,7 @@ public:
     void setCols(int cols) { assign(m_cols, cols); }
     int selectedRow() const { return m_selectedRow; }
     void setSelectedRow(int row) { assign(m_selectedRow, row); }
-    int visibleRows() const { return height() / 11; }
+    int visibleRows() const { return floorDivide(height(), 11); }
     void setVisibleRows(int rows) { setHeight(saturate(qint64(rows) * 11 + 2)); }
 
 protected:

@@ -42,21 +42,25 @@ QString containerColors(const CodeContainer &c)
 
 QString objectColors(const DesignObject &object)
 {
-    switch (ptKindOf(object)) {
-    case PtKind::Button: {
+    // A repeat button keeps the library's own colours.
+    const std::optional<ControlKind> kind = ptKindOf(object);
+    if (!kind || isRepeatButton(object))
+        return {};
+    switch (*kind) {
+    case ControlKind::Button: {
         const auto &b = static_cast<const TPTButton &>(object);
         return call("ButColors", b.name(), {b.colorFill(), b.colorText()});
     }
-    case PtKind::Select: {
+    case ControlKind::Select: {
         const auto &s = static_cast<const TCCButton &>(object);
         return call("ButColors", s.name(), {s.colorFill(), s.colorText()});
     }
-    case PtKind::Label: {
+    case ControlKind::Label: {
         // A label has no fill of its own.
         const auto &l = static_cast<const TPTLabel &>(object);
         return call("ButColors", l.name() + QStringLiteral(",0"), {l.colorText()});
     }
-    case PtKind::Field: {
+    case ControlKind::Field: {
         const auto &f = static_cast<const TPTEdit &>(object);
         return call("FieldColors", f.name(),
                     {f.colorFill(), f.colorText(), f.colorLines(), f.colorCaret(),

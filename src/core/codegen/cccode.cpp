@@ -17,81 +17,40 @@
 #include "core/controls/CCSwitch.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
+#include "core/model/LibrarySupport.h"
 #include "core/model/PTDialog.h"
 
 namespace zf {
 
 namespace {
 
-// What a placed object is to the generator. An Image is a CControls object
-// only when clickable (Tag 1); otherwise it is a plain picture drawn with the
-// built-in bitmap() and has no handle.
-enum class Kind {
-    Button,
-    Switch,
-    Radio,
-    Label,
-    ListBox,
-    DropDown,
-    CheckBox,
-    Edit,
-    EditLine,
-    PopUp,
-    Image,
-    Picture,
-    Table,
-    Dialog,
-    MenuBar,
-    Menu,
-    Other, // a class CControls does not know: nothing is written for it
-};
-
-Kind kindOf(const DesignObject &object)
+// What a placed object is to the generator: its kind, as the CControls
+// entries tell it; none for a class CControls does not place, which gets no
+// code.
+std::optional<ControlKind> kindOf(const DesignObject &object)
 {
-    switch (object.classId()) {
-    case ClassId::TCCButton:
-        return Kind::Button;
-    case ClassId::TCCSwitch:
-        return Kind::Switch;
-    case ClassId::TCCRadio:
-        return Kind::Radio;
-    case ClassId::TCCLabel:
-        return Kind::Label;
-    case ClassId::TCCListBox:
-        return Kind::ListBox;
-    case ClassId::TCCDropDown:
-        return Kind::DropDown;
-    case ClassId::TCCCheckbox:
-        return Kind::CheckBox;
-    case ClassId::TCCEdit:
-        return static_cast<const TCCEdit &>(object).isEditLine() ? Kind::EditLine : Kind::Edit;
-    case ClassId::TCCPopUp:
-        return Kind::PopUp;
-    case ClassId::TCCBitmap:
-        return object.tag() == 1 ? Kind::Image : Kind::Picture;
-    case ClassId::TCCTable:
-        return Kind::Table;
-    case ClassId::TPTDialog:
-        return Kind::Dialog;
-    case ClassId::TCCMenuBar:
-        return Kind::MenuBar;
-    case ClassId::TCCMenu:
-        return Kind::Menu;
-    default:
-        return Kind::Other;
-    }
+    return LibrarySupport::forLibrary(kLibraryCControls).kindOf(object);
+}
+
+// An Image is a CControls object only when clickable (Tag 1); otherwise it is
+// a plain picture drawn with the built-in bitmap() and has no handle.
+bool isPicture(const DesignObject &object)
+{
+    return kindOf(object) == ControlKind::Image && object.tag() != 1;
 }
 
 // Objects with a Chandle of their own.
-bool hasHandle(Kind kind)
+bool hasHandle(const DesignObject &object)
 {
-    return kind != Kind::Dialog && kind != Kind::Picture && kind != Kind::Other;
+    const std::optional<ControlKind> kind = kindOf(object);
+    return kind && kind != ControlKind::Dialog && !isPicture(object);
 }
 
 // Objects with an event handler: pop-ups report through their trigger.
-bool hasEvents(Kind kind)
+bool hasEvents(const DesignObject &object)
 {
-    return hasHandle(kind) && kind != Kind::PopUp;
+    return hasHandle(object) && kindOf(object) != ControlKind::PopUp;
 }
 
 // Placed straight in front of a text to show it in another Palm font.
@@ -131,7 +90,7 @@ template <typename T> const T &as(const DesignObject &object)
 }
 
 // The window's menu bars and menus, in the window's child order.
-std::vector<const DesignObject *> windowObjects(const DesignForm &form, Kind kind)
+std::vector<const DesignObject *> windowObjects(const DesignForm &form, ControlKind kind)
 {
     std::vector<const DesignObject *> objects;
     for (const DesignObject *object : form.windowChildren()) {
@@ -160,13 +119,13 @@ void writeHandles(LineWriter &out, const CodeContainer &c)
     if (c.dialog)
         names << QLatin1Char('h') + c.name();
     for (const DesignObject *child : c.container->children()) {
-        if (hasHandle(kindOf(*child)))
+        if (hasHandle(*child))
             names << child->name();
     }
     if (!c.dialog) {
         for (const DesignObject *object : c.form->windowChildren()) {
-            const Kind kind = kindOf(*object);
-            if (kind == Kind::MenuBar || kind == Kind::Menu)
+            const std::optional<ControlKind> kind = kindOf(*object);
+            if (kind == ControlKind::MenuBar || kind == ControlKind::Menu)
                 names << object->name();
         }
     }
@@ -182,57 +141,60 @@ void writeConstructor(LineWriter &out, const DesignObject &o, Offset offset)
     const auto itemsBox = [&](const char *function, int visibleItems) {
         out("  ", n, "=", function, "(", x, ",", y, ",", o.userWidth(), ",", visibleItems, ");");
     };
-    switch (kindOf(o)) {
-    case Kind::Button: {
+    const std::optional<ControlKind> kind = kindOf(o);
+    if (!kind || isPicture(o))
+        return;
+    switch (*kind) {
+    case ControlKind::Button: {
         const auto &b = as<TCCButton>(o);
         out("  ", n, "=Cbutton(", x, ",", y, ",", b.userWidth(), ",", b.userHeight(), ",", b.line(),
             ",", b.radius(), ");");
         break;
     }
-    case Kind::Switch: {
+    case ControlKind::Switch: {
         const auto &s = as<TCCSwitch>(o);
         out("  ", n, "=Cswitch(", x, ",", y, ",", s.userWidth(), ",", s.userHeight(), ",", s.line(),
             ",", s.radius(), ");");
         break;
     }
-    case Kind::Radio:
+    case ControlKind::Radio:
         out("  ", n, "=Cradio(", x, ",", y, ",", o.userWidth(), ",", o.userHeight(), ");");
         break;
-    case Kind::Label: {
+    case ControlKind::Label: {
         const auto &l = as<TCCLabel>(o);
         out("  ", n, "=Clabel(", x, ",", y, ",", l.userWidth(), ",", l.line(), ",", l.style(), ",",
             alignCode(l.alignment()), ");");
         break;
     }
-    case Kind::ListBox:
+    case ControlKind::ListBox:
         itemsBox("Clistbox", as<TCCListBox>(o).visibleItems());
         break;
-    case Kind::DropDown:
+    case ControlKind::DropDown:
         itemsBox("Cdropdown", as<TCCDropDown>(o).visibleItems());
         break;
-    case Kind::PopUp:
+    case ControlKind::PopUp:
         itemsBox("Cpopup", as<TCCPopUp>(o).visibleItems());
         break;
-    case Kind::CheckBox:
+    case ControlKind::CheckBox:
         out("  ", n, "=Ccheckbox(", x, ",", y, ",", o.width(), ");");
         break;
-    case Kind::Edit: {
+    case ControlKind::Edit: {
         const auto &e = as<TCCEdit>(o);
         out("  ", n, "=Cedit(", x, ",", y, ",", e.userWidth(), ",", e.line(), ",", e.style(), ",",
             alignCode(e.alignment()), ");");
         break;
     }
-    case Kind::EditLine: {
+    case ControlKind::EditLine: {
         const auto &e = as<TCCEdit>(o);
         out("  ", n, "=Ceditline(", x, ",", y, ",", e.userWidth(), ",", e.line(), ",", e.style(),
             ");");
         break;
     }
-    case Kind::Image:
+    case ControlKind::Image:
         out("  ", n, "=Cimage(", o.left() + offset.dx, ",", o.top() + offset.dy, ",", o.width(),
             ",", o.height(), ");");
         break;
-    case Kind::Table: {
+    case ControlKind::Table: {
         const auto &t = as<TCCTable>(o);
         const TableColumns columns(t);
         out("  ", n, "=Ctable(", x, ",", y, ",", t.userWidth(), ",", t.visibleRows(), ",",
@@ -241,11 +203,7 @@ void writeConstructor(LineWriter &out, const DesignObject &o, Offset offset)
             out("  Csetrow(", n, ",", i, ",", columns.width(i), ",", columns.align(i), ");");
         break;
     }
-    case Kind::Picture:
-    case Kind::Dialog:
-    case Kind::MenuBar:
-    case Kind::Menu:
-    case Kind::Other:
+    default:
         break;
     }
 }
@@ -266,10 +224,10 @@ void writeControls(LineWriter &out, const CodeContainer &c)
     if (!c.dialog) {
         for (const DesignObject *object : c.form->windowChildren()) {
             const LineOwner owner(out, object);
-            const Kind kind = kindOf(*object);
-            if (kind == Kind::MenuBar) {
+            const std::optional<ControlKind> kind = kindOf(*object);
+            if (kind == ControlKind::MenuBar) {
                 out("  ", object->name(), "=Cmenubar();");
-            } else if (kind == Kind::Menu) {
+            } else if (kind == ControlKind::Menu) {
                 const auto &m = as<TCCMenu>(*object);
                 out("  ", m.name(), "=Cmenu(", m.userLeft(), ",", m.userWidth(), ",",
                     m.topicWidth(), ");");
@@ -291,47 +249,50 @@ void writeContent(LineWriter &out, const DesignObject &o)
     const auto content = [&](const QString &text) {
         out("  Csetcontent(", n, ",", quoted(text), ");");
     };
-    switch (kindOf(o)) {
-    case Kind::Button:
+    const std::optional<ControlKind> kind = kindOf(o);
+    if (!kind || isPicture(o))
+        return;
+    switch (*kind) {
+    case ControlKind::Button:
         content(fontCode(o) + as<TCCButton>(o).content());
         break;
-    case Kind::Label:
+    case ControlKind::Label:
         content(fontCode(o) + as<TCCLabel>(o).content());
         break;
-    case Kind::Switch: {
+    case ControlKind::Switch: {
         const auto &s = as<TCCSwitch>(o);
         content(fontCode(o) + s.content());
         out("  Csetstate(", n, ",", s.state(), ");");
         break;
     }
-    case Kind::CheckBox: {
+    case ControlKind::CheckBox: {
         const auto &b = as<TCCCheckbox>(o);
         out("  Csetstate(", n, ",", b.state(), ");");
         content(fontCode(o) + b.content());
         break;
     }
-    case Kind::Radio:
-    case Kind::ListBox:
-    case Kind::PopUp:
-    case Kind::DropDown:
+    case ControlKind::Radio:
+    case ControlKind::ListBox:
+    case ControlKind::PopUp:
+    case ControlKind::DropDown:
         out("  Csetcursel(", n, ",", static_cast<const ItemListObject &>(o).selectedItem(), ");");
         writeItems(out, o);
         break;
-    case Kind::Edit: {
+    case ControlKind::Edit: {
         const auto &e = as<TCCEdit>(o);
         out("  Csettopic(", n, ",", quoted(e.topic()), ");");
         content(e.content());
         break;
     }
-    case Kind::EditLine:
+    case ControlKind::EditLine:
         content(as<TCCEdit>(o).content());
         break;
-    case Kind::Image: {
+    case ControlKind::Image: {
         const auto &b = as<TCCBitmap>(o);
         out("  Csetcontent(", n, ",", bitmapLiteral(b.width(), b.stringBits()), ");");
         break;
     }
-    case Kind::Table: {
+    case ControlKind::Table: {
         const auto &t = as<TCCTable>(o);
         const int cols = TableColumns(t).count();
         for (const QString &row : t.items()) {
@@ -342,11 +303,7 @@ void writeContent(LineWriter &out, const DesignObject &o)
         out("  Csetcursel(", n, ",0);");
         break;
     }
-    case Kind::Picture:
-    case Kind::Dialog:
-    case Kind::MenuBar:
-    case Kind::Menu:
-    case Kind::Other:
+    default:
         break;
     }
 }
@@ -361,14 +318,14 @@ void writeContents(LineWriter &out, const CodeContainer &c)
         writeContent(out, *child);
     }
     if (!c.dialog) {
-        const std::vector<const DesignObject *> menus = windowObjects(*c.form, Kind::Menu);
+        const std::vector<const DesignObject *> menus = windowObjects(*c.form, ControlKind::Menu);
         for (const DesignObject *object : c.form->windowChildren()) {
             const LineOwner owner(out, object);
-            const Kind kind = kindOf(*object);
-            if (kind == Kind::MenuBar) {
+            const std::optional<ControlKind> kind = kindOf(*object);
+            if (kind == ControlKind::MenuBar) {
                 for (const DesignObject *menu : menus)
                     out("  Caddmenu(", object->name(), ",", menu->name(), ");");
-            } else if (kind == Kind::Menu) {
+            } else if (kind == ControlKind::Menu) {
                 out("  Csettopic(", object->name(), ",", quoted(as<TCCMenu>(*object).topic()),
                     ");");
                 writeItems(out, *object);
@@ -390,12 +347,11 @@ void writeDraw(LineWriter &out, const CodeContainer &c)
     const Offset offset = offsetOf(c);
     for (const DesignObject *child : c.container->children()) {
         const LineOwner owner(out, child);
-        const Kind kind = kindOf(*child);
-        if (kind == Kind::Picture) {
+        if (isPicture(*child)) {
             const auto &b = as<TCCBitmap>(*child);
             out("    bitmap(", b.left() + offset.dx, ",", b.top() + offset.dy, ",",
                 bitmapLiteral(b.width(), b.stringBits()), ");");
-        } else if (hasHandle(kind)) {
+        } else if (hasHandle(*child)) {
             out("  Cdraw(", child->name(), ");");
         }
     }
@@ -407,7 +363,7 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
 {
     std::vector<const DesignObject *> children;
     for (const DesignObject *child : c.container->children()) {
-        if (hasEvents(kindOf(*child)))
+        if (hasEvents(*child))
             children.push_back(child);
     }
     for (const DesignObject *child : children) {
@@ -423,12 +379,12 @@ void writeEventBlock(LineWriter &out, const CodeContainer &c)
 
     std::vector<const DesignObject *> bars;
     if (!c.dialog) {
-        bars = windowObjects(*c.form, Kind::MenuBar);
+        bars = windowObjects(*c.form, ControlKind::MenuBar);
         if (!bars.empty()) {
             const LineOwner owner(out, bars.front());
             out("On", bars.front()->name(), "(string Option){");
             out("  switch (Option){");
-            for (const DesignObject *menu : windowObjects(*c.form, Kind::Menu)) {
+            for (const DesignObject *menu : windowObjects(*c.form, ControlKind::Menu)) {
                 for (const QString &entry : itemsOf(*menu)) {
                     out("    case ", quoted(entry), ":");
                     out("      //action for menu", entry);
@@ -554,15 +510,11 @@ QStringList CCCodeGenerator::warnings(const FormList &forms) const
     // "e" is the event loops' own variable.
     QStringList warnings =
         nameWarnings(forms, {QStringLiteral("e")}, [](const DesignObject &object) -> QStringList {
-            switch (kindOf(object)) {
-            case Kind::Picture:
-            case Kind::Other:
+            if (!kindOf(object) || isPicture(object))
                 return {};
-            case Kind::Dialog:
+            if (kindOf(object) == ControlKind::Dialog)
                 return {object.name(), QLatin1Char('h') + object.name()};
-            default:
-                return {object.name()};
-            }
+            return {object.name()};
         });
     warnings << showFormWarnings(forms, [](const DesignObject &object) {
         const auto *button = objectCast<TCCButton>(&object);

@@ -74,19 +74,11 @@ struct ContainerTraits
     explicit ContainerTraits(const CodeContainer &c)
     {
         for (const DesignObject *child : c.container->children()) {
-            switch (ptKindOf(*child)) {
-            case PtKind::RepeatButton:
-                repeatButton = true;
-                break;
-            case PtKind::Field:
-                field = true;
-                break;
-            case PtKind::Select:
-                pickerSelect = pickerSelect || as<TCCButton>(*child).dotPicker() != 0;
-                break;
-            default:
-                break;
-            }
+            const std::optional<ControlKind> kind = ptKindOf(*child);
+            repeatButton = repeatButton || isRepeatButton(*child);
+            field = field || kind == ControlKind::Field;
+            pickerSelect = pickerSelect ||
+                           (kind == ControlKind::Select && as<TCCButton>(*child).dotPicker() != 0);
         }
     }
 
@@ -132,53 +124,52 @@ void writeRadio(LineWriter &out, const TCCRadio &radio)
 
 void writeObjectLines(LineWriter &out, const DesignObject &o)
 {
-    const PtKind kind = ptKindOf(o);
-    if (kind == PtKind::Other)
+    const std::optional<ControlKind> kind = ptKindOf(o);
+    if (!kind)
         return;
     const QString &n = o.name();
-    const QString font = kind == PtKind::Gsi ? QString() : fontAttribute(o);
+    const QString font = kind == ControlKind::Gsi ? QString() : fontAttribute(o);
     if (!font.isEmpty())
         out("  ", font);
     const auto state = [&](int value) {
         if (value == 1)
             out("  FsetState(", n, ",1);");
     };
-    switch (kind) {
-    case PtKind::Button:
-    case PtKind::RepeatButton: {
+    switch (*kind) {
+    case ControlKind::Button: {
         const auto &b = as<TPTButton>(o);
         const int frame = b.frame() >= 0 && b.frame() <= 3 ? b.frame() : 0;
-        const char *type = kind == PtKind::RepeatButton ? "5" : "0";
+        const char *type = isRepeatButton(o) ? "5" : "0";
         out("  Button(", n, ",0x", frame, type, ",", b.userLeft(), ",", b.userTop(), ",",
             b.userWidth(), ",", b.userHeight(), ",", quoted(b.text()), ");");
         break;
     }
-    case PtKind::Push: {
+    case ControlKind::Push: {
         const auto &p = as<TCCSwitch>(o);
         out("  Button(", n, ",0x", groupHex(p.tag()), "01,", p.userLeft(), ",", p.userTop(), ",",
             p.userWidth(), ",", p.userHeight(), ",", quoted(p.content()), ");");
         state(p.state());
         break;
     }
-    case PtKind::CheckBox: {
+    case ControlKind::CheckBox: {
         const auto &c = as<TPTCheckbox>(o);
         out("  Button(", n, ",0x", groupHex(c.groupNumber()), "02,", c.userLeft(), ",", c.userTop(),
             ",", c.width(), ",", c.height(), ",", quoted(c.content()), ");");
         state(c.state());
         break;
     }
-    case PtKind::Select: {
+    case ControlKind::Select: {
         const auto &s = as<TCCButton>(o);
         const char *type = s.alignment() == TextAlignment::Right ? "0x10004" : "0x4";
         out("  Button(", n, ",", type, ",", s.userLeft(), ",", s.userTop(), ",0,", s.userHeight(),
             ",", quoted(s.content()), ");");
         break;
     }
-    case PtKind::PopTrigger:
+    case ControlKind::PopTrigger:
         out("  Button(", n, ",0x3,", o.left(), ",", o.top(), ",", o.width(), ",", o.height(), ",",
             quoted(as<TPTPopTrigger>(o).text()), ");");
         break;
-    case PtKind::Field: {
+    case ControlKind::Field: {
         const auto &f = as<TPTEdit>(o);
         QString attributes = QStringLiteral("0x");
         for (int flag :
@@ -188,7 +179,7 @@ void writeObjectLines(LineWriter &out, const DesignObject &o)
             f.height(), ",", f.maxChars(), ",", quoted(f.text()), ");");
         break;
     }
-    case PtKind::List: {
+    case ControlKind::List: {
         const auto &l = as<TPTList>(o);
         const QString trigger = namesNothing(l.trigger()) ? QStringLiteral("0") : l.trigger();
         out("  List(", n, ",", l.userLeft(), ",", l.userTop(), ",", l.width(), ",", l.maxItems(),
@@ -197,19 +188,17 @@ void writeObjectLines(LineWriter &out, const DesignObject &o)
             out("  FaddList(", n, ",", int(l.items().size()), ",itm", n, ");");
         break;
     }
-    case PtKind::Label:
+    case ControlKind::Label:
         out("  Label(", n, ",", o.left(), ",", o.top(), ",", quoted(as<TPTLabel>(o).content()),
             ");");
         break;
-    case PtKind::Gsi:
+    case ControlKind::Gsi:
         out("  GSI(", o.left(), ",", o.top(), ");");
         break;
-    case PtKind::Radio:
+    case ControlKind::Radio:
         writeRadio(out, as<TCCRadio>(o));
         break;
-    case PtKind::Bitmap:
-    case PtKind::Dialog:
-    case PtKind::Other:
+    default:
         break;
     }
     if (!font.isEmpty())
@@ -229,7 +218,7 @@ void writeDraw(LineWriter &out, const CodeContainer &c, bool color)
         out("  ", containerColors(c));
     out("  Fctl(DRAW,", k, ");");
     for (const DesignObject *child : c.container->children()) {
-        if (ptKindOf(*child) != PtKind::Bitmap)
+        if (ptKindOf(*child) != ControlKind::Bitmap)
             continue;
         const LineOwner owner(out, child);
         const auto &b = as<TCCBitmap>(*child);
@@ -260,7 +249,7 @@ void writeCreate(LineWriter &out, const CodeContainer &c, bool color)
     const QString &k = c.name();
     out(k, "Create(){");
     for (const DesignObject *child : c.container->children()) {
-        if (ptKindOf(*child) == PtKind::List) {
+        if (ptKindOf(*child) == ControlKind::List) {
             const LineOwner owner(out, child);
             writeListArray(out, *child);
         }
@@ -304,14 +293,15 @@ void writeSelectCase(LineWriter &out, const TCCButton &select, const CodeContain
 
 void writeCase(LineWriter &out, const DesignObject &child, const CodeContainer &c, bool color)
 {
-    const PtKind kind = ptKindOf(child);
-    const bool hasCase = kind == PtKind::Button || kind == PtKind::Push || kind == PtKind::Select ||
-                         kind == PtKind::CheckBox ||
-                         (kind == PtKind::List && as<TPTList>(child).style() == 0);
+    const std::optional<ControlKind> kind = ptKindOf(child);
+    const bool plainButton = kind == ControlKind::Button && !isRepeatButton(child);
+    const bool hasCase = plainButton || kind == ControlKind::Push || kind == ControlKind::Select ||
+                         kind == ControlKind::CheckBox ||
+                         (kind == ControlKind::List && as<TPTList>(child).style() == 0);
     if (!hasCase)
         return;
     out("    case ", child.name(), ":");
-    if (kind == PtKind::Button) {
+    if (plainButton) {
         const auto &button = as<TPTButton>(child);
         if (!namesNothing(button.showForm())) {
             out("      ", button.showForm(), "Draw();");
@@ -319,7 +309,7 @@ void writeCase(LineWriter &out, const DesignObject &child, const CodeContainer &
             out("      ", objectColors(button));
             out("      ", containerColors(c));
         }
-    } else if (kind == PtKind::Select) {
+    } else if (kind == ControlKind::Select) {
         writeSelectCase(out, as<TCCButton>(child), c, color);
     }
     out("    break;");
@@ -332,8 +322,9 @@ void writeButtonColorEvents(LineWriter &out, const CodeContainer &c)
 {
     bool any = false;
     for (const DesignObject *child : c.container->children()) {
-        const PtKind kind = ptKindOf(*child);
-        if (kind != PtKind::Button && kind != PtKind::Select)
+        const std::optional<ControlKind> kind = ptKindOf(*child);
+        const bool plainButton = kind == ControlKind::Button && !isRepeatButton(*child);
+        if (!plainButton && kind != ControlKind::Select)
             continue;
         if (!any) {
             out("    //this code only works with PToolbox 7.5 or better");
@@ -360,15 +351,14 @@ void writeRepeat(LineWriter &out, const CodeContainer &c, bool color)
     out("int ", c.name(), "Repeat(int butID){");
     out("  switch(butID){");
     for (const DesignObject *child : c.container->children()) {
-        const PtKind kind = ptKindOf(*child);
         const LineOwner owner(out, child);
-        if (kind == PtKind::RepeatButton) {
+        if (isRepeatButton(*child)) {
             out("    case ", child->name(), ":");
             out("      //handle the repeat here");
             out("      return(3); //wait 3 seconds and repeat");
             out("    break;");
             out.blank();
-        } else if (kind == PtKind::Field && color) {
+        } else if (ptKindOf(*child) == ControlKind::Field && color) {
             out("    case ", child->name(), ":");
             out("      ", objectColors(*child));
             out("    break;");
@@ -411,10 +401,10 @@ void writeEvents(LineWriter &out, const CodeContainer &c, bool color, const PtPr
         writeRepeat(out, c, color);
 }
 
-bool hasId(PtKind kind)
+bool hasId(std::optional<ControlKind> kind)
 {
-    return kind != PtKind::Bitmap && kind != PtKind::Dialog && kind != PtKind::Gsi &&
-           kind != PtKind::Other;
+    return kind && kind != ControlKind::Bitmap && kind != ControlKind::Dialog &&
+           kind != ControlKind::Gsi;
 }
 
 } // namespace
@@ -424,23 +414,13 @@ PtProjectFlags PtProjectFlags::of(const FormList &forms)
     PtProjectFlags flags;
     for (const CodeContainer &c : codeContainers(forms)) {
         for (const DesignObject *child : c.container->children()) {
-            switch (ptKindOf(*child)) {
-            case PtKind::Button:
-                flags.button = true;
-                break;
-            case PtKind::Select:
-                flags.button = true;
-                flags.picker = flags.picker || as<TCCButton>(*child).dotPicker() != 0;
-                break;
-            case PtKind::Label:
-                flags.label = true;
-                break;
-            case PtKind::Field:
-                flags.field = true;
-                break;
-            default:
-                break;
-            }
+            const std::optional<ControlKind> kind = ptKindOf(*child);
+            const bool plainButton = kind == ControlKind::Button && !isRepeatButton(*child);
+            flags.button = flags.button || plainButton || kind == ControlKind::Select;
+            flags.picker = flags.picker ||
+                           (kind == ControlKind::Select && as<TCCButton>(*child).dotPicker() != 0);
+            flags.label = flags.label || kind == ControlKind::Label;
+            flags.field = flags.field || kind == ControlKind::Field;
         }
     }
     return flags;
@@ -513,11 +493,11 @@ void GeneratePtHeader(QStringList &lines, bool memoMode, const FormList &forms,
         out("//", c.name(), " ID numbers");
         out("#define ", c.name(), " ", ++id);
         for (const DesignObject *child : c.container->children()) {
-            const PtKind kind = ptKindOf(*child);
+            const std::optional<ControlKind> kind = ptKindOf(*child);
             if (!hasId(kind))
                 continue;
             const LineOwner owner(out, child);
-            if (kind == PtKind::Radio) {
+            if (kind == ControlKind::Radio) {
                 const int count = int(as<TCCRadio>(*child).items().size());
                 for (int i = 0; i < count; ++i)
                     out("#define ", child->name(), i, " ", ++id);
@@ -564,14 +544,14 @@ QStringList PTCodeGenerator::warnings(const FormList &forms) const
     // Radio groups define a name per item; pictures and shift indicators
     // are never named in the code.
     const auto codeNames = [](const DesignObject &object) -> QStringList {
-        const PtKind kind = ptKindOf(object);
-        if (kind == PtKind::Radio) {
+        const std::optional<ControlKind> kind = ptKindOf(object);
+        if (kind == ControlKind::Radio) {
             QStringList names;
             for (qsizetype i = 0; i < as<TCCRadio>(object).items().size(); ++i)
                 names << object.name() + QString::number(i);
             return names;
         }
-        if (kind == PtKind::Dialog || hasId(kind))
+        if (kind == ControlKind::Dialog || hasId(kind))
             return {object.name()};
         return {};
     };

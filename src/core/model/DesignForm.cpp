@@ -23,6 +23,13 @@ const QStringList &reservedNames()
     return names;
 }
 
+constexpr PalmColor kScreenPrimary = 0xFF0000;
+constexpr PalmColor kScreenAdded = 0x800000;
+constexpr PalmColor kDialogPrimary = 0x0000FF;
+constexpr PalmColor kDialogAdded = 0x000080;
+
+} // namespace
+
 bool isValidIdentifier(const QString &text)
 {
     if (text.isEmpty())
@@ -36,13 +43,6 @@ bool isValidIdentifier(const QString &text)
     }
     return true;
 }
-
-constexpr PalmColor kScreenPrimary = 0xFF0000;
-constexpr PalmColor kScreenAdded = 0x800000;
-constexpr PalmColor kDialogPrimary = 0x0000FF;
-constexpr PalmColor kDialogAdded = 0x000080;
-
-} // namespace
 
 DesignForm::DesignForm(DesignProject &project, const QString &name)
     : m_project(project), m_name(name), m_caption(name + QStringLiteral(".zsc")),
@@ -313,6 +313,13 @@ void DesignForm::endChange(const QString &text, MergeKey merge)
         return;
     m_undoStack.push(new FormEditCommand(*this, std::move(change), text, merge));
     Q_EMIT changed();
+}
+
+void DesignForm::revertChange()
+{
+    std::unique_ptr<FormChange> change = std::move(m_change);
+    change->finish();
+    change->undo();
 }
 
 void DesignForm::recordObject(DesignObject *object)

@@ -28,6 +28,10 @@ struct ControlListLine
 };
 using ControlList = std::vector<ControlListLine>;
 
+// Whether `text` may name a component: a letter or "_", then letters, digits
+// and "_". Generated code uses the names as identifiers.
+bool isValidIdentifier(const QString &text);
+
 // Which consecutive changes fold into one undo step: changes with the same
 // kind and session merge (the moves of one drag, the keystrokes of one cell).
 struct MergeKey
@@ -140,6 +144,23 @@ public:
         change();
         endChange(text, merge);
     }
+    // Runs `change` as one undoable step, or, when it returns false, takes
+    // back everything it did and records nothing: an edit of several objects
+    // that one of them refuses changes none. Nested in an open step it joins
+    // that step, which then decides for it.
+    template <typename F>
+    bool performOrRevert(const QString &text, F &&change, MergeKey merge = {})
+    {
+        if (m_change)
+            return change();
+        beginChange();
+        if (!change()) {
+            revertChange();
+            return false;
+        }
+        endChange(text, merge);
+        return true;
+    }
     bool isChanging() const { return m_change != nullptr; }
     static quint64 newMergeSession();
 
@@ -160,6 +181,7 @@ private:
     friend class FormChange;
     void beginChange();
     void endChange(const QString &text, MergeKey merge);
+    void revertChange();
     void keepRemoved(std::unique_ptr<DesignObject> object);
 
     DesignProject &m_project;

@@ -52,25 +52,25 @@ struct KindSpec
     // The prefixes of the kind's default names, short and long.
     const char *shortPrefix;
     const char *longPrefix;
+    // The "Name" of a record that holds none.
+    QString recordName{};
     // A new object of the kind, as a record starts it: its class with what
     // makes it this kind of the class (a Tag).
-    Make make;
+    Make make{};
     // What a toolbox click gives a new control named `name` at (x, y) of its
     // container; null for the kinds placed otherwise (dialogs, menus).
-    Place place;
+    Place place{};
     // Kinds that share a class tell their objects apart by this; null when
     // the class alone decides.
     Owns owns = nullptr;
-    // The "Name" of a record that holds none.
-    QString recordName;
     // The record after "Control" and "Name", in the order the file holds the
     // keys; reading follows the same order.
-    RecordFields fields;
+    RecordFields fields{};
     // The property sheet's rows, in the order the sheet shows them.
-    PropertyDefs rows;
+    PropertyDefs rows{};
     ItemsEditor itemsEditor = ItemsEditor::None;
     // None: the layout commands leave the kind alone.
-    std::optional<LayoutValues> layout;
+    std::optional<LayoutValues> layout{};
     Paint paint = nullptr;
     // Placing one keeps the selection (a table joins it).
     bool keepsSelection = false;

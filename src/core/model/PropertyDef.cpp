@@ -184,8 +184,12 @@ PropertyDef formName()
     return {QStringLiteral("Name"),
             [](const DesignObject &o) { return o.form() ? o.form()->name() : QString(); },
             [](DesignObject &o, const QString &value) {
-                if (value.isEmpty())
-                    return QStringLiteral("'' is not a valid component name");
+                // The form's name names its functions in the generated code
+                // and, joined to "MenuBar", its menu bar, whose record a load
+                // refuses under a name that is no identifier.
+                if (!isValidIdentifier(value))
+                    return QLatin1Char('\'') + value +
+                           QStringLiteral("' is not a valid component name");
                 if (DesignForm *form = o.form())
                     form->setName(value);
                 return QString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/DesignObject.h"
 #include "core/model/FormFileRecord.h"
 
 #include <functional>
@@ -21,15 +22,15 @@ struct RecordField
 
     // The key as the file holds it; empty for what is read without a key of
     // its own (a place that follows from the form).
-    QString key;
-    Write write; // null: never written
-    Read read;   // null: never read (the value is fixed by the kind)
+    QString key{};
+    Write write{}; // null: never written
+    Read read{};   // null: never read (the value is fixed by the kind)
     // A list kept in the record's own section erases the section it goes
     // into, so it is written before "Control" and "Name".
     bool beforeHead = false;
     // A list kept in a section of its own, named by the object's name and
     // this suffix (a table's columns); empty for a key of the record.
-    QString sectionSuffix;
+    QString sectionSuffix{};
 };
 using RecordFields = std::vector<RecordField>;
 

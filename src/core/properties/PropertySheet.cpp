@@ -23,7 +23,46 @@ void report(UserInterface &ui, const QStringList &messages)
         ui.error(message);
 }
 
+// Rows edited in an editor of their own, or naming one object, which several
+// controls never share.
+bool isSingleControlRow(const PropertyRow &row)
+{
+    switch (TipoCelda(row.name)) {
+    case CellKind::ItemList:
+    case CellKind::Bitmap:
+    case CellKind::ColorSet:
+        return true;
+    default:
+        return row.name == QLatin1String("Name");
+    }
+}
+
+const PropertyRow *findRow(const PropertyRows &rows, const QString &name)
+{
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [&](const PropertyRow &r) { return r.name == name; });
+    return it != rows.end() ? &*it : nullptr;
+}
+
 } // namespace
+
+class PropertySheet::Batch
+{
+public:
+    explicit Batch(PropertySheet &sheet) : m_sheet(sheet) { ++m_sheet.m_batchDepth; }
+    ~Batch()
+    {
+        if (--m_sheet.m_batchDepth == 0 && m_sheet.m_batchChanged) {
+            m_sheet.m_batchChanged = false;
+            Q_EMIT m_sheet.rowsChanged();
+        }
+    }
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+private:
+    PropertySheet &m_sheet;
+};
 
 void ShowControlProperties(DesignObject &object, const QString &currentRow)
 {
@@ -31,8 +70,6 @@ void ShowControlProperties(DesignObject &object, const QString &currentRow)
     if (!form)
         return;
     DesignProject &project = form->project();
-    // Selected first, so that undoing what showing changed keeps the object
-    // in the sheet.
     project.setSelectedObject(&object);
     report(project.ui(), project.librarySupport().showControlProperties(object, currentRow));
 }
@@ -41,12 +78,12 @@ PropertySheet::PropertySheet(DesignProject &project, QObject *parent)
     : QObject(parent), m_project(project)
 {
     connect(&project, &DesignProject::selectedObjectChanged, this, [this] {
+        Batch batch(*this);
         endEdit(); // an edit belongs to the object it began on
-        Q_EMIT rowsChanged();
+        invalidate();
     });
-    connect(&project, &DesignProject::currentDesignWindowChanged, this,
-            &PropertySheet::rowsChanged);
-    connect(&project, &DesignProject::libraryChanged, this, &PropertySheet::rowsChanged);
+    connect(&project, &DesignProject::currentDesignWindowChanged, this, &PropertySheet::invalidate);
+    connect(&project, &DesignProject::libraryChanged, this, &PropertySheet::invalidate);
     connect(&project, &DesignProject::formAdded, this, &PropertySheet::watch);
     for (const auto &form : project.forms())
         watch(form.get());
@@ -56,7 +93,16 @@ PropertySheet::~PropertySheet() = default;
 
 void PropertySheet::watch(DesignForm *form)
 {
-    connect(form, &DesignForm::changed, this, &PropertySheet::rowsChanged);
+    connect(form, &DesignForm::changed, this, &PropertySheet::invalidate);
+}
+
+void PropertySheet::invalidate()
+{
+    m_rows.reset();
+    if (m_batchDepth > 0)
+        m_batchChanged = true;
+    else
+        Q_EMIT rowsChanged();
 }
 
 DesignObject *PropertySheet::subject() const
@@ -65,24 +111,85 @@ DesignObject *PropertySheet::subject() const
     return object && object->form() ? object : nullptr;
 }
 
-PropertyRows PropertySheet::rows() const
+std::vector<DesignObject *> PropertySheet::subjects() const
 {
-    const DesignObject *object = subject();
-    return object ? m_project.librarySupport().propertyRows(*object) : PropertyRows();
+    DesignObject *primary = subject();
+    if (!primary)
+        return {};
+    std::vector<DesignObject *> all{primary};
+    // Controls and dialogs go together; the form, its menus and its menu
+    // bar are edited alone.
+    if (!primary->parent() || !primary->isSelected())
+        return all;
+    primary->form()->forEachObject([&](DesignObject *object) {
+        if (object != primary && object->parent() && object->isSelected())
+            all.push_back(object);
+    });
+    return all;
+}
+
+PropertyRows PropertySheet::computeRows() const
+{
+    const std::vector<DesignObject *> objects = subjects();
+    if (objects.empty())
+        return {};
+    const LibrarySupport &library = m_project.librarySupport();
+    PropertyRows rows = library.propertyRows(*objects.front());
+    if (objects.size() > 1) {
+        std::vector<PropertyRows> others;
+        for (size_t i = 1; i < objects.size(); ++i)
+            others.push_back(library.propertyRows(*objects[i]));
+        std::erase_if(rows, [&](PropertyRow &row) {
+            if (isSingleControlRow(row))
+                return true;
+            for (const PropertyRows &other : others) {
+                const PropertyRow *same = findRow(other, row.name);
+                if (!same)
+                    return true;
+                if (same->value != row.value)
+                    row.value.clear();
+            }
+            return false;
+        });
+    }
+    if (!m_filter.isEmpty()) {
+        std::erase_if(rows, [this](const PropertyRow &row) {
+            return !row.name.contains(m_filter, Qt::CaseInsensitive);
+        });
+    }
+    return rows;
+}
+
+const PropertyRows &PropertySheet::rows() const
+{
+    if (!m_rows)
+        m_rows = computeRows();
+    return *m_rows;
+}
+
+QString PropertySheet::rowName(int index) const
+{
+    const PropertyRows &all = rows();
+    return index >= 0 && index < int(all.size()) ? all[size_t(index)].name : QString();
 }
 
 QString PropertySheet::value(const QString &row) const
 {
-    for (const PropertyRow &r : rows()) {
-        if (r.name == row)
-            return r.value;
-    }
-    return {};
+    const PropertyRow *found = findRow(rows(), row);
+    return found ? found->value : QString();
+}
+
+void PropertySheet::setFilter(const QString &text)
+{
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    invalidate();
 }
 
 int PropertySheet::currentRow() const
 {
-    const PropertyRows all = rows();
+    const PropertyRows &all = rows();
     if (all.empty())
         return -1;
     const auto it = std::find_if(all.begin(), all.end(), [this](const PropertyRow &r) {
@@ -96,16 +203,16 @@ int PropertySheet::currentRow() const
 QString PropertySheet::currentRowName() const
 {
     const int index = currentRow();
-    return index >= 0 ? rows().at(size_t(index)).name : m_currentRowName;
+    return index >= 0 ? rowName(index) : m_currentRowName;
 }
 
 void PropertySheet::setCurrentRow(int index)
 {
-    const PropertyRows all = rows();
-    if (index < 0 || index >= int(all.size()))
+    const QString name = rowName(index);
+    if (name.isEmpty())
         return;
     m_currentRowIndex = index;
-    m_currentRowName = all.at(size_t(index)).name;
+    m_currentRowName = name;
 }
 
 void PropertySheet::anchorCurrentRow()
@@ -149,6 +256,7 @@ void PropertySheet::chooseObject(int index)
     const ControlList lines = chooserLines();
     if (index < 0 || index >= int(lines.size()))
         return;
+    Batch batch(*this);
     DesignObject *object = lines[size_t(index)].object;
     DesignForm *form = object->form();
     showObject(object);
@@ -163,12 +271,13 @@ void PropertySheet::chooseObject(int index)
 
 void PropertySheet::showObject(DesignObject *object)
 {
+    Batch batch(*this);
     endEdit();
     if (!object || !object->form())
         return;
     ShowControlProperties(*object, currentRowName());
+    invalidate();
     anchorCurrentRow();
-    Q_EMIT rowsChanged();
 }
 
 void PropertySheet::refill()
@@ -189,7 +298,7 @@ int PropertySheet::choiceIndex(const QString &row) const
 PropertySheet::Ellipsis PropertySheet::ellipsis(const QString &row) const
 {
     const DesignObject *object = subject();
-    if (!object)
+    if (!object || isMultiple())
         return Ellipsis::None;
     switch (TipoCelda(row)) {
     case CellKind::ItemList:
@@ -218,17 +327,26 @@ PropertySheet::Ellipsis PropertySheet::ellipsis(const QString &row) const
     }
 }
 
-QString PropertySheet::apply(DesignObject &object, const QString &row, const QString &text,
-                             MergeKey merge)
+QString PropertySheet::apply(const QString &row, const QString &text, MergeKey merge)
 {
-    DesignForm &form = *object.form();
+    const std::vector<DesignObject *> objects = subjects();
+    if (objects.empty())
+        return {};
+    DesignForm &form = *objects.front()->form();
+    const LibrarySupport &library = m_project.librarySupport();
     QString message;
-    form.perform(
+    form.performOrRevert(
         QStringLiteral("Change ") + row,
         [&] {
-            message = m_project.librarySupport().applyPropertyValue(object, row, text);
+            for (DesignObject *object : objects) {
+                message = library.applyPropertyValue(*object, row, text);
+                // Several controls take a value together or not at all.
+                if (!message.isEmpty() && objects.size() > 1)
+                    return false;
+            }
             if (row == QLatin1String("Name") && message.isEmpty())
                 form.refreshControlList();
+            return true;
         },
         merge);
     return message;
@@ -245,15 +363,14 @@ void PropertySheet::beginEdit(const QString &row)
 
 void PropertySheet::editText(const QString &text)
 {
-    DesignObject *object = subject();
-    if (!m_edit || !object)
+    if (!m_edit || !subject())
         return;
     // A number still being typed ("", "-") waits; it refuses nothing.
     if (!ValorOK(m_edit->row, text)) {
         m_edit->refusal.clear();
         return;
     }
-    m_edit->refusal = apply(*object, m_edit->row, text, {kCellEditMerge, m_edit->session});
+    m_edit->refusal = apply(m_edit->row, text, {kCellEditMerge, m_edit->session});
 }
 
 void PropertySheet::endEdit()
@@ -264,29 +381,28 @@ void PropertySheet::endEdit()
     m_edit.reset();
     if (!refusal.isEmpty())
         report(m_project.ui(), {refusal});
-    Q_EMIT rowsChanged();
+    invalidate();
 }
 
 void PropertySheet::chooseValue(const QString &row, const QString &text)
 {
+    Batch batch(*this);
     endEdit();
     DesignObject *object = subject();
     if (!object)
         return;
     m_currentRowName = row;
-    // A choice can change which rows exist or what they hold: the object is
-    // shown again within the same step.
     QStringList messages;
-    object->form()->perform(QStringLiteral("Change ") + row, [&] {
-        const QString message = apply(*object, row, text, {});
-        if (!message.isEmpty())
-            messages << message;
-        m_project.setSelectedObject(object);
+    if (const QString message = apply(row, text, {}); !message.isEmpty())
+        messages << message;
+    // A choice can change which rows exist or what they hold: the object is
+    // shown again.
+    m_project.setSelectedObject(object);
+    if (!isMultiple())
         messages << m_project.librarySupport().showControlProperties(*object, row);
-    });
     report(m_project.ui(), messages);
+    invalidate();
     anchorCurrentRow();
-    Q_EMIT rowsChanged();
 }
 
 ItemListObject *PropertySheet::itemList() const

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <optional>
+#include <vector>
 
 namespace zf {
 
@@ -18,15 +19,23 @@ class ItemListObject;
 // Shows `object` in the property sheet: the library's side effects of
 // showing it (a closed menu opens unless the sheet is on its "Test" row; an
 // image keeps within 40 pixels, each limit reported), then the object
-// becomes the selected object. `currentRow` is the name of the sheet's row.
+// becomes the selected object. Showing is looking: what it changes is no
+// undo step of its own.
 void ShowControlProperties(DesignObject &object, const QString &currentRow = {});
 
-// The property sheet of the selected object, without any window: its rows,
+// The property sheet of the selected objects, without any window: its rows,
 // the row the user is on, the object chooser, how each row is edited, and
 // every edit applied through the library in force as one undo step. It keeps
 // no object: everything is read from the project when asked, so it never
-// points at an object that was deleted or undone away. rowsChanged() tells
-// the window to read again.
+// points at an object that was deleted or undone away. The rows are worked
+// out once per change; rowsChanged() tells the window to read them again,
+// once per change or edit.
+//
+// With several controls of one form selected, the sheet shows the rows they
+// all have, each with the value they share or an empty cell where they
+// differ, and an edit applies to all of them as one step; a value one of them
+// refuses changes none. The item, table, bitmap and colour editors and the
+// names stay with one control.
 class PropertySheet : public QObject
 {
     Q_OBJECT
@@ -41,10 +50,22 @@ public:
     DesignProject &project() const { return m_project; }
     // The selected object; its screen stands for the form.
     DesignObject *subject() const;
+    // Every object an edit applies to: the subject first, then the other
+    // controls selected beside it.
+    std::vector<DesignObject *> subjects() const;
+    bool isMultiple() const { return subjects().size() > 1; }
 
-    PropertyRows rows() const;
+    // The rows the sheet shows, in order: those whose names contain the
+    // filter text, when there is one.
+    const PropertyRows &rows() const;
+    // The name of the row at `index` of rows(); empty past the end.
+    QString rowName(int index) const;
     // The value text of a row; empty when the subject has no such row.
     QString value(const QString &row) const;
+
+    // Only rows whose names contain `text` (any letter case) are shown.
+    const QString &filter() const { return m_filter; }
+    void setFilter(const QString &text);
 
     // The row the user is on: kept by name when another object is shown,
     // else by place.
@@ -111,17 +132,29 @@ private:
         QString refusal; // what the last text got, reported at the end
     };
 
+    // Holds back rowsChanged() while the sheet works, and sends it once at
+    // the end when anything changed meanwhile.
+    class Batch;
+    friend class Batch;
+
     void watch(DesignForm *form);
-    // Applies one value as a change of the subject's form; returns the
-    // library's message.
-    QString apply(DesignObject &object, const QString &row, const QString &text, MergeKey merge);
+    void invalidate();
+    PropertyRows computeRows() const;
+    // Applies one value to every subject as a change of their form; returns
+    // the library's message, which refuses the value for all of them when
+    // several are edited.
+    QString apply(const QString &row, const QString &text, MergeKey merge);
     ItemListObject *itemList() const;
     void anchorCurrentRow();
 
     DesignProject &m_project;
     QString m_currentRowName;
     int m_currentRowIndex = 0;
+    QString m_filter;
     std::optional<Edit> m_edit;
+    mutable std::optional<PropertyRows> m_rows;
+    int m_batchDepth = 0;
+    bool m_batchChanged = false;
 };
 
 } // namespace zf

@@ -4,6 +4,7 @@
 #include "core/controls/CCButton.h"
 #include "core/controls/CCRadio.h"
 #include "core/controls/CCSwitch.h"
+#include "core/controls/SharedKinds.h"
 #include "core/controls/SharedPaint.h"
 #include "core/controls/TextFit.h"
 #include "core/ptoolbox/PTButton.h"
@@ -107,10 +108,8 @@ RecordField orientationField()
 KindSpec button()
 {
     return {
-        .kind = ControlKind::Button,
-        .classId = ClassId::TPTButton,
-        .shortPrefix = "Bt",
-        .longPrefix = "Button",
+        .kind = ControlKind::Button, .classId = ClassId::TPTButton,
+        .shortPrefix = "Bt", .longPrefix = "Button", .recordName = QStringLiteral("Button"),
         .make = makeObject<TPTButton>,
         .place = placing<TPTButton>([](TPTButton &o, const QString &name, int x, int y) {
             o.setUserLeft(x);
@@ -120,7 +119,6 @@ KindSpec button()
             o.setUserWidth(42);
             o.setShowForm(words::kNone);
         }),
-        .recordName = QStringLiteral("Button"),
         .fields = fields::record(
             fields::text(u"Text", &TPTButton::text, &TPTButton::setText, QStringLiteral("Button")),
             fields::box(17, 46, 5, 18),
@@ -153,10 +151,8 @@ KindSpec button()
 KindSpec select()
 {
     return {
-        .kind = ControlKind::Select,
-        .classId = ClassId::TCCButton,
-        .shortPrefix = "Sl",
-        .longPrefix = "Select",
+        .kind = ControlKind::Select, .classId = ClassId::TCCButton,
+        .shortPrefix = "Sl", .longPrefix = "Select", .recordName = QStringLiteral("Select"),
         // Whatever the file holds: the tag is what makes the button a select
         // box. Within PToolBox the class is a select box by any tag, so a
         // CControls button pasted in becomes one.
@@ -178,7 +174,6 @@ KindSpec select()
             o.setShowForm(words::kNone);
             o.setDotTitle(QStringLiteral("Select..."));
         }),
-        .recordName = QStringLiteral("Select"),
         .fields = fields::record(
             fields::text(u"Text", &TCCButton::content, &TCCButton::setContent,
                          QStringLiteral("Select")),
@@ -211,10 +206,8 @@ KindSpec select()
 KindSpec push()
 {
     return {
-        .kind = ControlKind::Push,
-        .classId = ClassId::TCCSwitch,
-        .shortPrefix = "Pb",
-        .longPrefix = "Push",
+        .kind = ControlKind::Push, .classId = ClassId::TCCSwitch,
+        .shortPrefix = "Pb", .longPrefix = "Push", .recordName = QStringLiteral("Push"),
         .make = makeObject<TCCSwitch>,
         .place = placing<TCCSwitch>([](TCCSwitch &o, const QString &name, int x, int y) {
             o.setLeft(x);
@@ -223,7 +216,6 @@ KindSpec push()
             o.setUserHeight(13);
             o.setTag(0); // group number
         }),
-        .recordName = QStringLiteral("Push"),
         .fields = fields::record(
             fields::text(u"Text", &TCCSwitch::content, &TCCSwitch::setContent,
                          QStringLiteral("Push")),
@@ -242,10 +234,8 @@ KindSpec push()
 KindSpec checkBox()
 {
     return {
-        .kind = ControlKind::CheckBox,
-        .classId = ClassId::TPTCheckbox,
-        .shortPrefix = "Cb",
-        .longPrefix = "CheckBox",
+        .kind = ControlKind::CheckBox, .classId = ClassId::TPTCheckbox,
+        .shortPrefix = "Cb", .longPrefix = "CheckBox", .recordName = QStringLiteral("CheckBox"),
         .make = makeObject<TPTCheckbox>,
         .place = placing<TPTCheckbox>([](TPTCheckbox &o, const QString &name, int x, int y) {
             o.setLeft(x);
@@ -254,7 +244,6 @@ KindSpec checkBox()
             o.setHeight(15);
             o.setGroupNumber(0);
         }),
-        .recordName = QStringLiteral("CheckBox"),
         // The text colour is written for the generator and never read back.
         .fields = fields::record(
             fields::text(u"Text", &TPTCheckbox::content, &TPTCheckbox::setContent,
@@ -281,36 +270,28 @@ KindSpec checkBox()
 
 KindSpec radio()
 {
-    return {
-        .kind = ControlKind::Radio,
-        .classId = ClassId::TCCRadio,
-        .shortPrefix = "Rd",
-        .longPrefix = "Radio",
-        .make = makeObject<TCCRadio>,
-        .place = placing<TCCRadio>([](TCCRadio &o, const QString &, int x, int y) {
-            o.setLeft(x);
-            o.setTop(y);
-            o.setUserHeight(13);
-            o.setTag(1); // group number
-            o.setItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-        }),
-        .recordName = QStringLiteral("Radio"),
-        .fields = fields::record(
-            fields::items(), fields::width(34), fields::left(10), fields::top(10),
-            fields::height(15), fields::tag(u"GroupNumber", 1),
-            fields::number(u"SelectedItem", &TCCRadio::selectedItem, &TCCRadio::setSelectedItem,
-                           0),
-            orientationField(), fields::font(), fields::parent()),
-        .rows = {rows::font(), tagGroupNumberRow(), rows::height(), rows::items(), rows::left(),
+    KindSpec spec = radioKind();
+    spec.place = placing<TCCRadio>([](TCCRadio &o, const QString &, int x, int y) {
+        o.setLeft(x);
+        o.setTop(y);
+        o.setUserHeight(13);
+        o.setTag(1); // group number
+        o.setItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    });
+    spec.fields = fields::record(
+        fields::items(), fields::width(34), fields::left(10), fields::top(10),
+        fields::height(15), fields::tag(u"GroupNumber", 1),
+        fields::number(u"SelectedItem", &TCCRadio::selectedItem, &TCCRadio::setSelectedItem,
+                       0),
+        orientationField(), fields::font(), fields::parent());
+    spec.rows = {rows::font(), tagGroupNumberRow(), rows::height(), rows::items(), rows::left(),
                  rows::name(),
                  rows::flag(QStringLiteral("Orientation"), &TCCRadio::orientation,
                             &TCCRadio::setOrientation, QStringLiteral("Vertical"),
                             QStringLiteral("Horizontal"), rows::FlagRule::ClearWordClears),
-                 rows::selectedItem(), rows::top(), rows::width()},
-        .itemsEditor = ItemsEditor::Items,
-        .layout = kAllPalm,
-        .paint = paintAs<TCCRadio>,
-    };
+                 rows::selectedItem(), rows::top(), rows::width()};
+    spec.layout = kAllPalm;
+    return spec;
 }
 
 } // namespace zf::pt

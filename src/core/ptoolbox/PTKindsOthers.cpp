@@ -1,6 +1,7 @@
 // The PToolBox kinds that hold or show no text: dialogs, the graffiti shift
 // indicator and bitmaps.
 #include "core/controls/CCBitmap.h"
+#include "core/controls/SharedKinds.h"
 #include "core/controls/SharedPaint.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTGsi.h"
@@ -11,33 +12,27 @@ namespace zf::pt {
 
 KindSpec dialog()
 {
-    return {
-        .kind = ControlKind::Dialog,
-        .classId = ClassId::TPTDialog,
-        .shortPrefix = "Dl",
-        .longPrefix = "Dialog",
-        .make = makeObject<TPTDialog>,
-        .recordName = QStringLiteral("Dialog"),
-        // Dialogs always lie on the screen: no "Parent".
-        .fields = fields::record(
-            fields::text(u"Title", &TPTDialog::title, &TPTDialog::setTitle,
-                         QStringLiteral("Dialog")),
-            fields::box(80, 152, 5, 60), fields::tag(u"Test", 0),
-            fields::color(u"DialogColorFill", &TPTDialog::colorDialogFill,
-                          &TPTDialog::setColorDialogFill, kPalmWhite),
-            fields::color(u"DialogColorFrame", &TPTDialog::colorDialogFrame,
-                          &TPTDialog::setColorDialogFrame, kPalmBlack),
-            fields::color(u"ObjFrameColor", &TPTDialog::colorFrame, &TPTDialog::setColorFrame,
-                          kPalmBlack),
-            fields::color(u"ObjFillColor", &TPTDialog::colorFill, &TPTDialog::setColorFill,
-                          kPalmWhite),
-            fields::color(u"ObjForeTextColor", &TPTDialog::colorText, &TPTDialog::setColorText,
-                          kPalmBlack),
-            fields::color(u"ObjSelectedFillColor", &TPTDialog::colorSelectedFill,
-                          &TPTDialog::setColorSelectedFill, kPalmBlack),
-            fields::color(u"ObjSelectedForeColor", &TPTDialog::colorSelectedFore,
-                          &TPTDialog::setColorSelectedFore, kPalmWhite)),
-        .rows = {rows::height(), rows::left(), rows::name(), rows::dialogTest(true),
+    KindSpec spec = dialogKind();
+    // Dialogs always lie on the screen: no "Parent".
+    spec.fields = fields::record(
+        fields::text(u"Title", &TPTDialog::title, &TPTDialog::setTitle,
+                     QStringLiteral("Dialog")),
+        fields::box(80, 152, 5, 60), fields::tag(u"Test", 0),
+        fields::color(u"DialogColorFill", &TPTDialog::colorDialogFill,
+                      &TPTDialog::setColorDialogFill, kPalmWhite),
+        fields::color(u"DialogColorFrame", &TPTDialog::colorDialogFrame,
+                      &TPTDialog::setColorDialogFrame, kPalmBlack),
+        fields::color(u"ObjFrameColor", &TPTDialog::colorFrame, &TPTDialog::setColorFrame,
+                      kPalmBlack),
+        fields::color(u"ObjFillColor", &TPTDialog::colorFill, &TPTDialog::setColorFill,
+                      kPalmWhite),
+        fields::color(u"ObjForeTextColor", &TPTDialog::colorText, &TPTDialog::setColorText,
+                      kPalmBlack),
+        fields::color(u"ObjSelectedFillColor", &TPTDialog::colorSelectedFill,
+                      &TPTDialog::setColorSelectedFill, kPalmBlack),
+        fields::color(u"ObjSelectedForeColor", &TPTDialog::colorSelectedFore,
+                      &TPTDialog::setColorSelectedFore, kPalmWhite));
+    spec.rows = {rows::height(), rows::left(), rows::name(), rows::dialogTest(true),
                  rows::text(QStringLiteral("Title"), &TPTDialog::title, &TPTDialog::setTitle),
                  rows::top(), rows::width(),
                  colorRow("DialogFrameColor", &TPTDialog::colorDialogFrame,
@@ -50,25 +45,21 @@ KindSpec dialog()
                  colorRow("ObjSelectedFillColor", &TPTDialog::colorSelectedFill,
                           &TPTDialog::setColorSelectedFill),
                  colorRow("ObjSelectedForeColor", &TPTDialog::colorSelectedFore,
-                          &TPTDialog::setColorSelectedFore)},
-        .layout = kAllDesign,
-        .paint = paintAs<TPTDialog>,
-    };
+                          &TPTDialog::setColorSelectedFore)};
+    spec.layout = kAllDesign;
+    return spec;
 }
 
 KindSpec gsi()
 {
     return {
-        .kind = ControlKind::Gsi,
-        .classId = ClassId::TPTGsi,
-        .shortPrefix = "GSI",
-        .longPrefix = "GSI",
+        .kind = ControlKind::Gsi, .classId = ClassId::TPTGsi,
+        .shortPrefix = "GSI", .longPrefix = "GSI", .recordName = QStringLiteral("GSI"),
         .make = makeObject<TPTGsi>,
         .place = placing<TPTGsi>([](TPTGsi &o, const QString &, int x, int y) {
             o.setLeft(x);
             o.setTop(y);
         }),
-        .recordName = QStringLiteral("GSI"),
         .fields = {fields::left(150), fields::top(150), fields::parent()},
         .rows = {rows::left(), rows::name(), rows::top()},
         .layout = kSizedByContent,
@@ -79,16 +70,13 @@ KindSpec gsi()
 KindSpec bitmap()
 {
     return {
-        .kind = ControlKind::Bitmap,
-        .classId = ClassId::TCCBitmap,
-        .shortPrefix = "Bm",
-        .longPrefix = "Bitmap",
+        .kind = ControlKind::Bitmap, .classId = ClassId::TCCBitmap,
+        .shortPrefix = "Bm", .longPrefix = "Bitmap", .recordName = QStringLiteral("Bitmap"),
         .make = makeObject<TCCBitmap>,
         .place = placing<TCCBitmap>([](TCCBitmap &o, const QString &, int x, int y) {
             o.setLeft(x);
             o.setTop(y);
         }),
-        .recordName = QStringLiteral("Bitmap"),
         .fields = fields::record(
             fields::text(u"StringBits", &TCCBitmap::stringBits, &TCCBitmap::setStringBits),
             fields::box(20, 20, 10, 18), fields::parent(),

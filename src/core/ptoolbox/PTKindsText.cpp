@@ -28,17 +28,14 @@ PropertyDef onOffRow(const char *row, int (TPTEdit::*get)() const, void (TPTEdit
 KindSpec label()
 {
     return {
-        .kind = ControlKind::Label,
-        .classId = ClassId::TPTLabel,
-        .shortPrefix = "Lb",
-        .longPrefix = "Label",
+        .kind = ControlKind::Label, .classId = ClassId::TPTLabel,
+        .shortPrefix = "Lb", .longPrefix = "Label", .recordName = QStringLiteral("Label"),
         .make = makeObject<TPTLabel>,
         .place = placing<TPTLabel>([](TPTLabel &o, const QString &name, int x, int y) {
             o.setLeft(x);
             o.setTop(y);
             o.setContent(name);
         }),
-        .recordName = QStringLiteral("Label"),
         // A label is as large as its text: the file keeps no size.
         .fields = {fields::text(u"Text", &TPTLabel::content, &TPTLabel::setContent,
                                 QStringLiteral("Label")),
@@ -56,10 +53,8 @@ KindSpec label()
 KindSpec list()
 {
     return {
-        .kind = ControlKind::List,
-        .classId = ClassId::TPTList,
-        .shortPrefix = "Lb",
-        .longPrefix = "List",
+        .kind = ControlKind::List, .classId = ClassId::TPTList,
+        .shortPrefix = "Lb", .longPrefix = "List", .recordName = QStringLiteral("List"),
         .make = makeObject<TPTList>,
         .place = placing<TPTList>([](TPTList &o, const QString &, int x, int y) {
             o.setLeft(x);
@@ -68,7 +63,6 @@ KindSpec list()
             o.setItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
             o.setTrigger(TPTList::kNoTrigger);
         }),
-        .recordName = QStringLiteral("List"),
         // No height: it follows from MaxItems. The trigger, read after the
         // style, decides the style again.
         .fields = {fields::items(), fields::width(34), fields::left(10), fields::top(10),
@@ -98,17 +92,14 @@ KindSpec list()
 KindSpec popTrigger()
 {
     return {
-        .kind = ControlKind::PopTrigger,
-        .classId = ClassId::TPTPopTrigger,
-        .shortPrefix = "Pt",
-        .longPrefix = "Pop",
+        .kind = ControlKind::PopTrigger, .classId = ClassId::TPTPopTrigger,
+        .shortPrefix = "Pt", .longPrefix = "Pop", .recordName = QStringLiteral("PopTrigger"),
         .make = makeObject<TPTPopTrigger>,
         .place = placing<TPTPopTrigger>([](TPTPopTrigger &o, const QString &, int x, int y) {
             o.setLeft(x);
             o.setTop(y);
             o.setHeight(15);
         }),
-        .recordName = QStringLiteral("PopTrigger"),
         .fields = fields::record(fields::text(u"Text", &TPTPopTrigger::text,
                                               &TPTPopTrigger::setText, QStringLiteral("PopTr")),
                                  fields::box(15, 34, 10, 18), fields::font(), fields::parent()),
@@ -123,10 +114,8 @@ KindSpec field()
 {
     using rows::FlagRule;
     return {
-        .kind = ControlKind::Field,
-        .classId = ClassId::TPTEdit,
-        .shortPrefix = "Fl",
-        .longPrefix = "Field",
+        .kind = ControlKind::Field, .classId = ClassId::TPTEdit,
+        .shortPrefix = "Fl", .longPrefix = "Field", .recordName = QStringLiteral("Field"),
         .make = makeObject<TPTEdit>,
         .place = placing<TPTEdit>([](TPTEdit &o, const QString &, int x, int y) {
             o.setLeft(x);
@@ -134,7 +123,6 @@ KindSpec field()
             o.setText(QStringLiteral("Field"));
             o.setMaxChars(20);
         }),
-        .recordName = QStringLiteral("Field"),
         // Editable and Underline are stored inverted, as the rows show.
         .fields = fields::record(
             fields::text(u"Text", &TPTEdit::text, &TPTEdit::setText, QStringLiteral("Field")),

@@ -26,7 +26,6 @@ void CreatePropertyWindows(TMainForm &main)
     properties->setZoomWindow(zoom);
     properties->setDesignScale(
         [&main] { return main.designWindows() ? main.designWindows()->scale() : 1; });
-    QObject::connect(properties, &TfrmProp::valueApplied, zoom, &TfrmZoom::tick);
     // View > Go to Properties: the window comes up (with a project open) and
     // its grid takes the keys on the row in use, so typing edits its value.
     QObject::connect(main.action(QStringLiteral("mnuGoToProperties")), &QAction::triggered,

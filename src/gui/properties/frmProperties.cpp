@@ -2,6 +2,7 @@
 #include "core/app/Workspace.h"
 #include "core/designer/Nudging.h"
 #include "core/model/DesignProject.h"
+#include "core/model/LibrarySupport.h"
 #include "gui/app/HelpTopics.h"
 #include "gui/properties/CellEditorDelegate.h"
 #include "gui/properties/EllipsisEdit.h"
@@ -50,12 +51,16 @@ TfrmProp::TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent
     auto *client = new QWidget(this);
     m_cmbForms = new QComboBox(client);
     m_cmbForms->setObjectName(QStringLiteral("cmbForms"));
+    m_filter = new QLineEdit(client);
+    m_filter->setObjectName(QStringLiteral("edtFilter"));
+    m_filter->setPlaceholderText(QStringLiteral("Find a property"));
+    m_filter->setClearButtonEnabled(true);
     m_stgProperties = new PropertyGrid(client);
     m_stgProperties->setObjectName(QStringLiteral("stgProperties"));
     m_stgProperties->setColumnCount(2);
     m_stgProperties->horizontalHeader()->hide();
     m_stgProperties->horizontalHeader()->setStretchLastSection(true);
-    m_stgProperties->setColumnWidth(0, kNameColumnWidth);
+    m_stgProperties->setColumnWidth(0, nameColumnWidth(m_stgProperties->fontMetrics()));
     m_stgProperties->verticalHeader()->hide();
     m_stgProperties->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_stgProperties->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -71,20 +76,21 @@ TfrmProp::TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_cmbForms);
+    layout->addWidget(m_filter);
     layout->addWidget(m_stgProperties, 1);
     setWidget(client);
 
     // The editors laid over a value cell.
-    m_cmbBoolean = new QComboBox(m_stgProperties->viewport());
-    m_cmbBoolean->setObjectName(QStringLiteral("cmbBoolean"));
-    m_cmbBoolean->addItems({QStringLiteral("False"), QStringLiteral("True")});
-    m_cmbItems = new EllipsisEdit(m_stgProperties->viewport());
-    m_cmbItems->setObjectName(QStringLiteral("cmbItems"));
-    m_cmbBitmap = new EllipsisEdit(m_stgProperties->viewport());
-    m_cmbBitmap->setObjectName(QStringLiteral("cmbBitmap"));
+    m_choiceList = new QComboBox(m_stgProperties->viewport());
+    m_choiceList->setObjectName(QStringLiteral("cmbBoolean"));
+    m_choiceList->addItems({QStringLiteral("False"), QStringLiteral("True")});
+    m_itemsEdit = new EllipsisEdit(m_stgProperties->viewport());
+    m_itemsEdit->setObjectName(QStringLiteral("cmbItems"));
+    m_bitmapEdit = new EllipsisEdit(m_stgProperties->viewport());
+    m_bitmapEdit->setObjectName(QStringLiteral("cmbBitmap"));
     for (QObject *overlay :
-         {static_cast<QObject *>(m_cmbBoolean), static_cast<QObject *>(m_cmbItems->edit()),
-          static_cast<QObject *>(m_cmbBitmap->edit())})
+         {static_cast<QObject *>(m_choiceList), static_cast<QObject *>(m_itemsEdit->edit()),
+          static_cast<QObject *>(m_bitmapEdit->edit())})
         overlay->installEventFilter(this);
     hideOverlays();
 
@@ -99,18 +105,13 @@ TfrmProp::TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent
     });
     connect(m_delegate, &CellEditorDelegate::editorCreated, this,
             [this](QWidget *editor, const QModelIndex &index) {
-                m_sheet.beginEdit(rowName(index.row()));
-                if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-                    connect(line, &QLineEdit::textEdited, this, [this](const QString &text) {
-                        m_sheet.editText(text);
-                        Q_EMIT valueApplied();
-                    });
-                }
+                m_sheet.beginEdit(m_sheet.rowName(index.row()));
+                if (auto *line = qobject_cast<QLineEdit *>(editor))
+                    connect(line, &QLineEdit::textEdited, &m_sheet, &PropertySheet::editText);
             });
-    connect(m_stgProperties, &PropertyGrid::editorClosed, this, [this] {
-        m_sheet.endEdit();
-        refresh();
-    });
+    // Ending the edit tells the sheet, which then has the rows shown again.
+    connect(m_stgProperties, &PropertyGrid::editorClosed, &m_sheet, &PropertySheet::endEdit);
+    connect(m_filter, &QLineEdit::textChanged, &m_sheet, &PropertySheet::setFilter);
     connect(m_stgProperties->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
         if (QWidget *overlay = shownEditor())
             placeOverlay(overlay, overlay->height());
@@ -119,9 +120,9 @@ TfrmProp::TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent
         m_sheet.chooseObject(index);
         m_stgProperties->setFocus();
     });
-    connect(m_cmbBoolean, &QComboBox::activated, this, &TfrmProp::choose);
-    connect(m_cmbItems, &EllipsisEdit::ellipsisClicked, this, &TfrmProp::pressEllipsis);
-    connect(m_cmbBitmap, &EllipsisEdit::ellipsisClicked, this, &TfrmProp::pressEllipsis);
+    connect(m_choiceList, &QComboBox::activated, this, &TfrmProp::choose);
+    connect(m_itemsEdit, &EllipsisEdit::ellipsisClicked, this, &TfrmProp::pressEllipsis);
+    connect(m_bitmapEdit, &EllipsisEdit::ellipsisClicked, this, &TfrmProp::pressEllipsis);
     connect(qApp, &QApplication::focusChanged, this, &TfrmProp::focusChanged);
 
     refresh();
@@ -135,17 +136,11 @@ void TfrmProp::setZoomWindow(TfrmZoom *zoom)
     m_zoom = zoom;
 }
 
-QString TfrmProp::rowName(int row) const
-{
-    const QTableWidgetItem *item = m_stgProperties->item(row, 0);
-    return item ? item->text() : QString();
-}
-
 QWidget *TfrmProp::shownEditor() const
 {
     for (QWidget *overlay :
-         {static_cast<QWidget *>(m_cmbBoolean), static_cast<QWidget *>(m_cmbItems),
-          static_cast<QWidget *>(m_cmbBitmap)}) {
+         {static_cast<QWidget *>(m_choiceList), static_cast<QWidget *>(m_itemsEdit),
+          static_cast<QWidget *>(m_bitmapEdit)}) {
         if (!overlay->isHidden())
             return overlay;
     }
@@ -162,7 +157,6 @@ void TfrmProp::refresh()
         }
         m_stgProperties->abandonEdit(editor);
     }
-    m_rebuildAfterEdit = false;
     rebuildRows();
     fillChooser();
 }
@@ -170,6 +164,19 @@ void TfrmProp::refresh()
 void TfrmProp::rebuildRows()
 {
     showRows(m_sheet.rows());
+}
+
+int TfrmProp::nameColumnWidth(const QFontMetrics &metrics)
+{
+    // Wide enough for the longest name any kind of either library shows.
+    int widest = 0;
+    for (const int library : {kLibraryCControls, kLibraryPToolBox}) {
+        for (const KindSpec &spec : LibrarySupport::forLibrary(library).kinds()) {
+            for (const PropertyDef &row : spec.rows)
+                widest = std::max(widest, metrics.horizontalAdvance(row.name));
+        }
+    }
+    return std::max(kNameColumnWidth, widest + 2 * kCellPadding);
 }
 
 void TfrmProp::showRows(PropertyRows rows)
@@ -208,15 +215,17 @@ void TfrmProp::showRows(PropertyRows rows)
 
 void TfrmProp::refreshValuesWhileTyping()
 {
-    const PropertyRows rows = m_sheet.rows();
-    bool sameRows = int(rows.size()) == m_stgProperties->rowCount();
-    for (int i = 0; sameRows && i < int(rows.size()); ++i)
-        sameRows = rows[size_t(i)].name == rowName(i);
-    if (!sameRows) {
-        m_rebuildAfterEdit = true;
+    // The other cells follow while the typed one is left alone; rows that
+    // came or went wait for the end of the edit, which shows them all.
+    const PropertyRows &rows = m_sheet.rows();
+    if (int(rows.size()) != m_stgProperties->rowCount())
         return;
-    }
     const int typedRow = m_stgProperties->currentRow();
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const QTableWidgetItem *name = m_stgProperties->item(i, 0);
+        if (!name || name->text() != rows[size_t(i)].name)
+            return;
+    }
     for (int i = 0; i < int(rows.size()); ++i) {
         if (i != typedRow)
             m_stgProperties->item(i, 1)->setText(rows[size_t(i)].value);
@@ -263,33 +272,33 @@ void TfrmProp::cellEntered(int row, int column)
 
 void TfrmProp::openCellEditor(int row)
 {
-    const QString name = rowName(row);
+    const QString name = m_sheet.rowName(row);
     if (name.isEmpty())
         return;
     switch (m_sheet.cellKind(name)) {
     case CellKind::ItemList:
-        m_cmbItems->setText(QLatin1Char('(') + name + QLatin1Char(')'));
-        showOverlay(m_cmbItems, kRowHeight);
+        m_itemsEdit->setText(QLatin1Char('(') + name + QLatin1Char(')'));
+        showOverlay(m_itemsEdit, kRowHeight);
         return;
     case CellKind::Bitmap:
-        m_cmbBitmap->setText(QLatin1Char('(') + name + QLatin1Char(')'));
-        showOverlay(m_cmbBitmap, kRowHeight);
+        m_bitmapEdit->setText(QLatin1Char('(') + name + QLatin1Char(')'));
+        showOverlay(m_bitmapEdit, kRowHeight);
         return;
     case CellKind::ColorSet:
         // A button without a picker has no colours to edit.
         if (m_sheet.value(name) == QLatin1String("(Colors)")) {
-            m_cmbBitmap->setText(QStringLiteral("(Colors)"));
-            showOverlay(m_cmbBitmap, kRowHeight);
+            m_bitmapEdit->setText(QStringLiteral("(Colors)"));
+            showOverlay(m_bitmapEdit, kRowHeight);
         }
         return;
     case CellKind::Choice: {
-        m_cmbBoolean->clear();
-        m_cmbBoolean->setMaxVisibleItems(8);
+        m_choiceList->clear();
+        m_choiceList->setMaxVisibleItems(8);
         const ChoiceList choices = m_sheet.choices(name);
-        m_cmbBoolean->addItems(choices.entries);
-        m_cmbBoolean->setMaxVisibleItems(choices.visibleRows);
-        m_cmbBoolean->setCurrentIndex(m_sheet.choiceIndex(name));
-        showOverlay(m_cmbBoolean, kListHeight);
+        m_choiceList->addItems(choices.entries);
+        m_choiceList->setMaxVisibleItems(choices.visibleRows);
+        m_choiceList->setCurrentIndex(m_sheet.choiceIndex(name));
+        showOverlay(m_choiceList, kListHeight);
         return;
     }
     case CellKind::FreeText:
@@ -301,19 +310,14 @@ void TfrmProp::openCellEditor(int row)
 void TfrmProp::choose(int index)
 {
     const int row = m_stgProperties->currentRow();
-    const QString name = rowName(row);
-    const QString text = m_cmbBoolean->itemText(index);
+    const QString name = m_sheet.rowName(row);
+    const QString text = m_choiceList->itemText(index);
     if (name.isEmpty())
         return;
-    m_stgProperties->item(row, 1)->setText(text);
     hideOverlays();
+    // The sheet shows its rows again once, on the same row.
     m_sheet.chooseValue(name, text);
-    // The rows were filled again: the same row stays current.
-    m_rebuilding = true;
-    m_stgProperties->setCurrentCell(std::max(m_sheet.currentRow(), 0), 1);
-    m_rebuilding = false;
     m_stgProperties->setFocus();
-    Q_EMIT valueApplied();
 }
 
 void TfrmProp::pressEllipsis()
@@ -335,7 +339,6 @@ void TfrmProp::pressEllipsis()
     case PropertySheet::Ellipsis::None:
         return;
     }
-    Q_EMIT valueApplied();
 }
 
 void TfrmProp::placeOverlay(QWidget *overlay, int height)
@@ -362,9 +365,9 @@ void TfrmProp::hideOverlays()
     const QWidget *focus = QApplication::focusWidget();
     if (focus && m_stgProperties->viewport()->isAncestorOf(focus) && focus != m_delegate->editor())
         m_stgProperties->setFocus();
-    m_cmbBoolean->hide();
-    m_cmbItems->hide();
-    m_cmbBitmap->hide();
+    m_choiceList->hide();
+    m_itemsEdit->hide();
+    m_bitmapEdit->hide();
 }
 
 void TfrmProp::leaveOverlay(int rowStep)
@@ -379,7 +382,7 @@ void TfrmProp::leaveOverlay(int rowStep)
 bool TfrmProp::gridKey(QKeyEvent *key)
 {
     const int row = m_stgProperties->currentRow();
-    const QString name = rowName(row);
+    const QString name = m_sheet.rowName(row);
     // Keys the in-place editor passes on (Enter among them) are the grid's own.
     if (name.isEmpty() || m_delegate->editor())
         return false;
@@ -405,12 +408,12 @@ bool TfrmProp::overlayKey(QObject *overlay, QKeyEvent *key)
     case Qt::Key_Up:
     case Qt::Key_Down: {
         const int step = key->key() == Qt::Key_Up ? -1 : 1;
-        if (overlay == m_cmbBoolean) {
+        if (overlay == m_choiceList) {
             // The list's own keys move its choice at the first and last
             // row, with Shift, and while it is open.
             const bool edge = step < 0 ? row == 0 : row == m_stgProperties->rowCount() - 1;
             if (edge || key->modifiers().testFlag(Qt::ShiftModifier) ||
-                m_cmbBoolean->view()->isVisible())
+                m_choiceList->view()->isVisible())
                 return false;
         }
         leaveOverlay(step);
@@ -422,7 +425,7 @@ bool TfrmProp::overlayKey(QObject *overlay, QKeyEvent *key)
         leaveOverlay(0);
         return true;
     default:
-        if (overlay == m_cmbBitmap->edit() && isPrintable(key)) {
+        if (overlay == m_bitmapEdit->edit() && isPrintable(key)) {
             pressEllipsis();
             return true;
         }
@@ -433,10 +436,10 @@ bool TfrmProp::overlayKey(QObject *overlay, QKeyEvent *key)
 bool TfrmProp::eventFilter(QObject *watched, QEvent *event)
 {
     // Events arrive while the constructor is still building the editors.
-    if (!m_cmbBitmap)
+    if (!m_bitmapEdit)
         return QMdiSubWindow::eventFilter(watched, event);
     const bool isOverlay =
-        watched == m_cmbBoolean || watched == m_cmbItems->edit() || watched == m_cmbBitmap->edit();
+        watched == m_choiceList || watched == m_itemsEdit->edit() || watched == m_bitmapEdit->edit();
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == m_stgProperties)

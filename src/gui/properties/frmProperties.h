@@ -8,6 +8,8 @@
 #include <functional>
 
 class QComboBox;
+class QFontMetrics;
+class QLineEdit;
 class QKeyEvent;
 
 namespace zf {
@@ -32,6 +34,8 @@ public:
     static constexpr int kNameColumnWidth = 130;
     static constexpr int kRowHeight = 18;
     static constexpr int kListHeight = 17;
+    // Room on either side of a name in its cell.
+    static constexpr int kCellPadding = 6;
 
     TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent = nullptr);
     ~TfrmProp() override;
@@ -39,10 +43,11 @@ public:
     PropertySheet &sheet() { return m_sheet; }
 
     QComboBox *chooser() const { return m_cmbForms; }
+    QLineEdit *filter() const { return m_filter; }
     PropertyGrid *grid() const { return m_stgProperties; }
-    QComboBox *choiceList() const { return m_cmbBoolean; }
-    EllipsisEdit *itemsEdit() const { return m_cmbItems; }
-    EllipsisEdit *bitmapEdit() const { return m_cmbBitmap; }
+    QComboBox *choiceList() const { return m_choiceList; }
+    EllipsisEdit *itemsEdit() const { return m_itemsEdit; }
+    EllipsisEdit *bitmapEdit() const { return m_bitmapEdit; }
     // The overlay editor that is shown, if any.
     QWidget *shownEditor() const;
 
@@ -57,10 +62,6 @@ public:
     // Runs the editor behind the ellipsis of the current row.
     void pressEllipsis();
 
-Q_SIGNALS:
-    // A typed or chosen value reached the selected object.
-    void valueApplied();
-
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,12 +73,12 @@ protected:
 private:
     void refresh();
     void rebuildRows();
+    static int nameColumnWidth(const QFontMetrics &metrics);
     // The rows as the grid shows them; none gives one empty row.
     void showRows(PropertyRows rows);
     void refreshValuesWhileTyping();
     void fillChooser();
     void clearSheet();
-    QString rowName(int row) const;
     void cellEntered(int row, int column);
     void choose(int index);
     void placeOverlay(QWidget *overlay, int height);
@@ -95,15 +96,15 @@ private:
     Workspace &m_workspace;
     PropertySheet m_sheet;
     QComboBox *m_cmbForms = nullptr;
+    QLineEdit *m_filter = nullptr;
     PropertyGrid *m_stgProperties = nullptr;
     CellEditorDelegate *m_delegate = nullptr;
-    QComboBox *m_cmbBoolean = nullptr;
-    EllipsisEdit *m_cmbItems = nullptr;
-    EllipsisEdit *m_cmbBitmap = nullptr;
+    QComboBox *m_choiceList = nullptr;
+    EllipsisEdit *m_itemsEdit = nullptr;
+    EllipsisEdit *m_bitmapEdit = nullptr;
     QPointer<TfrmZoom> m_zoom;
     std::function<int()> m_designScale;
     bool m_rebuilding = false;
-    bool m_rebuildAfterEdit = false;
 };
 
 } // namespace zf

@@ -62,7 +62,17 @@ TfrmZoom::TfrmZoom(DesignProject &project, Workspace &workspace, QWidget *parent
     // after the window was added to it.
     hide();
     connect(&m_workspace, &Workspace::changed, this, &TfrmZoom::followWorkspace);
+    // Every change of a form shows at once, after its design window has drawn
+    // it; the timer catches what no form announces (windows moved or covered).
+    connect(&m_project, &DesignProject::formAdded, this, &TfrmZoom::watch);
+    for (const auto &form : m_project.forms())
+        watch(form.get());
     followWorkspace();
+}
+
+void TfrmZoom::watch(DesignForm *form)
+{
+    connect(form, &DesignForm::changed, this, &TfrmZoom::tick, Qt::QueuedConnection);
 }
 
 void TfrmZoom::pause()

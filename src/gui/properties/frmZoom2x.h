@@ -69,6 +69,7 @@ private:
     bool sourceIsVisible(const DesignForm &form) const;
     void setClientSize(QSize size);
     void updateTimer();
+    void watch(DesignForm *form);
     void placeOnFirstShow();
     void sendBehind();
     void followWorkspace();

@@ -121,8 +121,8 @@ TEST_F(RoundTrip, EditedValuesSurvive)
     EXPECT_EQ(l->font().name(), QStringLiteral("PilotBold12"));
     auto *li = objectCast<TCCListBox>(loaded->findOwned(list->name()));
     ASSERT_TRUE(li);
-    // Values lose surrounding blanks on reading, as INI values always have.
-    EXPECT_EQ(li->items(), QStringList({"=equals", "spaced", ""}));
+    // Surrounding blanks are kept: such values are written in quotes.
+    EXPECT_EQ(li->items(), QStringList({"=equals", " spaced ", ""}));
     EXPECT_EQ(li->visibleItems(), 5);
     auto *im = objectCast<TCCBitmap>(loaded->findOwned(image->name()));
     ASSERT_TRUE(im);

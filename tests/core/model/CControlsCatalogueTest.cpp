@@ -178,7 +178,7 @@ TEST_F(CControlsCatalogue, HugeAndNegativeValuesAreStoredWithoutOverflow)
     EXPECT_EQ(list.height(), kMax);
     list.setVisibleItems(-3);
     EXPECT_EQ(list.height(), -31);
-    EXPECT_EQ(list.visibleItems(), -2); // truncation toward zero
+    EXPECT_EQ(list.visibleItems(), -3); // rounded down: -3 rows give -31 back
 
     TCCButton button;
     button.setUserLeft(kMin);

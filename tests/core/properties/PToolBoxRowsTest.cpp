@@ -107,7 +107,7 @@ TEST_F(PToolBoxRows, ColourRowsShowNamesAndTakeThem)
     // A name outside the 16 gives black; a value outside them shows nothing.
     enter(button, "FillColor", "navy");
     EXPECT_EQ(button->colorFill(), kPalmBlack);
-    button->setColorText(0x123456);
+    form->perform(QStringLiteral("Odd colour"), [&] { button->setColorText(0x123456); });
     EXPECT_EQ(sheet.value("TextColor"), "");
 
     enter(form->screen(), "FormFillColor", "Silver");
@@ -190,7 +190,7 @@ TEST_F(PToolBoxRows, SelectAlignMovesItOnceWhenItChangesSides)
     EXPECT_EQ(select->alignment(), TextAlignment::Left);
 
     // A centred one shows no word and takes none.
-    select->setAlignment(TextAlignment::Center);
+    form->perform(QStringLiteral("Centre"), [&] { select->setAlignment(TextAlignment::Center); });
     EXPECT_EQ(sheet.value("Align"), "");
     enter(select, "Align", "Right");
     EXPECT_EQ(select->left(), left);

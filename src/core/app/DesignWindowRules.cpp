@@ -82,6 +82,39 @@ void DesignWindowRules::controlPressed(DesignForm &form, DesignObject &control, 
     MostrarSeleccionado(form, shift == kShiftLeft);
 }
 
+void DesignWindowRules::bandReleased(DesignForm &form, DesignContainer &container,
+                                     const QRect &band, ShiftState shift)
+{
+    DesignProject &project = form.project();
+    if (project.currentDesignWindow() != &form)
+        m_forms.makeCurrent(form);
+    SwitchCursorKeysOn(project);
+    if (DesignObject *subject =
+            SelectTouching(form, container, band, shift.testFlag(ShiftKey::Shift))) {
+        ShowControlProperties(*subject);
+        return;
+    }
+    if (shift.testFlag(ShiftKey::Shift))
+        return;
+    if (&container == form.screen()) {
+        PresentarPropiedadesForm(project);
+        return;
+    }
+    project.setSelectedObject(&container);
+    MostrarSeleccionado(form, false);
+}
+
+void DesignWindowRules::chooseObject(DesignObject &object)
+{
+    DesignForm *form = object.form();
+    if (!form)
+        return;
+    form->setShown(true);
+    form->setLastSelected(&object);
+    makeCurrent(*form);
+    MostrarSeleccionado(*form, false);
+}
+
 void DesignWindowRules::controlReleased(DesignForm &form, DesignObject &control, ShiftState shift)
 {
     m_workspace.hidePropertyEditors();

@@ -4,6 +4,7 @@
 #include "core/designer/cSnapToGrid.h"
 
 #include <QPoint>
+#include <QRect>
 
 namespace zf {
 
@@ -42,6 +43,18 @@ public:
     void controlPressed(DesignForm &form, DesignObject &control, ShiftState shift);
     // A release on a control, a menu or the menu bar.
     void controlReleased(DesignForm &form, DesignObject &control, ShiftState shift);
+
+    // A selection rectangle let go over `container`, the screen or the
+    // shown dialog: what it touches is selected, or joins the selection with
+    // Shift. A rectangle that touches nothing selects as a click on the
+    // container does, or leaves the selection alone with Shift.
+    void bandReleased(DesignForm &form, DesignContainer &container, const QRect &band,
+                      ShiftState shift);
+
+    // An object picked outside the window, in the project tree: its form is
+    // shown (again, when it was closed) and made current, and the object
+    // becomes the only one selected; the screen stands for the form.
+    void chooseObject(DesignObject &object);
 
 private:
     FormCommands &m_forms;

@@ -1,5 +1,6 @@
 #include "core/app/FormCommands.h"
 #include "core/app/Prompts.h"
+#include "core/app/WindowPlacement.h"
 #include "core/app/Workspace.h"
 #include "core/base/IniDocument.h"
 #include "core/files/FormFile.h"
@@ -72,6 +73,8 @@ DesignForm &FormCommands::nuevoForm(const QString &requested)
         form.setPosition(m_workspace.propertiesBounds().width() + 4, belowToolbars);
     else if (form.top() == 0)
         form.setPosition(form.left(), belowToolbars);
+    const QPoint free = freeWindowPosition(m_project, form, {form.left(), form.top()});
+    form.setPosition(free.x(), free.y());
     form.setShown(true);
 
     m_project.setCurrentDesignWindow(&form);

@@ -1,5 +1,7 @@
 // The CControls kinds that are neither texts nor lists: images, dialogs, and
 // the menu bar with its menus.
+#include "core/base/Saturating.h"
+#include "core/canvas/TextMetrics.h"
 #include "core/ccontrols/CCKinds.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
@@ -10,6 +12,8 @@
 #include "core/controls/SharedPaint.h"
 #include "core/model/CCForm.h"
 #include "core/model/PTDialog.h"
+
+#include <algorithm>
 
 namespace zf::cc {
 
@@ -147,6 +151,32 @@ KindSpec dialog()
     return spec;
 }
 
+namespace {
+
+// Fit to Text for a menu: the topic's cell keeps three pixels on each side
+// of the topic (counting the letters' own spacing), and the drop-down list,
+// whose items stand two pixels into it, as much after the widest item and
+// its frame. A menu without items keeps its list's width.
+void fitMenu(DesignObject &object)
+{
+    auto &menu = static_cast<TCCMenu &>(object);
+    const int topic = saturate(qint64(textWidth(menu.font(), menu.topic())) + 6);
+    int list = menu.userWidth();
+    if (!menu.items().isEmpty()) {
+        int widest = 0;
+        for (const QString &item : menu.items())
+            widest = std::max(widest, textWidth(menu.font(), item));
+        list = saturate(qint64(widest) + 6);
+    }
+    menu.setTopicWidth(topic);
+    menu.setUserWidth(list);
+    // The setters widen the design rectangle only past the other width;
+    // after both it is as wide as the wider part.
+    menu.setWidth(saturate(std::max(qint64(topic) + 4, qint64(list) + 3)));
+}
+
+} // namespace
+
 KindSpec menu()
 {
     return {
@@ -176,6 +206,7 @@ KindSpec menu()
                  rows::width()},
         .itemsEditor = ItemsEditor::Items,
         .paint = paintAs<TCCMenu>,
+        .fitToText = fitMenu,
     };
 }
 

@@ -8,6 +8,7 @@
 #include "core/controls/CCButton.h"
 #include "core/controls/CCSwitch.h"
 #include "core/controls/SharedPaint.h"
+#include "core/controls/TextFit.h"
 
 #include <algorithm>
 #include <iterator>
@@ -121,6 +122,7 @@ KindSpec button()
                  rows::top(), rows::width()},
         .layout = kAllPalm,
         .paint = paintAs<TCCButton>,
+        .fitToText = fitTextOf<TCCButton, &TCCButton::content, kButtonMargins>,
     };
 }
 
@@ -144,6 +146,7 @@ KindSpec label()
                  lineRow<TCCTextLine>(), rows::name(), styleRow(), rows::top(), rows::width()},
         .layout = kPalmFixedHeight,
         .paint = paintAs<TCCTextLine>,
+        .fitToText = fitTextOf<TCCLabel, &TCCLabel::content, kLabelMargins>,
     };
 }
 
@@ -170,6 +173,7 @@ KindSpec checkBox()
         .layout = LayoutValues{LayoutSource::Palm, LayoutSource::Design, LayoutSource::Design,
                                LayoutSource::Design, true, false},
         .paint = paintAs<TCCCheckbox>,
+        .fitToText = fitTextOf<TCCCheckbox, &TCCCheckbox::content, kCheckBoxMargins>,
     };
 }
 
@@ -198,6 +202,7 @@ KindSpec switchKind()
                  rows::width()},
         .layout = kAllPalm,
         .paint = paintAs<TCCSwitch>,
+        .fitToText = fitTextOf<TCCSwitch, &TCCSwitch::content, kButtonMargins>,
     };
 }
 

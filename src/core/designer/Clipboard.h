@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zf {
 
@@ -14,14 +15,18 @@ class DesignObject;
 class DesignProject;
 class LibrarySupport;
 
-// Cut, Copy and Paste of single controls between places, forms, projects and
-// running copies of the program. The core reads and writes the clipboard's
-// bytes only; the application moves them through the system clipboard under
-// kControlMimeType.
+// Cut, Copy, Paste and Duplicate of controls between places, forms, projects
+// and running copies of the program. The core reads and writes the
+// clipboard's bytes only; the application moves them through the system
+// clipboard under kControlMimeType.
 //
 // The record is an INI text: a header section naming the class, the library
 // whose form-file record follows and the control's name, then that record
 // with every property a form file keeps (a dialog's without its controls).
+// Several controls add "Count" to the first header; the header of each
+// further control is named like the first with its number after a space
+// ("Zentiform Control 2", ...) and its record follows it. One control makes
+// exactly the record it always made.
 
 inline const QString kControlMimeType = QStringLiteral("application/x-zentiform-control");
 
@@ -39,15 +44,35 @@ struct DecodedControl
 };
 DecodedControl decodeControl(const QByteArray &bytes, const DesignForm &form);
 
+// The record of several controls, each under its own name; empty when a
+// control's class has no library to write it.
+QByteArray encodeControls(const std::vector<DesignObject *> &controls);
+
+// Every control of a record, in its order; or the message refusing a record
+// of which any part is damaged.
+struct DecodedControls
+{
+    std::vector<DecodedControl> controls;
+    QString error;
+};
+DecodedControls decodeControls(const QByteArray &bytes, const DesignForm &form);
+
+// What Cut, Copy and Duplicate take: the selected control or dialog and the
+// controls selected with it in its container, in child order. Empty for no
+// selection, the form itself, a menu bar or a menu.
+std::vector<DesignObject *> CopiedSelection(const DesignProject &project);
+
 // Copy: the record of the selected control under the name "Copiado". Nothing
 // for no selection, the form itself, a menu bar or a menu; nothing either,
 // after an error message, when the control's window holds an object named
-// "Copiado" already.
+// "Copiado" already. With several controls selected (CopiedSelection), the
+// record of all of them under their own names.
 std::optional<QByteArray> CopyControl(DesignProject &project);
 
 // Cut: the record of the selected control under its own name; the control is
 // then deleted (a dialog with its controls) as one undo step, and the form
-// becomes the selected object. Nothing for what Copy refuses.
+// becomes the selected object. Nothing for what Copy refuses. Several
+// selected controls are taken and deleted together, in one step.
 std::optional<QByteArray> CutControl(DesignProject &project);
 
 // Paste into the current design window, as one undo step: into the selected
@@ -60,7 +85,19 @@ std::optional<QByteArray> CutControl(DesignProject &project);
 // status bar; it is empty otherwise. A stored name the window already holds,
 // or a damaged record, is refused with a message and changes nothing. The
 // current dialog stays what it was.
+//
+// A record of several controls pastes all of them in one undo step, each
+// under a fresh name and at the place it had, so they keep their places
+// relative to each other; they become the selection, the first the selected
+// object. Their stored names are not checked, since none of them is kept.
 QString PasteControl(DesignProject &project, const QByteArray &bytes);
+
+// Edit > Duplicate: copies what Copy would take, without the clipboard, and
+// pastes it into the same container, kDuplicateOffset pixels right and down,
+// as one undo step. The copies become the selection. Returns the note of
+// PasteControl for a class the library does not paste.
+inline constexpr int kDuplicateOffset = 4; // one step of the grid
+QString DuplicateSelection(DesignProject &project);
 
 // Hooks a recreated control into `form` inside `container`: it gets a fresh
 // name from `kindWord`, its line in the control list, and becomes the selected

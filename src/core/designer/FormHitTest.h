@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+
+#include <vector>
 
 namespace zf {
 
+class DesignContainer;
 class DesignForm;
 class DesignObject;
 
@@ -21,5 +25,22 @@ DesignObject *objectAt(const DesignForm &form, QPoint point);
 
 // Where `object` has its top-left corner in the window's picture.
 QPoint windowOrigin(const DesignObject &object);
+
+// The rectangle a drag from `from` to `to` spans, both corner pixels
+// included, whichever way the mouse went.
+QRect bandBetween(QPoint from, QPoint to);
+
+// The children of `container` that a selection rectangle touches: the drawn
+// ones that share at least one pixel with `band` (in the container's
+// coordinates), in reading order, top to bottom and then left to right, so
+// the first is the one a reader meets first, whatever the child order.
+std::vector<DesignObject *> objectsTouching(const DesignContainer &container, const QRect &band);
+
+// Whether a left-button drag that starts at `point` of `target` (in its own
+// coordinates) draws a selection rectangle: from anywhere on the empty
+// screen, and from the body of the shown dialog, below its title bar and
+// clear of the edges that resize it. The title bar and the frame still move
+// the dialog, and the edges size it.
+bool startsRubberBand(const DesignForm &form, const DesignObject &target, QPoint point);
 
 } // namespace zf

@@ -262,6 +262,40 @@ void CenterSelected(DesignForm &form, LayoutDirection direction)
     });
 }
 
+void FitSelectedToText(DesignForm &form)
+{
+    const LibrarySupport &library = form.project().librarySupport();
+    std::vector<std::pair<DesignObject *, KindSpec::Fit>> fitted;
+    const auto consider = [&](DesignObject *object) {
+        const KindSpec *spec = library.specOf(*object);
+        if (spec && spec->fitToText &&
+            std::none_of(fitted.begin(), fitted.end(),
+                         [object](auto &f) { return f.first == object; }))
+            fitted.emplace_back(object, spec->fitToText);
+    };
+    for (DesignObject *child : form.screen()->children()) {
+        if (child->isSelected())
+            consider(child);
+        if (auto *dialog = objectCast<TPTDialog>(child)) {
+            for (DesignObject *inner : dialog->children()) {
+                if (inner->isSelected())
+                    consider(inner);
+            }
+        }
+    }
+    // Menus and the menu bar carry no lasting mark: the selected object
+    // stands for them.
+    DesignObject *subject = form.project().selectedObject();
+    if (subject && subject->form() == &form && subject != form.screen())
+        consider(subject);
+    if (fitted.empty())
+        return;
+    form.perform(QStringLiteral("Fit to Text"), [&] {
+        for (auto &[object, fit] : fitted)
+            fit(*object);
+    });
+}
+
 void SpaceSelected(DesignForm &form, LayoutDirection direction)
 {
     if (!hasLibrary(form))

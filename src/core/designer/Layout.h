@@ -35,4 +35,10 @@ void CenterSelected(DesignForm &form, LayoutDirection direction);
 // negative, letting the controls overlap.
 void SpaceSelected(DesignForm &form, LayoutDirection direction);
 
+// Format > Fit to Text: sizes the selected controls of every group, and the
+// selected object (a menu, say), to their texts in their fonts, each by its
+// kind's rule (KindSpec::fitToText); the others are left alone. One undo
+// step; the selection stays whole, as with the other layout commands.
+void FitSelectedToText(DesignForm &form);
+
 } // namespace zf

@@ -2,15 +2,20 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/designer/DesignCommands.h"
+#include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
+
+#include <algorithm>
 
 namespace zf {
 
 namespace {
 
-// Consecutive nudges of one control fold into one undo step.
+// Consecutive nudges of one control fold into one undo step, and so do
+// consecutive sizings.
 constexpr int kNudgeMerge = 4;
+constexpr int kSizeMerge = 5;
 constexpr int kGridNudge = 4;
 
 DesignObject *nudgedControl(const DesignProject &project)
@@ -22,17 +27,33 @@ DesignObject *nudgedControl(const DesignProject &project)
     return object;
 }
 
-void nudge(DesignObject &control, int dx, int dy)
+// A size changed by `delta`; shrinking stops at one pixel, so the control
+// stays where the mouse can find it.
+int sizedBy(int size, int delta)
+{
+    const qint64 sized = qint64(size) + delta;
+    return saturate(delta < 0 ? std::max<qint64>(sized, std::min(size, 1)) : sized);
+}
+
+// Moves the control by (dx, dy), or with `sizing` sizes it by them; the
+// presses of one kind on one control in a row are one undo step.
+void nudge(DesignObject &control, int dx, int dy, bool sizing)
 {
     DesignForm &form = *control.form();
-    const MergeKey merge{kNudgeMerge, quint64(quintptr(&control))};
-    form.perform(
-        QStringLiteral("Move ") + control.name(),
-        [&] {
-            control.setLeft(saturate(qint64(control.left()) + dx));
-            control.setTop(saturate(qint64(control.top()) + dy));
-        },
-        merge);
+    const MergeKey merge{sizing ? kSizeMerge : kNudgeMerge, quint64(quintptr(&control))};
+    form.perform((sizing ? QStringLiteral("Resize ") : QStringLiteral("Move ")) + control.name(),
+                 [&] {
+                     if (!sizing) {
+                         control.setLeft(saturate(qint64(control.left()) + dx));
+                         control.setTop(saturate(qint64(control.top()) + dy));
+                         return;
+                     }
+                     EditWithResizeHandler(form, control, [&] {
+                         control.setWidth(sizedBy(control.width(), dx));
+                         control.setHeight(sizedBy(control.height(), dy));
+                     });
+                 },
+                 merge);
 }
 
 } // namespace
@@ -60,7 +81,7 @@ int NudgeStep(const DesignProject &project)
     return project.gridOn() && project.gridStep() ? kGridNudge : 1;
 }
 
-bool NudgeKeyPressed(DesignProject &project, NudgeKey key)
+bool NudgeKeyPressed(DesignProject &project, NudgeKey key, bool sizing)
 {
     if (!project.cursorKeysActive())
         return false;
@@ -83,7 +104,7 @@ bool NudgeKeyPressed(DesignProject &project, NudgeKey key)
     const int step = NudgeStep(project);
     const int dx = key == NudgeKey::Left ? -step : key == NudgeKey::Right ? step : 0;
     const int dy = key == NudgeKey::Up ? -step : key == NudgeKey::Down ? step : 0;
-    nudge(*control, dx, dy);
+    nudge(*control, dx, dy, sizing);
     return true;
 }
 

@@ -31,7 +31,10 @@ int NudgeStep(const DesignProject &project);
 // Acts on one key while the keys are on; returns whether it did anything.
 // The arrows move the selected control (not the form, the menu bar or a
 // menu) without bringing it to the grid; the presses on one control in a row
-// are one undo step.
-bool NudgeKeyPressed(DesignProject &project, NudgeKey key);
+// are one undo step. With `sizing` (Shift held) they size it instead, by the
+// same step: Right and Down make it wider and higher, Left and Up narrower
+// and lower, never below one pixel; each size then runs the resize handler,
+// as a drag on an edge does.
+bool NudgeKeyPressed(DesignProject &project, NudgeKey key, bool sizing = false);
 
 } // namespace zf

@@ -2,8 +2,11 @@
 
 #include "core/model/DesignObject.h"
 
+#include <QRect>
+
 namespace zf {
 
+class DesignContainer;
 class DesignForm;
 
 // Shows the project's selected object as the selection of `form`. Without
@@ -12,6 +15,15 @@ class DesignForm;
 // window then remembers the object as its last selected one. The form itself
 // (its screen) carries no mark.
 void MostrarSeleccionado(DesignForm &form, bool multi);
+
+// A selection rectangle let go over `container` (the screen or the shown
+// dialog), `band` in its coordinates: the children it touches become the
+// selection, the first in reading order the reference of the layout
+// commands and the selected object. With `add` they join the selection
+// instead, which keeps its reference. Returns the selected object, or null
+// when the rectangle touched nothing (and then nothing changed).
+DesignObject *SelectTouching(DesignForm &form, DesignContainer &container, const QRect &band,
+                             bool add);
 
 // The resize handler of every control: once a control's width or height has
 // changed (a resize drag, an edited property), the selection falls back to

@@ -45,6 +45,7 @@ struct KindSpec
     using Place = std::function<void(DesignObject &, const QString &name, int x, int y)>;
     using Owns = bool (*)(const DesignObject &);
     using Paint = void (*)(Canvas &, const DesignObject &);
+    using Fit = void (*)(DesignObject &);
 
     ControlKind kind;
     ClassId classId;
@@ -79,6 +80,10 @@ struct KindSpec
     // Whether the toolbox has a button for it (the menu bar comes with the
     // first menu instead).
     bool onToolbox = true;
+    // Format > Fit to Text: sizes an object of the kind to its text in its
+    // font (core/controls/TextFit.h); null for the kinds whose size does not
+    // follow a text, or always does.
+    Fit fitToText = nullptr;
 };
 
 template <typename T>

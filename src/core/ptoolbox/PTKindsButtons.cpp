@@ -6,6 +6,7 @@
 #include "core/controls/CCSwitch.h"
 #include "core/controls/SharedKinds.h"
 #include "core/controls/SharedPaint.h"
+#include "core/controls/TextFit.h"
 #include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTKinds.h"
@@ -143,6 +144,7 @@ KindSpec button()
                  colorRow("TextColor", &TPTButton::colorText, &TPTButton::setColorText)},
         .layout = kAllPalm,
         .paint = paintAs<TPTButton>,
+        .fitToText = fitTextOf<TPTButton, &TPTButton::text, kButtonMargins>,
     };
 }
 
@@ -197,6 +199,7 @@ KindSpec select()
                  colorRow("TextColor", &TCCButton::colorText, &TCCButton::setColorText)},
         .layout = kAllPalm,
         .paint = paintAs<TCCButton>,
+        .fitToText = fitTextOf<TCCButton, &TCCButton::content, kSelectMargins>,
     };
 }
 
@@ -224,6 +227,7 @@ KindSpec push()
                  contentAsTextRow<TCCSwitch>(), rows::top(), rows::width()},
         .layout = kAllPalm,
         .paint = paintAs<TCCSwitch>,
+        .fitToText = fitTextOf<TCCSwitch, &TCCSwitch::content, kButtonMargins>,
     };
 }
 
@@ -260,6 +264,7 @@ KindSpec checkBox()
         .layout = LayoutValues{LayoutSource::Palm, LayoutSource::Palm, LayoutSource::Design,
                                LayoutSource::Design, true, true},
         .paint = paintAs<TPTCheckbox>,
+        .fitToText = fitTextOf<TPTCheckbox, &TPTCheckbox::content, kPtCheckBoxMargins>,
     };
 }
 

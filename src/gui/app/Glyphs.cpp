@@ -256,6 +256,18 @@ void drawGlyph(QPainter &p, Glyph glyph)
             box(p, QRectF(8.5, y, 8, 5), kAccent);
         guide(p, QLineF(20, 2, 20, 22));
         break;
+    case Glyph::FitToText: {
+        // A box closing in on its text from both sides.
+        box(p, QRectF(6.5, 6.5, 11, 11), kAccentLight);
+        QFont font = p.font();
+        font.setPixelSize(8);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(QRectF(6.5, 6.5, 11, 11), Qt::AlignCenter, QStringLiteral("ab"));
+        guide(p, QLineF(1, 12, 5, 12));
+        guide(p, QLineF(19, 12, 23, 12));
+        break;
+    }
     case Glyph::Application:
         handheld(p, QRectF(5.5, 1.5, 13, 21));
         p.setPen(QPen(kAccent, 1.4));

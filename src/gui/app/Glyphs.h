@@ -31,6 +31,7 @@ enum class Glyph {
     CenterVertically,
     SpaceHorizontally,
     SpaceVertically,
+    FitToText,
     Application,
 };
 

@@ -128,6 +128,12 @@ void TMainForm::createActions()
     addAction("mnuCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
     addAction("mnuCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
     addAction("mnuPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    addAction("mnuDuplicate", QStringLiteral("&Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Format and Window: bound by the layout commands and the design windows.
+    // Ctrl+J, as other designers adjust a widget to its contents.
+    addAction("mnuFitToText", QStringLiteral("Fit to &Text"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    addAction("mnuCascade", QStringLiteral("&Cascade"));
+    addAction("mnuTile", QStringLiteral("&Tile"));
     QAction *undo = m_undoGroup.createUndoAction(this, QStringLiteral("&Undo"));
     undo->setObjectName(QStringLiteral("mnuUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -148,6 +154,9 @@ void TMainForm::createActions()
         // The click checked the item; the window decides.
         syncFromState();
     });
+    // F4 takes the keyboard to the property sheet, as in other designers;
+    // the property windows bind it.
+    addAction("mnuGoToProperties", QStringLiteral("&Go to Properties"), QKeySequence(Qt::Key_F4));
     QAction *grid = addAction("mnuViewGrid", QStringLiteral("&Grid"));
     grid->setCheckable(true);
     on(grid, [this] { setGrid(!m_project.gridOn()); });
@@ -212,10 +221,16 @@ void TMainForm::createMenus()
     connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildRecentMenu);
     add(file, {nullptr, "mnuNewForm", "mnuOpenForm", "mnuCloseForm", "mnuSaveForm",
                "mnuSaveFormAs", "mnuExportPicture", "mnuCloseAll", nullptr, "mnuExit"});
-    add(menu(QStringLiteral("&Edit")), {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste"});
-    add(menu(QStringLiteral("&View")),
-        {"mnuViewZoom", "mnuViewProperties", "mnuViewCode", nullptr, "mnuViewGrid"});
+    add(menu(QStringLiteral("&Edit")),
+        {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste", "mnuDuplicate"});
+    add(menu(QStringLiteral("&View")), {"mnuViewZoom", "mnuViewProperties", "mnuGoToProperties",
+                                        "mnuViewCode", nullptr, "mnuViewGrid"});
+    add(menu(QStringLiteral("F&ormat")), {"mnuFitToText"});
     add(menu(QStringLiteral("&Project")), {"mnuGenerateCode", nullptr, "mnuShortNames"});
+    // The design windows add the list of open forms.
+    QMenu *window = menu(QStringLiteral("&Window"));
+    window->setObjectName(QStringLiteral("mnuWindow"));
+    add(window, {"mnuCascade", "mnuTile", nullptr});
     add(menu(QStringLiteral("&Help")), {"mnuHelpContents", nullptr, "mnuAbout"});
     rebuildRecentMenu();
 }
@@ -285,6 +300,12 @@ void TMainForm::createToolBars()
         button->setToolTip(QLatin1String(hint));
         alignBar->addAction(button);
     }
+    // Format > Fit to Text, one click away where the layout commands are.
+    alignBar->addSeparator();
+    QAction *fit = action(QStringLiteral("mnuFitToText"));
+    fit->setIcon(glyphIcon(Glyph::FitToText));
+    fit->setToolTip(QStringLiteral("Fit to text:\nlabels, buttons and menus"));
+    alignBar->addAction(fit);
 }
 
 void TMainForm::createStatusBar()

@@ -18,6 +18,14 @@
 
 namespace zf {
 
+namespace {
+
+// How far, in form pixels, the mouse goes from its press before a drag on
+// the empty screen draws a rectangle rather than counting as a click.
+constexpr int kBandThreshold = 3;
+
+} // namespace
+
 TChildFrm::TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &forms,
                      QWidget *parent)
     : QMdiSubWindow(parent), m_form(form), m_rules(rules), m_forms(forms),
@@ -147,11 +155,24 @@ void TChildFrm::pressed(QPoint point, MouseButton button, ShiftState shift)
 {
     // The window has the keys whatever was pressed: the form or a control.
     m_view->setFocus();
+    if (m_band)
+        return; // another button while the rectangle is dragged
     if (!m_captured || !isOnForm(m_captured))
         m_captured = objectAt(m_form, point);
     DesignObject *target = m_captured;
     if (!target)
         return;
+    // With a kind pressed on the toolbox the release places a control, as
+    // ever; otherwise a drag from the empty screen or dialog selects.
+    const bool banding = button == MouseButton::Left && !m_form.project().pressedTool() &&
+                         startsRubberBand(m_form, *target, point - windowOrigin(*target));
+    if (banding) {
+        // The screen or the dialog hears the press with the release, unless a
+        // rectangle is drawn in between: then the selection it had stays for
+        // Shift to add to.
+        m_band = Band{static_cast<DesignContainer *>(target), point, shift};
+        return;
+    }
     if (target == m_form.screen()) {
         m_rules.screenPressed(m_form);
     } else if (TSnapToGrid *editor = editorFor(*target)) {
@@ -162,6 +183,10 @@ void TChildFrm::pressed(QPoint point, MouseButton button, ShiftState shift)
 
 void TChildFrm::moved(QPoint point, ShiftState shift)
 {
+    if (m_band) {
+        moveBand(point);
+        return;
+    }
     if (m_captured && !isOnForm(m_captured))
         m_captured = nullptr;
     DesignObject *target = m_captured ? m_captured : objectAt(m_form, point);
@@ -175,6 +200,10 @@ void TChildFrm::moved(QPoint point, ShiftState shift)
 
 void TChildFrm::released(QPoint point, MouseButton button, ShiftState shift)
 {
+    if (m_band) {
+        releaseBand(point, button, shift);
+        return;
+    }
     DesignObject *target = m_captured;
     const bool buttonsUp = !(shift & (ShiftKey::Left | ShiftKey::Right | ShiftKey::Middle));
     if (buttonsUp)
@@ -201,6 +230,51 @@ void TChildFrm::released(QPoint point, MouseButton button, ShiftState shift)
     }
     if (button == MouseButton::Right && isOnForm(target))
         m_popMenu->popup(m_view->mapToGlobal(m_view->widgetPoint(point)));
+}
+
+void TChildFrm::moveBand(QPoint point)
+{
+    if (!isOnForm(m_band->container)) {
+        m_band.reset();
+        m_view->setBand({});
+        return;
+    }
+    if (!m_band->drawn && (point - m_band->start).manhattanLength() < kBandThreshold)
+        return;
+    m_band->drawn = true;
+    const QRect area(windowOrigin(*m_band->container), m_band->container->bounds().size());
+    m_view->setBand(bandBetween(m_band->start, point) & area);
+}
+
+void TChildFrm::releaseBand(QPoint point, MouseButton button, ShiftState shift)
+{
+    const Band band = *m_band;
+    if (button != MouseButton::Left)
+        return; // the left button still holds the rectangle
+    m_band.reset();
+    m_captured = nullptr;
+    m_view->setBand({});
+    DesignContainer *container = band.container;
+    if (!isOnForm(container))
+        return;
+    const QPoint origin = windowOrigin(*container);
+    if (band.drawn) {
+        m_rules.bandReleased(m_form, *container, bandBetween(band.start - origin, point - origin),
+                             shift);
+        return;
+    }
+    // A click: what a press and release on the screen or the dialog did
+    // before the rectangle came.
+    const QPoint local = point - origin;
+    if (container == m_form.screen()) {
+        m_rules.screenPressed(m_form);
+    } else {
+        m_snap.mouseDown(*container, button, band.pressShift, band.start - origin, band.start);
+        m_snap.mouseUp(*container, button, shift, local);
+        if (!isOnForm(container))
+            return;
+    }
+    m_rules.screenReleased(m_form, *container, button, local);
 }
 
 } // namespace zf

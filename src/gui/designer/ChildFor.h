@@ -4,10 +4,13 @@
 
 #include <QMdiSubWindow>
 
+#include <optional>
+
 class QMenu;
 
 namespace zf {
 
+class DesignContainer;
 class DesignForm;
 class DesignObject;
 class DesignWindowRules;
@@ -58,6 +61,11 @@ private:
     // Whether the object is still on the form (a shortcut such as Undo may
     // take it away while the mouse holds it).
     bool isOnForm(const DesignObject *object) const;
+    // The selection rectangle: a left press on the empty screen or the shown
+    // dialog's body arms it, a move draws it and the release selects what it
+    // touches. A release where it was armed and never drawn is a click.
+    void moveBand(QPoint point);
+    void releaseBand(QPoint point, MouseButton button, ShiftState shift);
 
     DesignForm &m_form;
     DesignWindowRules &m_rules;
@@ -68,6 +76,14 @@ private:
     TSnapToGrid m_snapDialog;
     // The object pressed, which holds the mouse until every button is up.
     DesignObject *m_captured = nullptr;
+    struct Band
+    {
+        DesignContainer *container;
+        QPoint start; // in the window's picture
+        ShiftState pressShift;
+        bool drawn = false;
+    };
+    std::optional<Band> m_band;
     bool m_syncing = false;
 };
 

@@ -57,12 +57,17 @@ void ConnectClipboardActions(TMainForm &window)
     };
     bind("mnuCut", CutToClipboard);
     bind("mnuCopy", CopyToClipboard);
-    QObject::connect(window.action(QStringLiteral("mnuPaste")), &QAction::triggered, &window,
-                     [&window] {
-                         const QString note = PasteFromClipboard(window.project());
-                         if (!note.isEmpty())
-                             window.statusBar()->showMessage(note, kNoteMilliseconds);
-                     });
+    const auto noting = [&window](const char *name, QString (*command)(DesignProject &)) {
+        QObject::connect(window.action(QLatin1String(name)), &QAction::triggered, &window,
+                         [&window, command] {
+                             const QString note = command(window.project());
+                             if (!note.isEmpty())
+                                 window.statusBar()->showMessage(note, kNoteMilliseconds);
+                         });
+    };
+    noting("mnuPaste", PasteFromClipboard);
+    // Duplicate leaves the clipboard alone.
+    noting("mnuDuplicate", DuplicateSelection);
 }
 
 } // namespace zf

@@ -1,5 +1,7 @@
 #include "gui/designer/DesignWindows.h"
 #include "core/app/Options.h"
+#include "core/app/WindowPlacement.h"
+#include "core/app/Workspace.h"
 #include "core/designer/Nudging.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
@@ -7,6 +9,7 @@
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/FormView.h"
 #include "gui/designer/NudgeKeys.h"
+#include "gui/designer/ProjectTree.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -66,6 +69,8 @@ DesignWindows::DesignWindows(TMainForm &main, Options &options)
                     [&project] { SwitchCursorKeysOff(project); });
     }
     createScaleMenu();
+    createProjectTree();
+    createWindowMenu();
 }
 
 DesignWindows::~DesignWindows() = default;
@@ -181,6 +186,106 @@ void DesignWindows::createScaleMenu()
 void DesignWindows::showCursorKeysStatus()
 {
     m_main.setStatusText(2, CursorKeysStatusText(m_main.project()));
+}
+
+void DesignWindows::createProjectTree()
+{
+    m_tree = new ProjectTree(m_main.project(), m_rules, &m_main);
+    m_main.addDockWidget(Qt::LeftDockWidgetArea, m_tree);
+    // Names and kinds, not much more.
+    m_main.resizeDocks({m_tree}, {200}, Qt::Horizontal);
+    QAction *toggle = m_tree->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("mnuViewProjectTree"));
+    toggle->setText(QStringLiteral("Project &Tree"));
+    if (QMenu *view = viewMenu(m_main))
+        view->insertAction(m_main.action(QStringLiteral("mnuViewCode")), toggle);
+}
+
+void DesignWindows::createWindowMenu()
+{
+    connect(m_main.action(QStringLiteral("mnuCascade")), &QAction::triggered, this,
+            &DesignWindows::cascade);
+    connect(m_main.action(QStringLiteral("mnuTile")), &QAction::triggered, this,
+            &DesignWindows::tile);
+    m_windowMenu = m_main.findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    if (m_windowMenu)
+        connect(m_windowMenu, &QMenu::aboutToShow, this, &DesignWindows::listOpenForms);
+}
+
+void DesignWindows::listOpenForms()
+{
+    for (QAction *item : std::exchange(m_formItems, {})) {
+        m_windowMenu->removeAction(item);
+        delete item;
+    }
+    const DesignProject &project = m_main.project();
+    for (const auto &form : project.forms()) {
+        if (!form->isShown())
+            continue;
+        const int number = int(m_formItems.size()) + 1;
+        QString caption = form->caption();
+        caption.replace(u'&', QStringLiteral("&&"));
+        QAction *item = m_windowMenu->addAction(
+            number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        item->setObjectName(QStringLiteral("mnuWindowForm%1").arg(number));
+        item->setCheckable(true);
+        item->setChecked(form.get() == project.currentDesignWindow());
+        connect(item, &QAction::triggered, this,
+                [this, target = form.get()] { m_rules.makeCurrent(*target); });
+        m_formItems.push_back(item);
+    }
+}
+
+namespace {
+
+// Where design windows may be arranged: the client area right of the
+// property window while that is shown.
+QRect arrangingArea(TMainForm &main)
+{
+    QRect area = main.clientArea()->viewport()->rect();
+    const Workspace &workspace = main.workspace();
+    if (workspace.propertiesShown())
+        area.setLeft(std::max(area.left(), workspace.propertiesBounds().right() + 3));
+    return area;
+}
+
+} // namespace
+
+std::vector<DesignForm *> DesignWindows::arrangedForms() const
+{
+    const DesignProject &project = m_main.project();
+    std::vector<DesignForm *> forms;
+    for (const auto &form : project.forms()) {
+        if (form->isShown() && form.get() != project.currentDesignWindow())
+            forms.push_back(form.get());
+    }
+    if (DesignForm *current = project.currentDesignWindow(); current && current->isShown())
+        forms.push_back(current);
+    return forms;
+}
+
+void DesignWindows::arrange(Placement placement)
+{
+    const std::vector<DesignForm *> forms = arrangedForms();
+    if (forms.empty())
+        return;
+    const QSize size = frameOf(forms.front())->size();
+    const std::vector<QPoint> positions = placement(int(forms.size()), size, arrangingArea(m_main));
+    for (size_t i = 0; i < forms.size(); ++i) {
+        forms[i]->setPosition(positions[i].x(), positions[i].y());
+        if (TChildFrm *frame = frameOf(forms[i]))
+            frame->raise();
+    }
+}
+
+void DesignWindows::cascade()
+{
+    arrange(cascadePositions);
+}
+
+void DesignWindows::tile()
+{
+    arrange(tilePositions);
 }
 
 } // namespace zf

@@ -121,6 +121,14 @@ void FormView::setSnapCursor(SnapCursor snapCursor)
         setCursor(shape);
 }
 
+void FormView::setBand(const QRect &band)
+{
+    if (band == m_band)
+        return;
+    m_band = band;
+    update();
+}
+
 void FormView::refresh()
 {
     m_stale = true;
@@ -148,6 +156,17 @@ void FormView::paintEvent(QPaintEvent *)
     painter.scale(1 / ratio, 1 / ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(QPoint(0, 0), image.size() * m_scale), image);
+    if (!m_band.isEmpty()) {
+        // Over the pixels of the form, a see-through highlight with a line
+        // one device pixel wide just inside its border.
+        const QRect band(m_band.topLeft() * m_scale, m_band.size() * m_scale);
+        const QColor highlight = palette().color(QPalette::Highlight);
+        QColor fill = highlight;
+        fill.setAlpha(48);
+        painter.fillRect(band, fill);
+        painter.setPen(QPen(highlight, 0, Qt::DashLine));
+        painter.drawRect(band.adjusted(0, 0, -1, -1));
+    }
 }
 
 void FormView::mousePressEvent(QMouseEvent *event)

@@ -31,6 +31,10 @@ public:
     QPoint widgetPoint(QPoint formPoint) const;
 
     void setSnapCursor(SnapCursor snapCursor);
+    // The selection rectangle being dragged, in form pixels of the picture;
+    // an empty one shows none.
+    void setBand(const QRect &band);
+    QRect band() const { return m_band; }
     // The picture is painted again from the form at the next paint.
     void refresh();
 
@@ -58,6 +62,7 @@ private:
     DesignForm &m_form;
     FormRenderer m_renderer;
     const QImage *m_picture = nullptr;
+    QRect m_band;
     int m_scale = 1;
     qreal m_ratio = 1;
     bool m_stale = true;

@@ -16,7 +16,7 @@ struct LayoutItem
 {
     const char *menuName;
     const char *caption;
-    const char *buttonName; // of the main window
+    const char *buttonName; // of the main window: a toolbar button or menu item
     bool groupStart;        // a separator goes before it in the popup
     void (*run)(DesignForm &form);
 };
@@ -50,6 +50,9 @@ constexpr std::array kItems = {
     LayoutItem{"mnuCVertic", "Center &Vertically", "spbCVerti", false, centre<V>},
     LayoutItem{"mnuEHoriz", "Space = Horizontally", "spbEHoriz", true, space<H>},
     LayoutItem{"mnuEVertic", "Space = Vertically", "spbEVertic", false, space<V>},
+    // Format > Fit to Text and its toolbar button share the main window's
+    // command.
+    LayoutItem{"popFitToText", "Fit to &Text", "mnuFitToText", true, FitSelectedToText},
 };
 
 } // namespace

@@ -60,7 +60,9 @@ bool NudgeKeys::eventFilter(QObject *watched, QEvent *event)
         return false;
     const auto *keyEvent = static_cast<QKeyEvent *>(event);
     const std::optional<NudgeKey> key = nudgeKeyOf(keyEvent->key());
-    if (key && NudgeKeyPressed(m_project, *key) && *key == NudgeKey::Delete)
+    // Shift with an arrow sizes the control instead of moving it.
+    const bool sizing = keyEvent->modifiers().testFlag(Qt::ShiftModifier);
+    if (key && NudgeKeyPressed(m_project, *key, sizing) && *key == NudgeKey::Delete)
         Q_EMIT deleted();
     return false;
 }

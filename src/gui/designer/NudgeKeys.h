@@ -6,10 +6,10 @@ namespace zf {
 
 class DesignProject;
 
-// Watches every key press of the application for the arrow keys, Space and
-// Delete and hands them to the nudging rules, without taking them: the
-// focused widget still receives each key. Keys meant for a modal dialog are
-// left alone.
+// Watches every key press of the application for the arrow keys (with Shift
+// they size), Space and Delete and hands them to the nudging rules, without
+// taking them: the focused widget still receives each key. Keys meant for a
+// modal dialog are left alone.
 class NudgeKeys : public QObject
 {
     Q_OBJECT

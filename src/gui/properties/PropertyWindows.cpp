@@ -4,7 +4,12 @@
 #include "gui/properties/frmProperties.h"
 #include "gui/properties/frmZoom2x.h"
 
+#include "gui/properties/PropertyGrid.h"
+
+#include <QAction>
 #include <QMdiArea>
+
+#include <algorithm>
 
 namespace zf {
 
@@ -21,6 +26,19 @@ void CreatePropertyWindows(TMainForm &main)
     properties->setZoomWindow(zoom);
     properties->setDesignScale(
         [&main] { return main.designWindows() ? main.designWindows()->scale() : 1; });
+    // View > Go to Properties: the window comes up (with a project open) and
+    // its grid takes the keys on the row in use, so typing edits its value.
+    QObject::connect(main.action(QStringLiteral("mnuGoToProperties")), &QAction::triggered,
+                     properties, [&main, properties] {
+                         if (!main.workspace().propertiesShown())
+                             main.workspace().togglePropertiesEditor(main.project().isOpen());
+                         if (!properties->isVisible())
+                             return;
+                         main.clientArea()->setActiveSubWindow(properties);
+                         PropertyGrid *grid = properties->grid();
+                         grid->setCurrentCell(std::max(grid->currentRow(), 0), 1);
+                         grid->setFocus();
+                     });
     main.userInterface().setZoomControl([zoom] { zoom->pause(); }, [zoom] { zoom->resume(); });
 }
 

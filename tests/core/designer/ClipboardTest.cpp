@@ -1,3 +1,4 @@
+#include "core/designer/Clipboard.h"
 #include "LayoutFixture.h"
 #include "core/ccontrols/CCEdit.h"
 #include "core/ccontrols/CCMenu.h"
@@ -5,7 +6,6 @@
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
-#include "core/designer/Clipboard.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -404,6 +404,99 @@ TEST(ClipboardRecord, EveryCControlsKindRoundTrips)
 TEST(ClipboardRecord, EveryPToolBoxKindRoundTrips)
 {
     expectEveryKindRoundTrips(kLibraryPToolBox);
+}
+
+TEST_F(Clipboard, SeveralControlsTravelTogetherKeepingTheirPlaces)
+{
+    DesignObject *label = placeAt(ControlKind::Label, 10, 10, 40, 13);
+    DesignObject *button = placeAt(ControlKind::Button, 30, 40, 36, 14);
+    DesignObject *box = placeAt(ControlKind::CheckBox, 70, 90, 50, 13);
+    click(button);
+    click(box, true);
+    click(label, true);
+    const QByteArray copied = CopyControl(project).value();
+    DesignForm *source = form;
+    form = project.addForm(QStringLiteral("Form2"));
+    project.setCurrentDesignWindow(form);
+    EXPECT_TRUE(PasteControl(project, copied).isEmpty());
+    ASSERT_EQ(childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(form->screen()->children().at(i)->bounds(),
+                  source->screen()->children().at(i)->bounds());
+        EXPECT_TRUE(form->screen()->children().at(i)->isSelected());
+    }
+    EXPECT_EQ(controlListTexts(), (QStringList{"Label4: Label", "Button5: Button",
+                                               "CheckBox6: CheckBox", "Form2: Form"}));
+    EXPECT_EQ(project.selectedObject(), form->screen()->children().at(0)); // the reference
+    EXPECT_EQ(undoSteps(), 1);
+
+    // Cut takes all three away in one step, and undo brings them back.
+    form = source;
+    project.setCurrentDesignWindow(form);
+    project.setSelectedObject(button);
+    const int steps = undoSteps();
+    PasteControl(project, CutControl(project).value());
+    EXPECT_EQ(childCount(), 3);
+    EXPECT_EQ(undoSteps(), steps + 2);
+    form->undoStack().undo();
+    form->undoStack().undo();
+    EXPECT_EQ(controlListTexts().first(), QStringLiteral("Label1: Label"));
+}
+
+TEST_F(Clipboard, DuplicateCopiesTheSelectionOneGridStepOnInItsOwnContainer)
+{
+    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
+    DesignObject *button = placeAt(ControlKind::Button, 8, 20, 36, 14, dialog);
+    DesignObject *label = placeAt(ControlKind::Label, 8, 40, 36, 13, dialog);
+    click(label);
+    click(button, true);
+    const int steps = undoSteps();
+    EXPECT_TRUE(DuplicateSelection(project).isEmpty());
+    ASSERT_EQ(dialog->children().size(), 4);
+    EXPECT_EQ(dialog->children().at(2)->bounds(), button->bounds().translated(4, 4));
+    EXPECT_EQ(dialog->children().at(3)->bounds(), label->bounds().translated(4, 4));
+    EXPECT_FALSE(button->isSelected());
+    EXPECT_EQ(undoSteps(), steps + 1);
+    // The clipboard rules stay out of it: a Copiado in the window is no matter.
+    button->setName(QStringLiteral("Copiado"));
+    click(button);
+    DuplicateSelection(project);
+    EXPECT_EQ(dialog->children().size(), 5);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Clipboard, ARecordOfSeveralIsReadWholeOrNotAtAll)
+{
+    DesignObject *button = place(ControlKind::Button, 20, 30);
+    QByteArray two = copy(button);
+    two.replace("Name=Copiado\r\n", "Name=Copiado\r\nCount=2\r\n");
+    PasteControl(project, two); // the second header is missing
+    // Far more controls than a form holds, each header naming one record.
+    QByteArray many = two.replace("Count=2", "Count=1001");
+    for (int i = 2; i <= 1001; ++i)
+        many += "[Zentiform Control " + QByteArray::number(i) +
+                "]\r\nClass=TCCButton\r\nLib=1\r\nName=Copiado\r\n";
+    PasteControl(project, many);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(childCount(), 1);
+
+    // A part the library does not paste is left out, the rest pasted.
+    OtherProject pt(kLibraryPToolBox);
+    for (ControlKind kind : {ControlKind::Label, ControlKind::Select}) {
+        pt.project.setPressedTool(kind);
+        pt.project.librarySupport().createControlAt(*pt.form, 10, 10, pt.form->screen());
+    }
+    const ChildList &ptControls = pt.form->screen()->children();
+    EXPECT_EQ(
+        PasteControl(project, encodeControls({ptControls.at(0), ptControls.at(1)})),
+        QStringLiteral("A PToolBox Label cannot be pasted into a CControls form; it was left out"));
+    EXPECT_EQ(controlListTexts().at(1), QStringLiteral("Button2: Button"));
+
+    // One control makes the record it always made: no count.
+    click(button);
+    const QByteArray single = encodeControls({button});
+    EXPECT_FALSE(single.contains("Count"));
+    EXPECT_EQ(CutControl(project).value(), single);
 }
 
 using PToolBoxClipboard = PToolBoxLayoutFixture;

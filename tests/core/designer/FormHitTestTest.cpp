@@ -1,8 +1,8 @@
+#include "core/designer/FormHitTest.h"
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/designer/FormHitTest.h"
 #include "core/model/PTDialog.h"
 
 #include <gtest/gtest.h>
@@ -97,4 +97,66 @@ TEST_F(FormHitTest, MenusLieOverTheScreen)
     EXPECT_EQ(at(120, 16), label);
     menuBarOf(*form)->setTest(0);
     EXPECT_EQ(at(120, 5), label);
+}
+
+TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder)
+{
+    DesignObject *low = controlWith({10, 60, 40, 14});
+    DesignObject *right = controlWith({60, 10, 40, 14});
+    DesignObject *left = controlWith({0, 10, 20, 14});
+    controlWith({100, 100, 0, 14});                     // of no width
+    controlWith({120, 120, 20, 14})->setVisible(false); // hidden
+    form->hideDialog(objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0)));
+    const std::pair<QRect, std::vector<DesignObject *>> cases[] = {
+        {{0, 0, 160, 160}, {left, right, low}}, // top to bottom, then left to right
+        {{49, 73, 5, 5}, {low}},                // a control's last pixel counts
+        {{50, 74, 60, 40}, {}},                 // one pixel past it does not
+        {{19, 23, 42, 1}, {left, right}},
+    };
+    for (const auto &[band, touched] : cases)
+        EXPECT_EQ(objectsTouching(*form->screen(), band), touched) << band.x() << ',' << band.y();
+    EXPECT_EQ(bandBetween({5, 3}, {2, 8}), QRect(2, 3, 4, 6));
+
+    // Where a band may start: the empty screen and the shown dialog's body,
+    // not its title bar or the edges that size it, nor a control.
+    auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
+    dialog->setBounds(10, 40, 100, 80);
+    const std::tuple<const DesignObject *, QPoint, bool> origins[] = {
+        {form->screen(), {150, 150}, true}, {dialog, {50, 30}, true}, {dialog, {50, 75}, true},
+        {dialog, {50, 13}, false},          {dialog, {2, 30}, false}, {dialog, {97, 30}, false},
+        {dialog, {50, 77}, false},          {low, {5, 5}, false},
+    };
+    for (const auto &[target, point, starts] : origins)
+        EXPECT_EQ(startsRubberBand(*form, *target, point), starts) << point.x() << ',' << point.y();
+}
+
+TEST_F(FormHitTest, ALetGoBandSelectsWhatItTouchesOrAddsItWithShift)
+{
+    DesignObject *third = controlWith({10, 70, 40, 14});
+    DesignObject *first = controlWith({10, 10, 40, 14});
+    DesignObject *second = controlWith({10, 40, 40, 14});
+    const ShiftState shift = ShiftKey::Shift | ShiftKey::Left;
+    rules.bandReleased(*form, *form->screen(), {0, 0, 20, 60}, ShiftKey::Left);
+    EXPECT_EQ(project.selectedObject(), first); // the first in reading order is the reference
+    EXPECT_EQ(first->selectColor(), PalmColor(0xFF0000));
+    EXPECT_EQ(second->selectColor(), PalmColor(0x800000));
+    EXPECT_FALSE(third->isSelected());
+    rules.bandReleased(*form, *form->screen(), {0, 80, 20, 20}, shift);
+    EXPECT_TRUE(first->isSelected() && third->isSelected());
+    EXPECT_EQ(project.selectedObject(), first);
+    // Touching nothing: with Shift nothing changes, without it the form is selected.
+    rules.bandReleased(*form, *form->screen(), {100, 100, 10, 10}, shift);
+    EXPECT_TRUE(first->isSelected());
+    rules.bandReleased(*form, *form->screen(), {100, 100, 10, 10}, ShiftKey::Left);
+    EXPECT_EQ(project.selectedObject(), form->screen());
+    EXPECT_FALSE(first->isSelected());
+
+    // In the dialog, in the dialog's colours; touching nothing selects it.
+    auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
+    DesignObject *inner = controlWith({10, 20, 30, 14}, dialog);
+    rules.bandReleased(*form, *dialog, {0, 15, 50, 10}, ShiftKey::Left);
+    EXPECT_EQ(inner->selectColor(), PalmColor(0x0000FF));
+    rules.bandReleased(*form, *dialog, {60, 50, 5, 5}, ShiftKey::Left);
+    EXPECT_EQ(project.selectedObject(), dialog);
+    EXPECT_FALSE(inner->isSelected());
 }

@@ -1,7 +1,7 @@
+#include "core/designer/Nudging.h"
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/designer/Nudging.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -142,4 +142,38 @@ TEST_F(GridOffNudging, WithoutTheGridArrowsMoveByOne)
     press(NudgeKey::Space);
     press(NudgeKey::Right);
     EXPECT_EQ(label->left(), 12);
+}
+
+TEST_F(NudgingTest, ShiftWithTheArrowsSizesByTheSameStepInOneUndoStep)
+{
+    DesignObject *other = labelAt(10, 60);
+    DesignObject *button = placeKind(ControlKind::Button, 10, 10);
+    click(other);
+    click(button, MouseButton::Left, ShiftKey::Shift);
+    ASSERT_TRUE(other->isSelected());
+    const QRect start = button->bounds();
+    const int steps = form->undoStack().count();
+    const auto size = [this](NudgeKey key) { return NudgeKeyPressed(project, key, true); };
+
+    EXPECT_TRUE(size(NudgeKey::Right));
+    EXPECT_TRUE(size(NudgeKey::Down));
+    EXPECT_EQ(button->bounds(), start.adjusted(0, 0, 4, 4));
+    press(NudgeKey::Space); // single pixels
+    size(NudgeKey::Left);
+    size(NudgeKey::Up);
+    EXPECT_EQ(button->bounds(), start.adjusted(0, 0, 3, 3));
+    // Sized as by its edge: the resize handler leaves it selected alone.
+    EXPECT_FALSE(other->isSelected());
+    EXPECT_EQ(form->undoStack().count(), steps + 1);
+    form->undoStack().undo();
+    EXPECT_EQ(button->bounds(), start);
+
+    // Shrinking stops at one pixel; a label keeps its fixed height.
+    press(NudgeKey::Space);
+    for (int i = 0; i < 30; ++i)
+        size(NudgeKey::Left);
+    EXPECT_EQ(button->width(), 1);
+    click(other);
+    size(NudgeKey::Down);
+    EXPECT_EQ(other->height(), 13);
 }

@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -99,6 +99,11 @@ TEST_F(MainWindow, TheMenusCarryTheirCaptionsShortcutsAndStates)
         {"mnuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
         {"mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {"mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"mnuDuplicate", "&Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"mnuFitToText", "Fit to &Text", QKeySequence(Qt::CTRL | Qt::Key_J)},
+        {"mnuGoToProperties", "&Go to Properties", QKeySequence(Qt::Key_F4)},
+        {"mnuCascade", "&Cascade", {}},
+        {"mnuTile", "&Tile", {}},
         {"mnuViewZoom", "&Zoom", {}},
         {"mnuViewProperties", "&Properties Editor", {}},
         {"mnuViewGrid", "&Grid", {}},
@@ -116,7 +121,8 @@ TEST_F(MainWindow, TheMenusCarryTheirCaptionsShortcutsAndStates)
     QStringList menus;
     for (QAction *menu : window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Project", "&Help"}));
+    EXPECT_EQ(menus,
+              QStringList({"&File", "&Edit", "&View", "F&ormat", "&Project", "&Window", "&Help"}));
 
     // With no project: Generate Code off, the grid on by default, nothing
     // to undo; the checks follow the state they show.

@@ -1,4 +1,5 @@
 #include "core/app/Options.h"
+#include "core/app/WindowPlacement.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/model/CCForm.h"
@@ -8,6 +9,7 @@
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
 #include "gui/designer/FormView.h"
+#include "gui/designer/ProjectTree.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
 
@@ -20,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -224,11 +227,14 @@ TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
 
     click(inside(first, 3, 3), {}, Qt::RightButton);
     ASSERT_TRUE(frame->popMenu()->isVisible());
+    // clang-format off
     EXPECT_EQ(captions(frame->popMenu()),
               (QStringList{"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
                            "Same &Widht", "Same &Height", "-", "Center H&orizontally",
                            "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
-                           "-", "Bring to &Front", "Send to &Back", "-", "&Delete control"}));
+                           "-", "Fit to &Text", "-", "Bring to &Front", "Send to &Back", "-",
+                           "&Delete control"}));
+    // clang-format on
     frame->popMenu()->hide();
 
     // The control clicked is the one the items act on.
@@ -289,6 +295,10 @@ TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)
     QTest::keyClick(view, Qt::Key_Space);
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(label->top(), 24);
+    // With Shift they size it.
+    const int width = label->width();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(label->width(), width + 4);
 
     trigger("mnuViewGrid"); // off: single steps whatever the step says
     QTest::keyClick(view, Qt::Key_Left);
@@ -299,6 +309,34 @@ TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)
     EXPECT_TRUE(view->hasFocus());
 }
 
+TEST_F(DesignWindowTest, ADragFromTheEmptyScreenOrADialogsBodySelectsWhatItTouches)
+{
+    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
+    DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 30));
+    const auto drag = [this](QPoint from, QPoint to) {
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        move(to);
+        EXPECT_FALSE(view->band().isEmpty());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    };
+    drag(onScreen(150, 2), onScreen(20, 36));
+    EXPECT_TRUE(first->isSelected() && second->isSelected());
+    EXPECT_TRUE(view->band().isEmpty());
+    click(onScreen(150, 150)); // a click is still a click: the form
+    EXPECT_EQ(project().selectedObject(), form->screen());
+
+    auto *dialog = objectCast<TPTDialog>(placeWith(ControlKind::Dialog, onScreen(0, 60)));
+    DesignObject *inner = placeWith(ControlKind::Label, inside(dialog, 10, 20));
+    drag(inside(dialog, 60, 40), inside(dialog, 12, 22));
+    EXPECT_EQ(project().selectedObject(), inner);
+    // The title bar still moves the dialog.
+    const QRect before = dialog->bounds();
+    QTest::mousePress(view, Qt::LeftButton, {}, inside(dialog, 70, 5));
+    move(inside(dialog, 70, 13));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, inside(dialog, 70, 13));
+    EXPECT_EQ(dialog->bounds(), before.translated(0, 8));
+}
+
 TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
 {
     DesignObject *label = placeWith(ControlKind::Label, onScreen(20, 20));
@@ -307,6 +345,12 @@ TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
     window->workspace().setPropertiesShown(true);
     auto *sheet = window->findChild<TfrmProp *>();
     ASSERT_NE(sheet, nullptr);
+    // F4 takes the keys to the sheet's values, as a click into it does.
+    trigger("mnuGoToProperties");
+    EXPECT_TRUE(sheet->grid()->hasFocus());
+    EXPECT_EQ(sheet->grid()->currentColumn(), 1);
+    EXPECT_EQ(window->statusText(2), QString());
+    click(inside(label, 5, 5));
     QTest::mouseClick(sheet->grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     // The row clicked may open its editor over the grid: the sheet has the keys.
     QWidget *focus = QApplication::focusWidget();
@@ -397,4 +441,50 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
     EXPECT_EQ(window->designWindows()->frameOf(first), nullptr);
     for (QMdiSubWindow *sub : window->clientArea()->subWindowList())
         EXPECT_EQ(qobject_cast<TChildFrm *>(sub), nullptr);
+}
+
+TEST_F(DesignWindowTest, TheProjectTreeFollowsTheFormsAndPicksWhatIsClicked)
+{
+    ProjectTree *tree = window->designWindows()->projectTree();
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(10, 10));
+    DesignForm *first = form;
+    openForm();
+    tree->syncNow();
+    QTreeWidgetItem *line = tree->itemOf(button);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(0) + line->text(1), QStringLiteral("Button1Button"));
+    EXPECT_EQ(line->parent(), tree->itemOf(first->screen()));
+    QTest::mouseClick(tree->tree()->viewport(), Qt::LeftButton, {},
+                      tree->tree()->visualItemRect(line).center());
+    EXPECT_EQ(project().currentDesignWindow(), first);
+    EXPECT_EQ(project().selectedObject(), button);
+    EXPECT_TRUE(button->isSelected());
+    first->undoStack().undo();
+    tree->syncNow();
+    EXPECT_EQ(tree->itemOf(button), nullptr);
+}
+
+TEST_F(DesignWindowTest, TheWindowMenuListsArrangesAndPicksTheOpenForms)
+{
+    DesignForm *first = form;
+    openForm();
+    const QPoint step(kCascadeStep, kCascadeStep);
+    EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(first->left(), first->top()) + step);
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();
+    QAction *firstItem = menu->findChild<QAction *>(QStringLiteral("mnuWindowForm1"));
+    ASSERT_NE(firstItem, nullptr);
+    EXPECT_EQ(firstItem->text(), QStringLiteral("&1 Form1.zsc"));
+    EXPECT_FALSE(firstItem->isChecked());
+    EXPECT_TRUE(menu->findChild<QAction *>(QStringLiteral("mnuWindowForm2"))->isChecked());
+    firstItem->trigger();
+    EXPECT_EQ(project().currentDesignWindow(), first);
+
+    // The current form goes last, on top.
+    trigger("mnuCascade");
+    EXPECT_EQ(QPoint(first->left(), first->top()), QPoint(form->left(), form->top()) + step);
+    trigger("mnuTile");
+    EXPECT_EQ(first->top(), form->top());
+    EXPECT_EQ(first->left() - form->left(), frame->width());
 }

@@ -1,3 +1,4 @@
+#include "WhenModal.h"
 #include "core/app/FormCommands.h"
 #include "core/designer/Clipboard.h"
 #include "core/designer/SelectionDisplay.h"
@@ -9,27 +10,26 @@
 #include "gui/codegen/CodeView.h"
 #include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/LayoutActions.h"
-#include "WhenModal.h"
 
 #include "WhenModal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QImage>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -194,13 +194,40 @@ TEST_F(DesignerActions, ThePopupMenuHoldsTheTenLayoutItems)
     QStringList captions;
     for (QAction *action : menu.actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions, QStringList({"Align &Left", "Align &Right", "Align &Top", "Align &Bottom",
-                                     "-", "Same &Widht", "Same &Height", "-",
-                                     "Center H&orizontally", "Center &Vertically", "-",
-                                     "Space = Horizontally", "Space = Vertically"}));
+    EXPECT_EQ(captions,
+              QStringList({"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
+                           "Same &Widht", "Same &Height", "-", "Center H&orizontally",
+                           "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
+                           "-", "Fit to &Text"}));
 
     menu.findChild<QAction *>(QStringLiteral("mnuSWidth"))->trigger();
     EXPECT_EQ(second->width(), first->width());
+    menu.findChild<QAction *>(QStringLiteral("popFitToText"))->trigger();
+    EXPECT_LT(second->width(), 70);
+}
+
+TEST_F(DesignerActions, DuplicateCopyPasteAndFitTakeEverySelectedControl)
+{
+    DesignForm &source = window->formCommands().nuevoForm(QStringLiteral("Several"));
+    DesignObject *first = placeButton(source, 10, 10);
+    DesignObject *second = placeButton(source, 10, 40);
+    project().setSelectedObject(first);
+    MostrarSeleccionado(source, false);
+    project().setSelectedObject(second);
+    MostrarSeleccionado(source, true);
+    trigger("mnuFitToText");
+    EXPECT_EQ(second->bounds().size(), QSize(43, 14)); // "Button2": 33 pixels of text
+
+    QGuiApplication::clipboard()->clear();
+    trigger("mnuDuplicate"); // leaves the clipboard alone
+    ASSERT_EQ(source.screen()->children().size(), 4);
+    EXPECT_EQ(source.screen()->children().at(3)->bounds(), second->bounds().translated(4, 4));
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_FALSE(data && data->hasFormat(kControlMimeType));
+    trigger("mnuCopy"); // the two copies, selected now
+    DesignForm &target = window->formCommands().nuevoForm(QStringLiteral("Target"));
+    trigger("mnuPaste");
+    EXPECT_EQ(target.screen()->children().size(), 2);
 }
 
 } // namespace

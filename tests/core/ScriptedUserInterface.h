@@ -5,10 +5,37 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 #include <variant>
 #include <vector>
 
-namespace zf::test {
+namespace zf {
+
+// A whole question compares at once, so a test states the caption, text,
+// buttons, icon and default it expects in one line and a mismatch prints
+// every part of what was really asked.
+inline bool operator==(const UserInterface::Message &a, const UserInterface::Message &b)
+{
+    return a.caption == b.caption && a.text == b.text && a.buttons == b.buttons
+           && a.icon == b.icon && a.defaultButton == b.defaultButton;
+}
+
+inline void PrintTo(const UserInterface::Message &m, std::ostream *os)
+{
+    *os << '{' << m.caption.toStdString() << " | " << m.text.toStdString() << " | buttons 0x"
+        << std::hex << m.buttons.toInt() << " | icon " << std::dec << static_cast<int>(m.icon)
+        << " | default 0x" << std::hex << static_cast<int>(m.defaultButton) << std::dec << '}';
+}
+
+namespace test {
+
+// The question most commands ask before they destroy something: Yes and No,
+// with No preselected.
+inline UserInterface::Message warningQuestion(const QString &caption, const QString &text)
+{
+    using B = UserInterface::Button;
+    return {caption, text, B::Yes | B::No, UserInterface::Icon::Warning, B::No};
+}
 
 // A user who answers from a script: every question is recorded, and the
 // answers are taken from queues in order. An unexpected question fails the
@@ -113,4 +140,5 @@ private:
     }
 };
 
-} // namespace zf::test
+} // namespace test
+} // namespace zf

@@ -103,12 +103,8 @@ TEST_F(Undo, DeletingTheMenuBarAsksAndTakesEveryMenu)
     ui.answers.push_back(UserInterface::Button::No);
     EXPECT_FALSE(DeleteControl(*form));
     ASSERT_EQ(ui.messages.size(), 1u);
-    const auto &question = ui.messages[0];
-    EXPECT_EQ(question.caption, QStringLiteral("Warning"));
-    EXPECT_EQ(question.text, QStringLiteral("Are you sure? All menus wil be deleted"));
-    EXPECT_EQ(question.buttons, UserInterface::Button::Yes | UserInterface::Button::No);
-    EXPECT_EQ(question.icon, UserInterface::Icon::Warning);
-    EXPECT_EQ(question.defaultButton, UserInterface::Button::No);
+    EXPECT_EQ(ui.messages[0], test::warningQuestion(QStringLiteral("Warning"),
+                                                   QStringLiteral("Are you sure? All menus wil be deleted")));
     EXPECT_EQ(form->windowChildren().size(), 3);
 
     ui.answers.push_back(UserInterface::Button::Yes);

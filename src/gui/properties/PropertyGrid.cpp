@@ -31,6 +31,15 @@ void PropertyGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHi
     Q_EMIT editorClosed();
 }
 
+bool PropertyGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // A view waits a double-click interval after a click on the current cell
+    // before it edits, and drops every key typed meanwhile. A double click
+    // edits the value too, so there is nothing to wait for: the user who
+    // clicks and types at once keeps every key.
+    return QTableWidget::edit(index, trigger == SelectedClicked ? EditKeyPressed : trigger, event);
+}
+
 bool PropertyGrid::isOnColumnLine(int x) const
 {
     return std::abs(x - columnViewportPosition(1)) <= kGrip;

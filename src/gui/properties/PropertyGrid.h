@@ -5,8 +5,9 @@
 namespace zf {
 
 // `stgProperties`: two columns, names and values, without headers. The line
-// between the columns can be dragged to resize them, and the window learns
-// when an in-place edit ends, however it ends.
+// between the columns can be dragged to resize them, a click on the current
+// value starts its edit at once, and the window learns when an in-place edit
+// ends, however it ends.
 class PropertyGrid : public QTableWidget
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
 
     explicit PropertyGrid(QWidget *parent = nullptr);
 
+    using QTableWidget::edit;
+
     // Closes an in-place editor without taking its text.
     void abandonEdit(QWidget *editor);
 
@@ -24,6 +27,7 @@ Q_SIGNALS:
 
 protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
 private:

@@ -62,9 +62,16 @@ TEST(Canvas, FillsAndOutlinesFollowTheRasterRules)
              c.fillRect(4, 4, 6, 5, kTestGray);
          },
          "....../.###../.###../....../....--"},
-        {5, 4, [](Canvas &c) { c.polyline({{0, 0}, {3, 0}, {3, 3}}); }, "####./...#./...#./....."},
+        {5, 4,
+         [](Canvas &c) {
+             c.polyline({{0, 0}, {3, 0}, {3, 3}});
+         },
+         "####./...#./...#./....."},
         {6, 3, // two points: a line with both ends
-         [](Canvas &c) { c.polygon({{1, 1}, {4, 1}}); }, "....../.####./......"},
+         [](Canvas &c) {
+             c.polygon({{1, 1}, {4, 1}});
+         },
+         "....../.####./......"},
         {5, 4, // the outline is inclusive
          [](Canvas &c) {
              c.setBrush(kTestGray);

@@ -61,8 +61,11 @@ TEST_F(PalmFonts, ShippedFacesMatchThePublishedTables)
     {
         QString face, source;
         int lineHeight;
-    } faces[] = {{kStandard, kStandard, 11}, {kBold, kBold, 11}, {kLarge, kLarge, 14},
-                 {kBold12, kBold12, 15},     {kScreen, kStandard, 13}};
+    } faces[] = {{kStandard, kStandard, 11},
+                 {kBold, kBold, 11},
+                 {kLarge, kLarge, 14},
+                 {kBold12, kBold12, 15},
+                 {kScreen, kStandard, 13}};
     for (const auto &[face, source, lineHeight] : faces) {
         const BitmapFont &font = palmFont(face);
         EXPECT_EQ(font.lineHeight(), lineHeight) << face.toStdString();
@@ -124,7 +127,9 @@ TEST_F(PalmFonts, MissingOrDamagedFilesFallBackToTheStandardFace)
         {{"PilotBold.bdf>PilotBold.bdf"}, {kStandard, kLarge, kBold12}, 11, 7},
         // FreeType tells fonts by content: a large face under the .fon name.
         {{"PilotBold.bdf>PilotBold.bdf", "PilotLarge.bdf>PilotBold.fon"},
-         {kStandard, kLarge, kBold12}, 14, 9},
+         {kStandard, kLarge, kBold12},
+         14,
+         9},
         {{"PilotBold.bdf>PilotBold.bdf", "PilotBold.fon"}, {kStandard, kLarge, kBold12}, 11, 7},
     };
     for (const auto &c : cases) {

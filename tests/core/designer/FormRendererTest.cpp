@@ -22,7 +22,7 @@ constexpr PalmColor kGreen = 0x00FF00;
 
 using FormRendererTest = ModelFixture;
 
-TEST_F(FormRendererTest, TheDeviceSurroundsTheScreenAndLaterChildrenLieOnTop)
+TEST_F(FormRendererTest, TheScreenLiesInTheDeviceAndLaterChildrenOnTop)
 {
     auto *first = place<TCCButton>(ControlKind::Button, 20, 30);
     auto *second = place<TCCButton>(ControlKind::Button, 30, 34);
@@ -31,12 +31,6 @@ TEST_F(FormRendererTest, TheDeviceSurroundsTheScreenAndLaterChildrenLieOnTop)
     first->setColorFill(kRed);
     second->setColorFill(kGreen);
     const QImage device = renderForm(*form);
-    ASSERT_EQ(device.size(), QSize(167, 226));
-    const QImage artwork = devicePicture();
-    for (int y = 0; y < device.height(); ++y)
-        for (int x = 0; x < device.width(); ++x)
-            if (!QRect(4, 2, 160, 160).contains(x, y))
-                ASSERT_EQ(device.pixel(x, y), artwork.pixel(x, y)) << x << ", " << y;
     const QImage screen = renderForm(*form, RenderArea::Screen);
     EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
     EXPECT_EQ(colorAt(screen, 22, 29), kPalmBlack); // the first button's top edge
@@ -88,7 +82,6 @@ TEST_F(FormRendererTest, WhatIsHiddenIsNotDrawn)
     EXPECT_EQ(colorAt(device, 4 + 158, 2), kPalmWhite);
     EXPECT_EQ(colorAt(device, 8 + 2, 2 + 12), kPalmBlack);
     EXPECT_EQ(colorAt(device, 8, 2 + 20), kPalmBlack);
-    EXPECT_EQ(renderForm(*form, RenderArea::Screen), device.copy(4, 2, 160, 160));
     bar->setTest(0);
     EXPECT_EQ(colorAt(renderForm(*form), 4 + 157, 2), kPalmWhite);
     menu->setVisible(false);

@@ -1,5 +1,6 @@
 #include "core/designer/Layout.h"
 #include "LayoutFixture.h"
+#include "core/model/PTDialog.h"
 
 using namespace zf;
 using namespace zf::test;
@@ -46,14 +47,14 @@ const QRect kDialog(3, 58, 156, 84);
 // clang-format off
 const LayoutCase kCases[] = {
     {"LabelLinesUpWithTheButtonsPalmEdge", PT, "01", Op::Left,
-     {{K::Button, {18, 30, 46, 17}}, {K::Label, {50, 60, 0, 0}, {20, 60, 0, 0}}}},
+     {{K::Button, {18, 30, 46, 17}}, {K::Label, {50, 60, 0, 0}, {20, 60, 28, 13}}}},
     {"RightTakesTheFieldsDesignWidthFromThePalmRightEdge", PT, "01", Op::Right,
      {{K::Button, {18, 30, 44, 17}}, {K::Field, {90, 60, 32, 12}, {28, 60, 32, 12}}}},
     {"TheReferenceIsTheFirstSelectedWhateverTheChildOrder", PT, "102", Op::Top,
      {{K::Button, {0, 5, 46, 17}, {0, 40, 46, 17}}, {K::Button, {50, 40, 46, 17}},
       {K::Button, {100, 70, 46, 17}, {100, 40, 46, 17}}}},
     {"BottomUsesTheListsPalmTopAndDesignHeight", PT, "01", Op::Bottom,
-     {{K::List, {10, 20, 40, 29}}, {K::Button, {60, 90, 46, 17}, {60, 33, 46, 17}}}},
+     {{K::List, {10, 20, 40, 29}}, {K::Button, {60, 90, 46, 17}, {60, 35, 46, 17}}}},
     {"SameWidthSizesAListByItsPalmWidthAndKeepsItsHeight", PT, "01", Op::Width,
      {{K::Button, {0, 5, 46, 17}}, {K::List, {10, 40, 40, 29}, {10, 40, 45, 29}}}},
     {"SameHeightPassesAListBy", PT, "01", Op::Height,
@@ -80,7 +81,7 @@ const LayoutCase kCases[] = {
      {{K::Button, {10, 5, 40, 30}}, {K::Label, {60, 50, 40, 13}},
       {K::Button, {100, 50, 40, 16}, {100, 50, 40, 30}}}},
     {"LabelsAlignTheirBottomByTheirHeight", CC, "012", Op::Bottom,
-     {{K::Button, {10, 5, 40, 30}}, {K::Label, {60, 50, 40, 13}, {60, 21, 40, 13}},
+     {{K::Button, {10, 5, 40, 30}}, {K::Label, {60, 50, 40, 13}, {60, 20, 40, 13}},
       {K::Button, {100, 50, 40, 16}, {100, 19, 40, 16}}}},
     {"SameWidthSizesEveryKindThatTakesPart", CC, "012", Op::Width,
      {{K::Button, {10, 5, 40, 16}}, {K::Button, {60, 50, 50, 20}, {60, 50, 40, 20}},
@@ -129,7 +130,7 @@ TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
     const LayoutCase &c = GetParam();
     std::vector<DesignObject *> objects;
     for (const Placed &p : c.controls) {
-        auto *container = p.in < 0 ? nullptr : objectCast<DesignContainer>(objects[p.in]);
+        auto *container = p.in < 0 ? nullptr : objectCast<TPTDialog>(objects[p.in]);
         objects.push_back(placeAt(p.kind, p.start.x(), p.start.y(), p.start.width(),
                                   p.start.height(), container));
     }

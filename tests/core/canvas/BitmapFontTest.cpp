@@ -14,61 +14,44 @@ QByteArray tinyFont()
     return file.readAll();
 }
 
-TEST(BitmapFont, ReadsMetricsAndGlyphs)
+TEST(BitmapFont, ReadsMetricsAndGlyphsAndBoxesTheCharactersItLacks)
 {
     QString error;
     const BitmapFont font = BitmapFont::fromData(tinyFont(), &error);
     ASSERT_FALSE(font.isNull()) << error.toStdString();
     EXPECT_EQ(font.lineHeight(), 4);
     EXPECT_EQ(font.ascent(), 3);
-    EXPECT_TRUE(font.hasGlyph('A'));
     EXPECT_FALSE(font.hasGlyph('B'));
     const BitmapFont::Glyph &g = font.glyph('g');
-    EXPECT_EQ(g.advance, 3);
-    EXPECT_EQ(g.top, 2);
-    EXPECT_EQ(g.rowCount, 2);
-    EXPECT_EQ(g.width, 2);
+    EXPECT_EQ(std::tuple(g.advance, g.top, g.rowCount, g.width), std::tuple(3, 2, 2, 2));
     EXPECT_EQ(font.rows()[g.firstRow], 0b11u);
     EXPECT_EQ(font.rows()[g.firstRow + 1], 0b10u);
-}
-
-TEST(BitmapFont, AGlyphlessCharacterTakesTheBoxCharactersAdvance)
-{
-    const BitmapFont font = BitmapFont::fromData(tinyFont());
-    EXPECT_EQ(font.advance('B'), 4);
+    // A character without glyph takes the box character's advance.
     EXPECT_EQ(font.glyphFor(U'\u4e00').advance, 4);
     EXPECT_EQ(font.textWidth(QStringLiteral("AB\u00e9")), 3 + 4 + 2);
+    // A null font draws boxes of the standard size.
+    EXPECT_EQ(BitmapFont().textWidth(QStringLiteral("ab")), 10);
+    EXPECT_EQ(BitmapFont().textHeight(QStringLiteral("ab")), 11);
 }
 
-TEST(BitmapFont, BadDataGivesANullFontAndAMessage)
+TEST(BitmapFont, BadOrTruncatedDataGivesAMessageAndNeverACrash)
 {
+    for (const QByteArray &data : {QByteArray(), QByteArray(5000, '\xff')}) {
+        QString error;
+        EXPECT_TRUE(BitmapFont::fromData(data, &error).isNull());
+        EXPECT_FALSE(error.isEmpty());
+    }
     QString error;
-    EXPECT_TRUE(BitmapFont::fromData(QByteArray(), &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
-    error.clear();
-    EXPECT_TRUE(BitmapFont::fromData(QByteArray(5000, '\xff'), &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(BitmapFont::fromFile(QStringLiteral("/no/such/font.bdf"), &error).isNull());
     EXPECT_TRUE(error.contains(QStringLiteral("/no/such/font.bdf")));
-}
 
-TEST(BitmapFont, TruncatedFilesNeverCrash)
-{
     const QByteArray data = tinyFont();
     for (qsizetype size = 0; size < data.size(); size += 7) {
         const BitmapFont font = BitmapFont::fromData(data.left(size));
         // Whatever was read still measures and every code has a glyph or a box.
         for (int code = 0; code < 256; ++code)
-            EXPECT_GT(font.glyph(uchar(code)).advance, 0);
+            EXPECT_GT(font.glyph(uchar(code)).advance, 0) << size;
     }
-}
-
-TEST(BitmapFont, ANullFontDrawsBoxes)
-{
-    const BitmapFont font;
-    EXPECT_TRUE(font.isNull());
-    EXPECT_EQ(font.textWidth(QStringLiteral("ab")), 10);
-    EXPECT_EQ(font.textHeight(QStringLiteral("ab")), 11);
 }
 
 } // namespace

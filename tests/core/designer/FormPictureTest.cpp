@@ -14,18 +14,14 @@ TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
     for (int y = 0; y < device.height(); ++y)
         for (int x = 0; x < device.width(); ++x)
             device.setPixel(x, y, random.generate() | 0xFF000000u);
-    const struct
-    {
-        int size;
-        QSize expected;
-    } cases[] = {
-        {1000, {668, 904}}, {904, {668, 904}}, {903, {501, 678}}, {452, {334, 452}},
-        {451, {167, 226}},  {226, {167, 226}}, {225, {166, 225}}, {128, {94, 128}},
-        {1, {1, 1}},
+    const std::pair<int, QSize> cases[] = {
+        {1000, {668, 904}}, {904, {668, 904}}, {903, {501, 678}},
+        {452, {334, 452}},  {451, {167, 226}}, {226, {167, 226}},
+        {225, {166, 225}},  {128, {94, 128}},  {1, {1, 1}},
     };
-    for (const auto &c : cases) {
-        const QImage fitted = fittedPicture(device, c.size);
-        ASSERT_EQ(fitted.size(), c.expected) << c.size;
+    for (const auto &[size, expected] : cases) {
+        const QImage fitted = fittedPicture(device, size);
+        ASSERT_EQ(fitted.size(), expected) << size;
         // Never smoothed: every pixel is one of the picture's, from where
         // its centre falls on it.
         const double sx = double(device.width()) / fitted.width();
@@ -39,7 +35,7 @@ TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
                     for (int dx = -1; dx <= 1 && !near; ++dx)
                         near = device.valid(fx + dx, fy + dy) &&
                                device.pixel(fx + dx, fy + dy) == fitted.pixel(x, y);
-                ASSERT_TRUE(near) << c.size << " at " << x << ", " << y;
+                ASSERT_TRUE(near) << size << " at " << x << ", " << y;
             }
         }
     }

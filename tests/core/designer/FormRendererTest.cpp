@@ -20,36 +20,9 @@ namespace {
 constexpr PalmColor kRed = 0x0000FF;
 constexpr PalmColor kGreen = 0x00FF00;
 
-class FormRendererTest : public ModelFixture
-{
-protected:
-    QImage screenPicture() const { return renderForm(*form, RenderArea::Screen); }
-};
+using FormRendererTest = ModelFixture;
 
-TEST_F(FormRendererTest, DevicePictureSurroundsTheScreenAtFourTwo)
-{
-    form->screen()->setGridVisible(1);
-    place(ControlKind::Button, 20, 30);
-    const QImage device = renderForm(*form);
-    ASSERT_EQ(device.size(), QSize(167, 226));
-    const QImage artwork = devicePicture();
-    for (int y = 0; y < device.height(); ++y) {
-        for (int x = 0; x < device.width(); ++x) {
-            if (!QRect(4, 2, 160, 160).contains(x, y)) {
-                ASSERT_EQ(device.pixel(x, y), artwork.pixel(x, y)) << x << ", " << y;
-            }
-        }
-    }
-    const QImage screen = screenPicture();
-    ASSERT_EQ(screen.size(), QSize(160, 160));
-    EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
-    // The screen's own drawing, with the button drawn over it at its place.
-    EXPECT_EQ(colorAt(screen, 0, 13), kPalmBlack);
-    EXPECT_EQ(colorAt(screen, 15, 15), kTestGray);
-    EXPECT_EQ(colorAt(screen, 22, 29), kPalmBlack); // the button's top edge
-}
-
-TEST_F(FormRendererTest, LaterChildrenLieOnTop)
+TEST_F(FormRendererTest, TheScreenLiesInTheDeviceAndLaterChildrenOnTop)
 {
     auto *first = place<TCCButton>(ControlKind::Button, 20, 30);
     auto *second = place<TCCButton>(ControlKind::Button, 30, 34);
@@ -57,29 +30,67 @@ TEST_F(FormRendererTest, LaterChildrenLieOnTop)
         button->setContent(QString());
     first->setColorFill(kRed);
     second->setColorFill(kGreen);
+    const QImage device = renderForm(*form);
+    const QImage screen = renderForm(*form, RenderArea::Screen);
+    EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
+    EXPECT_EQ(colorAt(screen, 22, 29), kPalmBlack); // the first button's top edge
     // (40, 38) lies inside both faces.
-    EXPECT_EQ(colorAt(screenPicture(), 40, 38), kGreen);
+    EXPECT_EQ(colorAt(screen, 40, 38), kGreen);
     form->bringToFront(first);
-    EXPECT_EQ(colorAt(screenPicture(), 40, 38), kRed);
+    EXPECT_EQ(colorAt(renderForm(*form, RenderArea::Screen), 40, 38), kRed);
 }
 
+// The label's box would reach x = 4 + 181; the device shows right of 163.
 TEST_F(FormRendererTest, ObjectsAreClippedToTheScreen)
 {
     auto *label = place<TCCLabel>(ControlKind::Label, 150, 50);
     label->setStyle(2);
     label->setLine(1);
-    ASSERT_EQ(label->width(), 32);
     const QImage device = renderForm(*form);
-    const QImage artwork = devicePicture();
-    // The label's box would reach x = 4 + 181; the device shows right of 163.
     EXPECT_EQ(colorAt(device, 4 + 159, 2 + 50), kPalmBlack);
     for (int x = 164; x < 167; ++x)
-        EXPECT_EQ(device.pixel(x, 2 + 50), artwork.pixel(x, 2 + 50)) << x;
+        EXPECT_EQ(device.pixel(x, 2 + 50), devicePicture().pixel(x, 2 + 50)) << x;
 }
 
-class DialogRendererTest : public PToolBoxFixture
+// Hidden dialogs, closed pop-ups, controls without area and hidden menus
+// leave the picture as it was.
+TEST_F(FormRendererTest, WhatIsHiddenIsNotDrawn)
 {
-};
+    const QImage before = renderForm(*form);
+    TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
+    place(ControlKind::Button, 20, 30, dialog);
+    EXPECT_NE(renderForm(*form), before);
+    form->hideDialog(dialog);
+    auto *popUp = place<TCCPopUp>(ControlKind::PopUp, 20, 30);
+    EXPECT_NE(renderForm(*form), before);
+    popUp->setTest(0);
+    auto *label = place<TCCLabel>(ControlKind::Label, 60, 60);
+    label->setStyle(2);
+    label->setLine(1);
+    for (int width : {0, -5}) {
+        label->setWidth(width);
+        EXPECT_EQ(renderForm(*form), before) << width;
+    }
+    auto *menu = place<TCCMenu>(ControlKind::Menu);
+    TCCMenuBar *bar = menuBarOf(*form);
+    ASSERT_EQ(bar->bounds().topLeft(), QPoint(4, 2));
+    ASSERT_EQ(menu->bounds().topLeft(), QPoint(8, 2));
+    const QImage device = renderForm(*form);
+    // The right end of the bar's top line, where the screen is white; the
+    // open menu's inverted title cell, and its list under the bar.
+    EXPECT_EQ(colorAt(device, 4 + 157, 2), kPalmBlack);
+    EXPECT_EQ(colorAt(device, 4 + 158, 2), kPalmWhite);
+    EXPECT_EQ(colorAt(device, 8 + 2, 2 + 12), kPalmBlack);
+    EXPECT_EQ(colorAt(device, 8, 2 + 20), kPalmBlack);
+    bar->setTest(0);
+    EXPECT_EQ(colorAt(renderForm(*form), 4 + 157, 2), kPalmWhite);
+    menu->setVisible(false);
+    EXPECT_EQ(renderForm(*form), before);
+}
+
+// The face covers the dialog's frame up to its last column, 155, and no
+// further.
+using DialogRendererTest = PToolBoxFixture;
 
 TEST_F(DialogRendererTest, ControlsOfADialogAreClippedToIt)
 {
@@ -91,66 +102,9 @@ TEST_F(DialogRendererTest, ControlsOfADialogAreClippedToIt)
     button->setFrame(TPTButton::SquareFrame);
     ASSERT_EQ(button->bounds(), QRect(138, 18, 46, 17));
     const QImage screen = renderForm(*form, RenderArea::Screen);
-    // The face covers the dialog's frame up to its last column, 155, and
-    // no further.
     EXPECT_EQ(colorAt(screen, 3 + 150, 58 + 28), kRed);
     EXPECT_EQ(colorAt(screen, 3 + 155, 58 + 28), kRed);
     EXPECT_EQ(colorAt(screen, 3 + 156, 58 + 28), kPalmWhite);
-}
-
-TEST_F(DialogRendererTest, HiddenDialogsAreNotDrawn)
-{
-    const QImage before = renderForm(*form);
-    TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
-    place(ControlKind::Button, 20, 30, dialog);
-    EXPECT_NE(renderForm(*form), before);
-    form->hideDialog(dialog);
-    EXPECT_EQ(renderForm(*form), before);
-}
-
-TEST_F(FormRendererTest, PopUpWithTestZeroIsNotDrawn)
-{
-    const QImage before = renderForm(*form);
-    auto *popUp = place<TCCPopUp>(ControlKind::PopUp, 20, 30);
-    EXPECT_NE(renderForm(*form), before);
-    popUp->setTest(0);
-    EXPECT_EQ(renderForm(*form), before);
-}
-
-TEST_F(FormRendererTest, ObjectsWithoutAreaAreNotDrawn)
-{
-    const QImage before = renderForm(*form);
-    auto *label = place<TCCLabel>(ControlKind::Label, 60, 60);
-    label->setStyle(2);
-    label->setLine(1);
-    for (int width : {0, -5}) {
-        label->setWidth(width);
-        EXPECT_EQ(renderForm(*form), before) << width;
-    }
-}
-
-TEST_F(FormRendererTest, MenuBarAndMenusLieOverTheScreenAtTheirPlaceInTheWindow)
-{
-    const QImage before = renderForm(*form);
-    auto *menu = place<TCCMenu>(ControlKind::Menu);
-    ASSERT_NE(menu, nullptr);
-    TCCMenuBar *bar = menuBarOf(*form);
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->bounds().topLeft(), QPoint(4, 2));
-    ASSERT_EQ(menu->bounds().topLeft(), QPoint(8, 2));
-    const QImage device = renderForm(*form);
-    // The right end of the bar's top line, where the screen is white.
-    EXPECT_EQ(colorAt(device, 4 + 157, 2), kPalmBlack);
-    EXPECT_EQ(colorAt(device, 4 + 158, 2), kPalmWhite);
-    // The open menu's inverted title cell, and its list under the bar.
-    EXPECT_EQ(colorAt(device, 8 + 2, 2 + 12), kPalmBlack);
-    EXPECT_EQ(colorAt(device, 8, 2 + 20), kPalmBlack);
-    EXPECT_EQ(renderForm(*form, RenderArea::Screen), device.copy(4, 2, 160, 160));
-
-    bar->setTest(0);
-    EXPECT_EQ(colorAt(renderForm(*form), 4 + 157, 2), kPalmWhite);
-    menu->setVisible(false);
-    EXPECT_EQ(renderForm(*form), before);
 }
 
 TEST_F(FormRendererTest, RenderingAgainLeavesAnEarlierPictureAlone)

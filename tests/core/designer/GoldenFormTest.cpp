@@ -41,38 +41,33 @@ void expectGolden(const QImage &actual, const QString &name)
 {
     const QString goldenPath =
         QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/render/") + name + QStringLiteral(".png");
-    QImage golden(goldenPath);
-    golden = golden.convertToFormat(QImage::Format_RGB32);
+    const QImage golden = QImage(goldenPath).convertToFormat(QImage::Format_RGB32);
     if (golden == actual)
         return;
-
-    QDir dir(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                             QStringLiteral("/../render-failures")));
+    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../render-failures"));
     dir.mkpath(QStringLiteral("."));
     const QString actualPath = dir.filePath(name + QStringLiteral("-actual.png"));
     actual.save(actualPath);
-    QString diffNote;
+    QString note = golden.isNull() ? QStringLiteral("no picture at ") + goldenPath
+                                   : QStringLiteral("the sizes differ");
     if (golden.size() == actual.size()) {
         // Matching pixels faded, differing ones red.
         QImage diff(actual.size(), QImage::Format_RGB32);
         int differing = 0;
         for (int y = 0; y < actual.height(); ++y) {
             for (int x = 0; x < actual.width(); ++x) {
-                const QRgb a = actual.pixel(x, y);
-                const bool same = a == golden.pixel(x, y);
+                const bool same = actual.pixel(x, y) == golden.pixel(x, y);
+                const int gray = 192 + qGray(actual.pixel(x, y)) / 4;
                 differing += same ? 0 : 1;
-                const int gray = 192 + qGray(a) / 4;
                 diff.setPixel(x, y, same ? qRgb(gray, gray, gray) : qRgb(255, 0, 0));
             }
         }
-        const QString diffPath = dir.filePath(name + QStringLiteral("-diff.png"));
-        diff.save(diffPath);
-        diffNote = QStringLiteral("%1 pixels differ; map in %2").arg(differing).arg(diffPath);
-    } else {
-        diffNote = golden.isNull() ? QStringLiteral("no picture at ") + goldenPath
-                                   : QStringLiteral("the sizes differ");
+        diff.save(dir.filePath(name + QStringLiteral("-diff.png")));
+        note = QStringLiteral("%1 pixels differ; map in %2")
+                   .arg(differing)
+                   .arg(dir.filePath(name + QStringLiteral("-diff.png")));
     }
-    ADD_FAILURE() << name.toStdString() << ": " << diffNote.toStdString() << "; actual picture in "
+    ADD_FAILURE() << name.toStdString() << ": " << note.toStdString() << "; actual picture in "
                   << actualPath.toStdString();
 }
 
@@ -114,17 +109,14 @@ TEST_F(GoldenCControlsForm, EveryKindLooksAsChecked)
     auto *line = place<TCCEdit>(ControlKind::EditLine, 76, 44);
     line->setContent(QStringLiteral("Line"));
     line->setAlignment(TextAlignment::Right);
-    auto *radio = place<TCCRadio>(ControlKind::Radio, 114, 44);
-    radio->setSelectedItem(1);
+    place<TCCRadio>(ControlKind::Radio, 114, 44)->setSelectedItem(1);
 
-    auto *list = place<TCCListBox>(ControlKind::ListBox, 4, 60);
-    list->setSelectedItem(0);
+    place<TCCListBox>(ControlKind::ListBox, 4, 60)->setSelectedItem(0);
     place<TCCDropDown>(ControlKind::DropDown, 42, 60);
     auto *open = place<TCCDropDown>(ControlKind::DropDown, 84, 60);
     open->setSelectedItem(1);
     open->setTestItems(1);
-    auto *popUp = place<TCCPopUp>(ControlKind::PopUp, 124, 60);
-    popUp->setSelectedItem(2);
+    place<TCCPopUp>(ControlKind::PopUp, 124, 60)->setSelectedItem(2);
 
     auto *table = place<TCCTable>(ControlKind::Table, 4, 90);
     table->setItems({QStringLiteral("1~Ann~9"), QStringLiteral("2~Bob~10")});
@@ -152,8 +144,7 @@ TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
 {
     form->screen()->setTitle(QStringLiteral("Colours"));
 
-    auto *ok = place<TPTButton>(ControlKind::Button, 4, 18);
-    ok->setText(QStringLiteral("OK"));
+    place<TPTButton>(ControlKind::Button, 4, 18)->setText(QStringLiteral("OK"));
     auto *bold = place<TPTButton>(ControlKind::Button, 54, 18);
     bold->setText(QStringLiteral("Bold"));
     bold->setFrame(TPTButton::BoldFrame);
@@ -176,8 +167,7 @@ TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
     check->setState(1);
     place<TPTPopTrigger>(ControlKind::PopTrigger, 96, 56);
 
-    auto *standAlone = place<TPTList>(ControlKind::List, 4, 74);
-    standAlone->setSelectedItem(0);
+    place<TPTList>(ControlKind::List, 4, 74)->setSelectedItem(0);
     auto *popupList = place<TPTList>(ControlKind::List, 42, 74);
     popupList->setStyle(TPTList::PopupList);
     popupList->setSelectedItem(1);
@@ -189,8 +179,7 @@ TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
     auto *bitmap = place<TCCBitmap>(ControlKind::Bitmap, 4, 108);
     bitmap->setBounds(4, 108, 16, 16);
     bitmap->setStringBits(kFaceBits);
-    auto *radio = place<TCCRadio>(ControlKind::Radio, 24, 108);
-    radio->setSelectedItem(0);
+    place<TCCRadio>(ControlKind::Radio, 24, 108)->setSelectedItem(0);
 
     TPTDialog *dialog = form->newDialog(QStringLiteral("Dialog1"));
     dialog->setBounds(70, 104, 88, 54);
@@ -200,8 +189,7 @@ TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
     auto *repeat = place<TPTButton>(ControlKind::Button, 6, 18, dialog);
     repeat->setText(QStringLiteral("More"));
     repeat->setButtonType(1);
-    auto *inner = place<TPTCheckbox>(ControlKind::CheckBox, 4, 36, dialog);
-    inner->setContent(QStringLiteral("Keep"));
+    place<TPTCheckbox>(ControlKind::CheckBox, 4, 36, dialog)->setContent(QStringLiteral("Keep"));
 
     form->deselectAll();
     form->selectControl(field, true, false);

@@ -4,14 +4,77 @@
 #include "core/ccontrols/ccontrols.h"
 
 #include <QSignalSpy>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace zf;
 using namespace zf::test;
 
 namespace {
 
-class NudgingTest : public DesignWindowFixture
+// Keys as letters: L U R D move, l u r d size (Shift), ' ' switches between
+// the grid step and single pixels.
+struct NudgeCase
+{
+    bool grid;
+    const char *keys;
+    QRect expected;
+};
+
+class Nudging : public DesignWindowFixture, public ::testing::WithParamInterface<NudgeCase>
+{
+protected:
+    Nudging() : DesignWindowFixture(kLibraryCControls, GetParam().grid) {}
+
+    bool press(char key)
+    {
+        static const std::map<char, NudgeKey> keys = {{' ', NudgeKey::Space},
+                                                      {'L', NudgeKey::Left},
+                                                      {'U', NudgeKey::Up},
+                                                      {'R', NudgeKey::Right},
+                                                      {'D', NudgeKey::Down}};
+        const bool shift = std::islower(key);
+        return NudgeKeyPressed(project, keys.at(char(std::toupper(key))), shift);
+    }
+};
+
+const QRect kStart(3, 20, 40, 16);
+
+} // namespace
+
+// Arrows move by the grid step (never onto the grid) or by single pixels;
+// Shift sizes instead. A run of them on one control is one undo step.
+TEST_P(Nudging, ArrowsMoveOrSizeTheControlInOneUndoStep)
+{
+    const NudgeCase &c = GetParam();
+    DesignObject *other = placeKind(ControlKind::Button, 10, 80);
+    DesignObject *button = placeKind(ControlKind::Button, 10, 10);
+    button->setBounds(kStart.x(), kStart.y(), kStart.width(), kStart.height());
+    click(other);
+    click(button, MouseButton::Left, ShiftKey::Shift);
+    const int steps = form->undoStack().count();
+    for (const char *key = c.keys; *key; ++key)
+        EXPECT_TRUE(press(*key)) << *key;
+    EXPECT_EQ(button->bounds(), c.expected) << c.keys;
+    EXPECT_EQ(form->undoStack().count(), steps + 1) << c.keys;
+    // Sized as by its edge, the resize handler leaves it selected alone.
+    EXPECT_EQ(other->isSelected(), c.expected.size() == kStart.size()) << c.keys;
+    form->undoStack().undo();
+    EXPECT_EQ(button->bounds(), kStart) << c.keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GridOnAndOff, Nudging,
+    ::testing::Values(
+        NudgeCase{true, "R", {7, 20, 40, 16}}, NudgeCase{true, " RDDU", {4, 21, 40, 16}},
+        NudgeCase{true, " R LU", {0, 16, 40, 16}}, NudgeCase{true, "rd", {3, 20, 44, 20}},
+        NudgeCase{true, " lu", {3, 20, 39, 15}},
+        // Shrinking stops at one pixel.
+        NudgeCase{true, " llllllllllllllllllllllllllllllllllllllllllll", {3, 20, 1, 16}},
+        NudgeCase{false, "R", {4, 20, 40, 16}}, NudgeCase{false, " RR", {5, 20, 40, 16}}));
+
+class NudgingRules : public DesignWindowFixture
 {
 protected:
     DesignObject *labelAt(int left, int top)
@@ -22,158 +85,67 @@ protected:
         click(label);
         return label;
     }
-
-    bool press(NudgeKey key) { return NudgeKeyPressed(project, key); }
 };
 
-} // namespace
-
-TEST_F(NudgingTest, TheGridStepMovesByFourAndSpaceSwitchesToOne)
-{
-    DesignObject *label = labelAt(3, 20);
-    EXPECT_TRUE(project.cursorKeysActive());
-    EXPECT_TRUE(project.gridStep());
-    EXPECT_TRUE(press(NudgeKey::Right));
-    EXPECT_EQ(label->left(), 7);
-    EXPECT_EQ(CursorKeysStatusText(project), QStringLiteral("Cursor keys activated - Grid Step"));
-
-    QSignalSpy announced(&project, &DesignProject::cursorKeysChanged);
-    EXPECT_TRUE(press(NudgeKey::Space));
-    EXPECT_EQ(announced.count(), 1);
-    EXPECT_EQ(CursorKeysStatusText(project), QStringLiteral("Cursor keys activated - Single Step"));
-    press(NudgeKey::Right);
-    EXPECT_EQ(label->left(), 8);
-    press(NudgeKey::Down);
-    press(NudgeKey::Down);
-    press(NudgeKey::Up);
-    EXPECT_EQ(label->top(), 21);
-
-    press(NudgeKey::Space);
-    press(NudgeKey::Left);
-    press(NudgeKey::Up);
-    // Not brought to the grid: off it by the same amount.
-    EXPECT_EQ(label->bounds().topLeft(), QPoint(4, 17));
-}
-
-TEST_F(NudgingTest, ConsecutiveNudgesOfOneControlAreOneUndoStep)
-{
-    DesignObject *first = labelAt(10, 10);
-    DesignObject *second = labelAt(40, 40);
-    const int steps = form->undoStack().count();
-    press(NudgeKey::Right);
-    press(NudgeKey::Right);
-    press(NudgeKey::Down);
-    EXPECT_EQ(form->undoStack().count(), steps + 1);
-    click(first);
-    press(NudgeKey::Left);
-    EXPECT_EQ(form->undoStack().count(), steps + 2);
-    form->undoStack().undo();
-    form->undoStack().undo();
-    EXPECT_EQ(second->bounds().topLeft(), QPoint(40, 40));
-    EXPECT_EQ(first->bounds().topLeft(), QPoint(10, 10));
-}
-
-TEST_F(NudgingTest, KeysSwitchedOffDoNothing)
+TEST_F(NudgingRules, StatusTextsAndSwitchingTheKeys)
 {
     DesignObject *label = labelAt(10, 10);
+    EXPECT_EQ(CursorKeysStatusText(project), QStringLiteral("Cursor keys activated - Grid Step"));
     QSignalSpy announced(&project, &DesignProject::cursorKeysChanged);
+    NudgeKeyPressed(project, NudgeKey::Space);
+    EXPECT_EQ(CursorKeysStatusText(project), QStringLiteral("Cursor keys activated - Single Step"));
+    NudgeKeyPressed(project, NudgeKey::Space);
+
+    // Switched off, no key does anything.
     SwitchCursorKeysOff(project);
     EXPECT_EQ(CursorKeysStatusText(project), QString());
-    EXPECT_FALSE(press(NudgeKey::Right));
-    EXPECT_FALSE(press(NudgeKey::Space));
-    EXPECT_FALSE(press(NudgeKey::Delete));
+    for (NudgeKey key : {NudgeKey::Right, NudgeKey::Space, NudgeKey::Delete})
+        EXPECT_FALSE(NudgeKeyPressed(project, key));
     EXPECT_EQ(label->left(), 10);
     EXPECT_TRUE(project.gridStep());
     EXPECT_EQ(form->screen()->children().size(), 1);
 
     // A click on a control hands them back, announced even when already on.
     click(label);
-    EXPECT_TRUE(press(NudgeKey::Down));
+    EXPECT_TRUE(NudgeKeyPressed(project, NudgeKey::Down));
     EXPECT_EQ(label->top(), 14);
     SwitchCursorKeysOn(project);
-    EXPECT_EQ(announced.count(), 3);
+    EXPECT_EQ(announced.count(), 5);
+
+    // Nudging another control starts a new undo step.
+    DesignObject *other = labelAt(40, 40);
+    const int steps = form->undoStack().count();
+    NudgeKeyPressed(project, NudgeKey::Right);
+    click(label);
+    NudgeKeyPressed(project, NudgeKey::Right);
+    EXPECT_EQ(form->undoStack().count(), steps + 2);
+    EXPECT_EQ(other->left(), 44);
+
+    // A label keeps its fixed height.
+    NudgeKeyPressed(project, NudgeKey::Down, true);
+    EXPECT_EQ(label->height(), 13);
 }
 
-TEST_F(NudgingTest, OnlyControlsMove)
+TEST_F(NudgingRules, OnlyControlsMoveAndDeleteActsOnTheCurrentWindow)
 {
     DesignObject *label = labelAt(10, 10);
     rules.screenPressed(*form);
-    ASSERT_EQ(project.selectedObject(), form->screen());
-    EXPECT_FALSE(press(NudgeKey::Right));
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Right));
     EXPECT_EQ(form->screen()->left(), 4);
 
     DesignObject *menu = placeKind(ControlKind::Menu, 0, 0);
-    ASSERT_EQ(project.selectedObject(), menu);
     const int left = menu->left();
-    EXPECT_FALSE(press(NudgeKey::Left));
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Left));
     project.setSelectedObject(menuBarOf(*form));
-    EXPECT_FALSE(press(NudgeKey::Left));
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Left));
     EXPECT_EQ(menu->left(), left);
-    EXPECT_EQ(label->left(), 10);
-
     project.setSelectedObject(nullptr);
-    EXPECT_FALSE(press(NudgeKey::Up));
-}
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Up));
 
-TEST_F(NudgingTest, DeleteActsOnTheCurrentWindow)
-{
-    labelAt(10, 10);
-    EXPECT_TRUE(press(NudgeKey::Delete));
-    EXPECT_TRUE(form->screen()->children().isEmpty());
+    click(label);
+    EXPECT_TRUE(NudgeKeyPressed(project, NudgeKey::Delete));
+    EXPECT_EQ(form->screen()->children().size(), 0);
     EXPECT_EQ(project.selectedObject(), form->screen());
-
     project.setCurrentDesignWindow(nullptr);
-    EXPECT_FALSE(press(NudgeKey::Delete));
-}
-
-class GridOffNudging : public NudgingTest
-{
-protected:
-    GridOffNudging() { project.setGridOn(false); }
-};
-
-TEST_F(GridOffNudging, WithoutTheGridArrowsMoveByOne)
-{
-    DesignObject *label = labelAt(10, 10);
-    ASSERT_TRUE(project.gridStep());
-    EXPECT_EQ(NudgeStep(project), 1);
-    press(NudgeKey::Right);
-    EXPECT_EQ(label->left(), 11);
-    press(NudgeKey::Space);
-    press(NudgeKey::Right);
-    EXPECT_EQ(label->left(), 12);
-}
-
-TEST_F(NudgingTest, ShiftWithTheArrowsSizesByTheSameStepInOneUndoStep)
-{
-    DesignObject *other = labelAt(10, 60);
-    DesignObject *button = placeKind(ControlKind::Button, 10, 10);
-    click(other);
-    click(button, MouseButton::Left, ShiftKey::Shift);
-    ASSERT_TRUE(other->isSelected());
-    const QRect start = button->bounds();
-    const int steps = form->undoStack().count();
-    const auto size = [this](NudgeKey key) { return NudgeKeyPressed(project, key, true); };
-
-    EXPECT_TRUE(size(NudgeKey::Right));
-    EXPECT_TRUE(size(NudgeKey::Down));
-    EXPECT_EQ(button->bounds(), start.adjusted(0, 0, 4, 4));
-    press(NudgeKey::Space); // single pixels
-    size(NudgeKey::Left);
-    size(NudgeKey::Up);
-    EXPECT_EQ(button->bounds(), start.adjusted(0, 0, 3, 3));
-    // Sized as by its edge: the resize handler leaves it selected alone.
-    EXPECT_FALSE(other->isSelected());
-    EXPECT_EQ(form->undoStack().count(), steps + 1);
-    form->undoStack().undo();
-    EXPECT_EQ(button->bounds(), start);
-
-    // Shrinking stops at one pixel; a label keeps its fixed height.
-    press(NudgeKey::Space);
-    for (int i = 0; i < 30; ++i)
-        size(NudgeKey::Left);
-    EXPECT_EQ(button->width(), 1);
-    click(other);
-    size(NudgeKey::Down);
-    EXPECT_EQ(other->height(), 13);
+    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Delete));
 }

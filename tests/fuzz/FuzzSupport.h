@@ -64,4 +64,13 @@ void initialize(int *argc, char ***argv);
 // records with its input.
 [[noreturn]] void fail(const char *what, const QByteArray &detail = {});
 
+// The entry point libFuzzer calls once, for a target that needs no more than
+// initialize().
+#define ZF_FUZZ_INITIALIZE_DEFAULT()                                                               \
+    extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)                                   \
+    {                                                                                              \
+        zf::fuzz::initialize(argc, argv);                                                          \
+        return 0;                                                                                  \
+    }
+
 } // namespace zf::fuzz

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -188,24 +187,6 @@ TEST(IniDocumentFile, MalformedAndTruncatedTextKeepsWhatIsReadable)
     // A sequence cut short is not UTF-8, so the file reads as 1252.
     EXPECT_EQ(document.readString(u"Last", u"end"), QString::fromUtf8("truncÃ"));
     expectSurvivesRewrite(document);
-}
-
-TEST(IniDocumentFile, BinaryGarbageNeverLosesReadableValues)
-{
-    QRandomGenerator random(20240611);
-    for (int round = 0; round < 50; ++round) {
-        QByteArray bytes(4096, Qt::Uninitialized);
-        for (char &b : bytes) {
-            // Plenty of the characters that make structure.
-            static const char structure[] = "[]=\n\r;\t ";
-            const quint32 pick = random.bounded(4);
-            b = pick == 0 ? structure[random.bounded(int(sizeof structure - 1))]
-                          : char(random.bounded(256));
-        }
-        IniDocument document;
-        document.parse(bytes);
-        expectSurvivesRewrite(document);
-    }
 }
 
 TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)

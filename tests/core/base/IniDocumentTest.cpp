@@ -107,7 +107,8 @@ TEST(IniDocument, ValuesReadByTheirRules)
     };
     for (const auto &c : cases) {
         const IniDocument document = parsed(QByteArray("[S]\nk=") + c.raw + '\n');
-        EXPECT_EQ(document.readString(u"S", u"k", QStringLiteral("default")), QString::fromUtf8(c.text)) << c.raw;
+        EXPECT_EQ(document.readString(u"S", u"k", QStringLiteral("default")), QString::fromUtf8(c.text))
+            << c.raw;
         EXPECT_EQ(document.readInt(u"S", u"k", -99), c.number.value_or(-99)) << c.raw;
         EXPECT_EQ(document.readBool(u"S", u"k", true), c.flag) << c.raw;
     }

@@ -33,11 +33,12 @@ TEST_F(CliRender, WritesTheDesignWindowsPictureWholeOrItsScreenScaledWithoutSmoo
     for (const char *name : {"ccontrols-all.zsc", "ptoolbox-all.zsc"}) {
         const CliRun run = runCli({QStringLiteral("render"), golden(name), QStringLiteral("-o"), out});
         EXPECT_EQ(run.exitCode, 0) << name << run.err.toStdString();
-        EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32), expected(golden(name), RenderArea::Device))
+        EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32),
+                  expected(golden(name), RenderArea::Device))
             << name;
     }
-    const CliRun run = runCli({QStringLiteral("render"), golden("ccontrols-all.zsc"), QStringLiteral("--screen-only"),
-                               QStringLiteral("--scale"), QStringLiteral("3"), QStringLiteral("-o"), out});
+    const CliRun run = runCli({"render", golden("ccontrols-all.zsc"), "--screen-only", "--scale", "3",
+                               "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
     const QImage screen = expected(golden("ccontrols-all.zsc"), RenderArea::Screen);

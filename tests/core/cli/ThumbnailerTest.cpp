@@ -12,18 +12,18 @@ using Thumbnailer = CliTest;
 // size, and takes a picture only from a command that succeeded.
 TEST_F(Thumbnailer, TheInstalledEntryDrawsFormsAndRefusesBadFiles)
 {
-    const CliRun install = runProgram(QStringLiteral(ZENTIFORM_CMAKE),
-                                      {"--install", ZENTIFORM_BUILD_DIR, "--prefix", dir.path(), "--component", "cli"});
+    const CliRun install = runProgram(ZENTIFORM_CMAKE, {"--install", ZENTIFORM_BUILD_DIR, "--prefix",
+                                                        dir.path(), "--component", "cli"});
     ASSERT_EQ(install.exitCode, 0) << install.err.toStdString();
     // A desktop entry: "[Thumbnailer Entry]", then key=value lines.
     const QStringList lines =
-        QString::fromUtf8(read(path(QStringLiteral("share/thumbnailers/zentiform.thumbnailer")))).split(u'\n');
+        QString::fromUtf8(read(path("share/thumbnailers/zentiform.thumbnailer"))).split(u'\n');
     EXPECT_EQ(lines.first(), QStringLiteral("[Thumbnailer Entry]"));
     QMap<QString, QString> entry;
     for (const QString &line : lines.mid(1))
         entry[line.section(u'=', 0, 0)] = line.section(u'=', 1);
     EXPECT_TRUE(QFileInfo(entry[QStringLiteral("TryExec")]).isExecutable());
-    EXPECT_TRUE(entry[QStringLiteral("MimeType")].split(u';').contains(QStringLiteral("application/x-zentiform-form")));
+    EXPECT_TRUE(entry["MimeType"].split(u';').contains("application/x-zentiform-form"));
     const QStringList command = QProcess::splitCommand(entry[QStringLiteral("Exec")]);
     ASSERT_GE(command.size(), 2);
 
@@ -41,8 +41,8 @@ TEST_F(Thumbnailer, TheInstalledEntryDrawsFormsAndRefusesBadFiles)
         EXPECT_LE(std::max(picture.width(), picture.height()), size) << size;
         EXPECT_GT(std::max(picture.width(), picture.height()), size / 2) << size;
     }
-    const QString bad[] = {write(QStringLiteral("bad.zsc"), QByteArray("\x00\xff\x13garbage", 10).repeated(100)),
-                           path(QStringLiteral("none.zsc")), QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/fuzz-none")};
+    const QString bad[] = {write("bad.zsc", QByteArray("\x00\xff\x13garbage", 10).repeated(100)),
+                           path("none.zsc"), ZENTIFORM_TEST_DATA_DIR "/fuzz-none"};
     for (const QString &input : bad) {
         EXPECT_NE(thumbnail(input, path(QStringLiteral("bad.png")), 128), 0) << input.toStdString();
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("bad.png")))) << input.toStdString();

@@ -62,21 +62,6 @@ protected:
         return all[kind];
     }
 
-    // Makes the state of version 1 or 2 in memory.
-    void setVersion(int version)
-    {
-        form->screen()->setTitle(QStringLiteral("Version %1").arg(version));
-        form->setPosition(version, version);
-        last->setBounds(version * 3, version * 2, 30 + version, 14);
-        workspace.setPropertiesShown(true);
-        workspace.setPropertiesBounds(QRect(version, version, 264, 346));
-        options.setLibrary(version);
-        options.recentProjects().add(QStringLiteral("/projects/version%1.zpj").arg(version));
-        settings.creatorId = version == 1 ? QStringLiteral("AAAA") : QStringLiteral("BBBB");
-        output.code = GeneratedCode();
-        generateCode(generator, {form}, output.projectName, settings, output.code, ui);
-    }
-
     // The user's command, answering Yes to every replace question; true
     // when it saved everything.
     bool save(Kind kind)
@@ -119,12 +104,22 @@ protected:
     // Version 1 on disk, version 2 in memory: what each save is to replace.
     void writeOldFiles()
     {
-        setVersion(1);
-        for (Kind kind : kKinds) {
-            ASSERT_TRUE(save(kind)) << kKindNames[kind];
-            old[kind] = contents(kind);
+        for (int version : {1, 2}) {
+            form->screen()->setTitle(QStringLiteral("Version %1").arg(version));
+            form->setPosition(version, version);
+            last->setBounds(version * 3, version * 2, 30 + version, 14);
+            workspace.setPropertiesShown(true);
+            workspace.setPropertiesBounds(QRect(version, version, 264, 346));
+            options.setLibrary(version);
+            options.recentProjects().add(QStringLiteral("/projects/version%1.zpj").arg(version));
+            settings.creatorId = version == 1 ? QStringLiteral("AAAA") : QStringLiteral("BBBB");
+            output.code = GeneratedCode();
+            generateCode(generator, {form}, output.projectName, settings, output.code, ui);
+            for (Kind kind : kKinds) {
+                ASSERT_TRUE(version == 2 || save(kind)) << kKindNames[kind];
+                old[kind] = contents(kind);
+            }
         }
-        setVersion(2);
         ui.messages.clear();
     }
 

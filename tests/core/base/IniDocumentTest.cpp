@@ -118,15 +118,16 @@ TEST(IniDocument, ValuesReadByTheirRules)
     EXPECT_EQ(document.readInt(u"Nope", u"word", -99), -99);
 }
 
-// Reading trims blanks and takes off enclosing quotes, so writing must keep
-// such values from being changed on their way back.
+// Reading trims blanks and takes off enclosing quotes, and takes bytes that
+// are valid UTF-8 for UTF-8, so writing must keep such values from being
+// changed on their way back.
 TEST(IniDocument, EveryWrittenValueReadsBackAsItself)
 {
     const QStringList values = {
         QStringLiteral("plain"),  QStringLiteral(" padded "), QStringLiteral("\"quoted\""),
         QStringLiteral("'single'"), QStringLiteral("\"\""),     QStringLiteral("  "),
         QStringLiteral("tab\t"),   QStringLiteral("\"half'"),   QStringLiteral("\""),
-        QStringLiteral("\"a\" \"b\""), QString(),
+        QStringLiteral("\"a\" \"b\""), QString(), QStringLiteral("D\u00C3\u00A9j\u00C3\u00A0 vu"),
     };
     IniDocument document;
     for (qsizetype i = 0; i < values.size(); ++i)

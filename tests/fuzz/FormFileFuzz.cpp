@@ -60,11 +60,7 @@ void loadAndResave(int library, const IniDocument &doc)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    fuzz::initialize(argc, argv);
-    return 0;
-}
+ZF_FUZZ_INITIALIZE_DEFAULT()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

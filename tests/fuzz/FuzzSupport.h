@@ -14,16 +14,13 @@
 
 namespace zf::fuzz {
 
-// A user who is never there: messages are counted and every question is
-// answered with its most cautious button, so no input can wait for a window.
+// A user who is never there: every question is answered with its most
+// cautious button, so no input can wait for a window.
 class SilentUserInterface : public UserInterface
 {
 public:
-    int messages = 0;
-
     Button ask(const Message &message) override
     {
-        ++messages;
         if (message.buttons.testFlag(Button::Cancel))
             return Button::Cancel;
         if (message.buttons.testFlag(Button::No))
@@ -63,5 +60,14 @@ void initialize(int *argc, char ***argv);
 // A broken invariant: printed and turned into a crash, which libFuzzer
 // records with its input.
 [[noreturn]] void fail(const char *what, const QByteArray &detail = {});
+
+// The entry point libFuzzer calls once, for a target that needs no more than
+// initialize().
+#define ZF_FUZZ_INITIALIZE_DEFAULT()                                                               \
+    extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)                                   \
+    {                                                                                              \
+        zf::fuzz::initialize(argc, argv);                                                          \
+        return 0;                                                                                  \
+    }
 
 } // namespace zf::fuzz

@@ -2,12 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 using namespace zf;
 
@@ -48,7 +45,7 @@ void expectSurvivesRewrite(const IniDocument &document)
 
 } // namespace
 
-TEST(IniDocumentFile, MissingFileOpensEmptyAndSaveCreatesIt)
+TEST(IniDocumentFile, SavingWritesOnlyWhatTheDocumentHolds)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("new.zsc"));
@@ -59,21 +56,12 @@ TEST(IniDocumentFile, MissingFileOpensEmptyAndSaveCreatesIt)
     ASSERT_TRUE(document.save()) << document.errorString().toStdString();
     EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=Form1\r\n"));
 
-    IniDocument reread;
-    ASSERT_TRUE(reread.open(path));
-    EXPECT_EQ(reread.path(), path);
-    EXPECT_EQ(reread.readString(u"FORM", u"Name"), "Form1");
-}
-
-TEST(IniDocumentFile, SetPathReplacesTheFileWithOnlyWhatWasWritten)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("form.zsc"));
+    // A new path replaces the file there with only what was written.
     writeFile(path, "[FORM]\r\nName=Old\r\n[Stale]\r\nControl=Button\r\n");
-    IniDocument document;
-    document.setPath(path);
-    document.writeString(u"FORM", u"Name", QStringLiteral("New"));
-    ASSERT_TRUE(document.save());
+    IniDocument other;
+    other.setPath(path);
+    other.writeString(u"FORM", u"Name", QStringLiteral("New"));
+    ASSERT_TRUE(other.save());
     EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=New\r\n"));
 }
 
@@ -99,22 +87,6 @@ TEST(IniDocumentFile, FailedSaveLeavesTheOldFileWholeAndSaysWhy)
     nowhere.writeString(u"A", u"k", QStringLiteral("v"));
     EXPECT_FALSE(nowhere.save());
     EXPECT_FALSE(nowhere.errorString().isEmpty());
-}
-
-TEST(IniDocumentFile, ReadOnlyFolderRefusesTheSave)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "folder permissions do not bind the superuser";
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("form.zsc"));
-    writeFile(path, "[FORM]\r\nName=A\r\n");
-    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    IniDocument document;
-    ASSERT_TRUE(document.open(path));
-    document.writeString(u"FORM", u"Name", QStringLiteral("B"));
-    EXPECT_FALSE(document.save());
-    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=A\r\n"));
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
@@ -178,21 +150,9 @@ TEST(IniDocumentFile, Windows1252FilesReadAndRoundTrip)
     EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nTitle=\xCE\xA9mega \xC3\xA9\r\n"
                                          "[Lb\xC3\xA9]\r\nItem0=\xC3\x87"
                                          "a\r\n"));
-    IniDocument reread;
-    ASSERT_TRUE(reread.open(path));
-    EXPECT_EQ(reread.sourceEncoding(), TextEncoding::Utf8);
-    EXPECT_EQ(reread.readString(u"form", u"title"), QString::fromUtf8("Ωmega é"));
-    EXPECT_EQ(reread.readString(u"Lbé", u"Item0"), QString::fromUtf8("Ça"));
-}
-
-TEST(IniDocumentFile, Utf8FileWithMarkIsReadAndWrittenBackAs1252WhenItFits)
-{
-    IniDocument document;
-    document.parse("\xEF\xBB\xBF[General]\r\nName=Jos\xC3\xA9\r\n");
+    ASSERT_TRUE(document.open(path));
     EXPECT_EQ(document.sourceEncoding(), TextEncoding::Utf8);
-    EXPECT_EQ(document.sections(), QStringList({"General"}));
-    EXPECT_EQ(document.readString(u"General", u"Name"), QString::fromUtf8("José"));
-    EXPECT_EQ(document.toBytes(), QByteArray("[General]\r\nName=Jos\xE9\r\n"));
+    EXPECT_EQ(document.readString(u"Lbé", u"Item0"), QString::fromUtf8("Ça"));
 }
 
 TEST(IniDocumentFile, DuplicatesAreReadFromTheirFirstAppearance)
@@ -229,24 +189,6 @@ TEST(IniDocumentFile, MalformedAndTruncatedTextKeepsWhatIsReadable)
     expectSurvivesRewrite(document);
 }
 
-TEST(IniDocumentFile, BinaryGarbageNeverLosesReadableValues)
-{
-    QRandomGenerator random(20240611);
-    for (int round = 0; round < 50; ++round) {
-        QByteArray bytes(4096, Qt::Uninitialized);
-        for (char &b : bytes) {
-            // Plenty of the characters that make structure.
-            static const char structure[] = "[]=\n\r;\t ";
-            const quint32 pick = random.bounded(4);
-            b = pick == 0 ? structure[random.bounded(int(sizeof structure - 1))]
-                          : char(random.bounded(256));
-        }
-        IniDocument document;
-        document.parse(bytes);
-        expectSurvivesRewrite(document);
-    }
-}
-
 TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)
 {
     IniDocument document;
@@ -259,26 +201,6 @@ TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)
     EXPECT_EQ(document.toBytes(), QByteArray("[Lbl1]\r\nContent=two  lines [FORM] Lib=1\r\n"
                                              "[Sec tion]\r\nKe y=w\r\n"));
     expectSurvivesRewrite(document);
-}
-
-TEST(IniDocumentFile, ManySectionsStayReachable)
-{
-    QByteArray text;
-    for (int i = 0; i < 100000; ++i)
-        text += "[Control" + QByteArray::number(i) +
-                "]\r\nControl=Button\r\nLeft=" + QByteArray::number(i) + "\r\n";
-    IniDocument document;
-    document.parse(text);
-    const QStringList sections = document.sections();
-    ASSERT_EQ(sections.size(), 100000);
-    EXPECT_EQ(sections.last(), "Control99999");
-    EXPECT_EQ(document.readInt(u"control99999", u"Left", -1), 99999);
-    EXPECT_EQ(document.readInt(u"Control50000", u"left", -1), 50000);
-    document.writeInt(u"Control0", u"Left", 7);
-    document.eraseSection(u"Control1");
-    EXPECT_EQ(document.sections().size(), 99999);
-    EXPECT_EQ(document.toBytes().size(),
-              text.size() - qsizetype(sizeof "[Control1]\r\nControl=Button\r\nLeft=1\r\n") + 1);
 }
 
 TEST(IniDocumentFile, LargeSectionsFindTheirKeys)

@@ -1,54 +1,40 @@
+// Files are read as UTF-8 when they are valid UTF-8, else as Windows-1252,
+// and written in 1252 when every character fits it; every text written reads
+// back as itself.
 #include "core/base/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
 using namespace zf;
 
-namespace {
-
-QByteArray allBytes()
+TEST(TextEncoding, BytesReadAsUtf8WhenValidElseAs1252)
 {
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes.append(char(b));
-    return bytes;
-}
-
-} // namespace
-
-TEST(TextEncoding, Windows1252LettersDecode)
-{
-    // "Café Ñandú €5 ‘q’ Œ" in 1252.
-    const QByteArray bytes("Caf\xE9 \xD1"
-                           "and\xFA \x80"
-                           "5 \x91q\x92 \x8C");
-    TextEncoding detected = TextEncoding::Utf8;
-    EXPECT_EQ(decodeText(bytes, &detected), QString::fromUtf8("Café Ñandú €5 \u2018q\u2019 Œ"));
-    EXPECT_EQ(detected, TextEncoding::Windows1252);
-}
-
-TEST(TextEncoding, ValidUtf8IsReadAsUtf8WithOrWithoutMark)
-{
-    const QByteArray utf8("Caf\xC3\xA9 \xE2\x82\xAC");
-    TextEncoding detected = TextEncoding::Windows1252;
-    EXPECT_EQ(decodeText(utf8, &detected), QString::fromUtf8("Café €"));
-    EXPECT_EQ(detected, TextEncoding::Utf8);
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF" + utf8, &detected), QString::fromUtf8("Café €"));
-    EXPECT_EQ(detected, TextEncoding::Utf8);
-}
-
-TEST(TextEncoding, InvalidUtf8FallsBackTo1252ForTheWholeText)
-{
-    // A valid sequence early on does not decide: one bad byte later makes the
-    // whole text 1252, so "Ã©" is two characters.
-    const QByteArray bytes("\xC3\xA9 and \xE9");
-    EXPECT_EQ(decodeText(bytes), QString::fromUtf8("Ã© and é"));
-    // Overlong forms and encoded surrogates are not valid UTF-8 either.
-    TextEncoding detected = TextEncoding::Utf8;
-    decodeText("\xC0\xAF", &detected);
-    EXPECT_EQ(detected, TextEncoding::Windows1252);
-    decodeText("\xED\xA0\x80", &detected);
-    EXPECT_EQ(detected, TextEncoding::Windows1252);
+    const struct
+    {
+        QByteArray bytes;
+        const char *text;
+        TextEncoding encoding;
+    } cases[] = {
+        {"Caf\xE9 \xD1" "and\xFA \x80" "5 \x91q\x92 \x8C", "Café Ñandú €5 \u2018q\u2019 Œ",
+         TextEncoding::Windows1252},
+        {"Caf\xC3\xA9 \xE2\x82\xAC", "Café €", TextEncoding::Utf8},
+        // A valid sequence early on does not decide: one bad byte later
+        // makes the whole text 1252.
+        {"\xC3\xA9 and \xE9", "Ã© and é", TextEncoding::Windows1252},
+        // Overlong forms and encoded surrogates are not valid UTF-8 either.
+        {"\xC0\xAF", "À¯", TextEncoding::Windows1252},
+        {"\xED\xA0\x80", "í\u00A0€", TextEncoding::Windows1252},
+        // A lone last byte of UTF-16, or half a surrogate pair, is a
+        // replacement character, not a lost text nor one no file can hold.
+        {QByteArray("\xFF\xFE" "a\0b", 5), "a\uFFFD", TextEncoding::Utf16},
+        {QByteArray("\xFF\xFE" "\xDE\xDE" "a\0" "\x00\xD8", 8), "\uFFFDa\uFFFD", TextEncoding::Utf16},
+        {QByteArray("\xFE\xFF" "\xD8\x3D\xDE\x00", 6), "\U0001F600", TextEncoding::Utf16},
+    };
+    for (const auto &c : cases) {
+        TextEncoding detected = TextEncoding::Utf8;
+        EXPECT_EQ(decodeText(c.bytes, &detected), QString::fromUtf8(c.text)) << c.text;
+        EXPECT_EQ(detected, c.encoding) << c.text;
+    }
 }
 
 // One text saved by different editors: the mark is never part of the text,
@@ -86,22 +72,43 @@ TEST(TextEncoding, EveryEditorsEncodingReadsAsTheSameText)
         EXPECT_EQ(detected, c.encoding) << c.editor;
         EXPECT_EQ(encodeText(decodeText(c.bytes)), cp1252) << c.editor;
     }
-    // A lone last byte of UTF-16, or half a surrogate pair, is a replacement
-    // character, not a lost text nor one no file can hold.
-    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE" "a\0b", 5)), QStringLiteral("a\uFFFD"));
-    EXPECT_EQ(decodeText(QByteArray("\xFF\xFE" "\xDE\xDE" "a\0" "\x00\xD8", 8)),
-              QStringLiteral("\uFFFDa\uFFFD"));
-    EXPECT_EQ(decodeText(QByteArray("\xFE\xFF" "\xD8\x3D\xDE\x00", 6)), QString::fromUtf8("\U0001F600"));
-    // Texts that start like a mark in 1252 are written so they read back.
-    for (const char *start : {"\u00EF\u00BB\u00BF", "\u00FF\u00FE", "\u00FE\u00FF"}) {
-        const QString odd = QString::fromUtf8(start) + QStringLiteral("[FORM]");
-        EXPECT_EQ(decodeText(encodeText(odd)), odd) << start;
+}
+
+// Texts whose 1252 bytes would read as UTF-8 or as a mark are written in
+// UTF-8, and so is every text with a character beyond 1252.
+TEST(TextEncoding, EveryTextReadsBackAsItself)
+{
+    const struct
+    {
+        const char16_t *text;
+        QByteArray bytes; // empty: not checked
+        TextEncoding encoding;
+    } cases[] = {
+        {u"Caf\u00E9 \u00E9t\u00E9 \u20AC5", "Caf\xE9 \xE9t\xE9 \x80" "5", TextEncoding::Windows1252},
+        {u"\u00E9 and \u03C9", "\xC3\xA9 and \xCF\x89", TextEncoding::Utf8},
+        {u"\uFEFFx\u0100", "\xEF\xBB\xBF\xEF\xBB\xBFx\xC4\x80", TextEncoding::Utf8},
+        {u"\u00C3\u00A9", {}, TextEncoding::Utf8},
+        {u"Title=\u00C2\u00A3 5", {}, TextEncoding::Utf8},
+        {u"\u00E2\u201A\u00AC", {}, TextEncoding::Utf8},
+        {u"\u00EF\u00BB\u00BF[FORM]", {}, TextEncoding::Utf8},
+        {u"\u00FF\u00FE[FORM]", {}, TextEncoding::Utf8},
+        {u"\u00FE\u00FF[FORM]", {}, TextEncoding::Utf8},
+    };
+    for (const auto &c : cases) {
+        const QString text = QStringView(c.text).toString();
+        TextEncoding used;
+        const QByteArray bytes = encodeText(text, &used);
+        EXPECT_TRUE(c.bytes.isEmpty() || bytes == c.bytes) << text.toStdString();
+        EXPECT_EQ(used, c.encoding) << text.toStdString();
+        EXPECT_EQ(decodeText(bytes), text) << text.toStdString();
     }
 }
 
 TEST(TextEncoding, EveryByteSurvivesA1252RoundTrip)
 {
-    const QByteArray bytes = allBytes();
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(char(b));
     const QString text = decodeWindows1252(bytes);
     ASSERT_EQ(text.size(), 256);
     // The bytes 1252 leaves undefined come back as the same controls.
@@ -109,21 +116,9 @@ TEST(TextEncoding, EveryByteSurvivesA1252RoundTrip)
     EXPECT_EQ(text[0x9D].unicode(), 0x9D);
     EXPECT_EQ(text[0x9F].unicode(), 0x178);
     EXPECT_TRUE(fitsWindows1252(text));
-    EXPECT_EQ(encodeWindows1252(text), bytes);
     TextEncoding used = TextEncoding::Utf8;
     EXPECT_EQ(encodeText(text, &used), bytes);
     EXPECT_EQ(used, TextEncoding::Windows1252);
-}
-
-TEST(TextEncoding, CharactersOutside1252ForceUtf8)
-{
-    const QString text = QString::fromUtf8("é and ω");
-    EXPECT_FALSE(fitsWindows1252(text));
-    TextEncoding used = TextEncoding::Windows1252;
-    const QByteArray bytes = encodeText(text, &used);
-    EXPECT_EQ(used, TextEncoding::Utf8);
-    EXPECT_EQ(bytes, QByteArray("\xC3\xA9 and \xCF\x89"));
-    EXPECT_EQ(decodeText(bytes), text);
     // The C1 control U+0080 has no byte: 0x80 is the euro sign.
     EXPECT_FALSE(fitsWindows1252(QString(QChar(0x80))));
 }

@@ -18,13 +18,10 @@ ChildProcess::ChildProcess(const std::function<QByteArray()> &body)
     if (m_pid == 0) {
         close(fds[0]);
         const QByteArray report = body();
-        qsizetype written = 0;
-        while (written < report.size()) {
-            const ssize_t n =
-                write(fds[1], report.constData() + written, size_t(report.size() - written));
+        for (qsizetype written = 0, n = 0; written < report.size(); written += n) {
+            n = write(fds[1], report.constData() + written, size_t(report.size() - written));
             if (n <= 0)
                 break;
-            written += n;
         }
         // No destructors, no atexit handlers, no buffers flushed twice: the
         // copy must leave the test process's state alone.
@@ -53,17 +50,13 @@ void ChildProcess::kill()
 
 ChildProcess::Result ChildProcess::wait()
 {
-    Result result;
-    if (m_pid <= 0) {
-        result.killed = true;
-        result.code = -1;
+    Result result{true, -1, {}};
+    if (m_pid <= 0)
         return result;
-    }
     // Read before reaping: a report larger than the pipe holds would
     // otherwise keep the child from ending.
     char buffer[4096];
-    ssize_t n;
-    while ((n = read(m_pipe, buffer, sizeof buffer)) > 0)
+    for (ssize_t n; (n = read(m_pipe, buffer, sizeof buffer)) > 0;)
         result.report.append(buffer, n);
     close(m_pipe);
     m_pipe = -1;
@@ -80,9 +73,7 @@ ChildProcess::Result ChildProcess::wait()
 
 bool becomeNobodyIfRoot()
 {
-    if (geteuid() != 0)
-        return true;
-    return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0);
 }
 
 void limitFileSize(long bytes)

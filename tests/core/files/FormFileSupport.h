@@ -16,11 +16,11 @@ inline QByteArray iniText(const QStringList &lines)
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-inline IniDocument parsedDocument(QByteArrayView bytes, const QString &path = QStringLiteral("/forms/Test.zsc"))
+inline IniDocument parsedDocument(QByteArrayView bytes)
 {
     IniDocument doc;
     doc.parse(bytes);
-    doc.setPath(path);
+    doc.setPath(QStringLiteral("/forms/Test.zsc"));
     return doc;
 }
 

@@ -211,10 +211,12 @@ TEST_F(CControlsCatalogue, APlacedControlLiesAtTheClickByItsPalmCorner)
         DesignObject *object = place(c.kind, c.click.x(), c.click.y());
         const std::string name = kindWord(c.kind).toStdString() + " of library " + std::to_string(c.library);
         ASSERT_TRUE(object) << name;
-        if (!c.bounds.topLeft().isNull())
+        if (!c.bounds.topLeft().isNull()) {
             EXPECT_EQ(object->bounds().topLeft(), c.bounds.topLeft()) << name;
-        if (!c.bounds.size().isEmpty())
+        }
+        if (!c.bounds.size().isEmpty()) {
             EXPECT_EQ(object->bounds().size(), c.bounds.size()) << name;
+        }
         EXPECT_EQ(QPoint(object->userLeft(), object->userTop()), c.palmCorner) << name;
     }
 }

@@ -2,6 +2,7 @@
 // invariant tests check the file): the selection, the name counter, the
 // step count of merged edits, questions and announcements.
 #include "ModelFixture.h"
+#include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCButton.h"
 #include "core/designer/DesignCommands.h"

@@ -125,8 +125,9 @@ TEST_F(BitmapEditor, ClearAsksFirst)
     ui.answers = {Button::No, Button::Yes};
     editor->findChild<QPushButton *>(QStringLiteral("butCrear"))->click();
     EXPECT_EQ(editor->stringBits(), "ff");
-    EXPECT_EQ(ui.messages,
-              std::vector({warningQuestion("Warning", "This operation erase the bitmap. Are you sure?")}));
+    EXPECT_EQ(ui.messages, std::vector<UserInterface::Message>(
+                               {{"Warning", "This operation erase the bitmap. Are you sure?",
+                                 Button::Yes | Button::No, UserInterface::Icon::Warning}}));
     editor->findChild<QPushButton *>(QStringLiteral("butCrear"))->click();
     EXPECT_EQ(editor->stringBits(), "00");
 }

@@ -9,9 +9,9 @@
 #include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
 #include "core/controls/CCRadio.h"
+#include "core/designer/Clipboard.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTButton.h"
-#include "core/ptoolbox/PTEdit.h"
 #include "core/ptoolbox/PTList.h"
 
 #include <QSignalSpy>
@@ -123,16 +123,43 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
     EXPECT_EQ(list->width(), 53);
 }
 
-TEST_F(Rows, FieldFlagsAreStoredInvertedWhereTheLibraryInvertsThem)
+// Each word of a list stores its own value, as the form file holds it
+// (some flags inverted): one word past the first of every list.
+TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
 {
-    project.setLibrary(kLibraryPToolBox);
-    auto *field = place<TPTEdit>(ControlKind::Field);
-    enter(field, "Underline", "False");
-    enter(field, "Editable", "False");
-    enter(field, "SingleLine", "True");
-    EXPECT_EQ(field->underline(), 1);
-    EXPECT_EQ(field->editable(), 1);
-    EXPECT_EQ(field->singleLine(), 1);
+    const struct
+    {
+        int library;
+        ControlKind kind;
+        const char *row;
+        const char *word;
+        const char *stored;
+    } cases[] = {
+        {kLibraryCControls, ControlKind::Label, "Line", "Gray", "Line=2"},
+        {kLibraryCControls, ControlKind::Label, "Style", "Boxed", "Style=2"},
+        {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
+        {kLibraryCControls, ControlKind::Edit, "Style", "Underlined", "Style=1"},
+        {kLibraryCControls, ControlKind::Image, "Clickable", "No", "Clickable=0"},
+        {kLibraryCControls, ControlKind::Switch, "State", "True", "State=1"},
+        {kLibraryPToolBox, ControlKind::Button, "Frame", "Square", "Frame=2"},
+        {kLibraryPToolBox, ControlKind::Button, "Type", "Repeat", "Type=1"},
+        {kLibraryPToolBox, ControlKind::Button, "FillColor", "Navy", "ColorFill=8388608"},
+        {kLibraryPToolBox, ControlKind::List, "Style", "Popup-list", "Style=2"},
+        {kLibraryPToolBox, ControlKind::Field, "Justification", "Right", "Justification=1"},
+        {kLibraryPToolBox, ControlKind::Field, "Underline", "False", "Underline=1"},
+        {kLibraryPToolBox, ControlKind::Field, "Editable", "False", "Editable=1"},
+        {kLibraryPToolBox, ControlKind::Field, "SingleLine", "True", "SingleLine=1"},
+        {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Vertical", "Orientation=1"},
+        {kLibraryPToolBox, ControlKind::Select, "DateTimePicker", "Time", "DOTPicker=2"},
+    };
+    for (const auto &c : cases) {
+        project.setLibrary(c.library);
+        DesignObject *object = place(c.kind);
+        enter(object, c.row, c.word);
+        const QByteArray record = encodeControl(*object, QStringLiteral("C"));
+        EXPECT_TRUE(record.contains(QByteArray("\n") + c.stored)) << c.row << "=" << c.word << "\n"
+                                                                  << record.toStdString();
+    }
 }
 
 TEST_F(Rows, AnImageIsLimitedTo40Pixels)

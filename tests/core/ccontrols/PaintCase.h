@@ -66,7 +66,8 @@ inline void expectPaintCases(const std::vector<PaintCase> &cases)
         for (const Ink &ink : c.inks) {
             std::string actual;
             for (int i = 0; i < int(ink.pixels.size()); ++i)
-                actual += ink.down ? inkAt(image, ink.x, ink.y + i) : inkAt(image, ink.x + i, ink.y);
+                actual +=
+                    ink.down ? inkAt(image, ink.x, ink.y + i) : inkAt(image, ink.x + i, ink.y);
             EXPECT_EQ(actual, ink.pixels) << c.rule << ", from (" << ink.x << ", " << ink.y << ")";
         }
         for (const TextAt &t : c.texts)

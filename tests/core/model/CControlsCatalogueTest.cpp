@@ -170,8 +170,9 @@ TEST_F(CControlsCatalogue, MenuBarNameTakenRefusesTheMenu)
     project.setPressedTool(ControlKind::Menu);
     EXPECT_FALSE(project.librarySupport().createControlAt(*form, 0, 0, form->screen()));
     using B = UserInterface::Button;
-    EXPECT_EQ(ui.messages, std::vector<UserInterface::Message>({{"Error", "Duplicate name", B::Ok,
-                                                                  UserInterface::Icon::Error, B::Ok}}));
+    EXPECT_EQ(ui.messages,
+              std::vector<UserInterface::Message>(
+                  {{"Error", "Duplicate name", B::Ok, UserInterface::Icon::Error, B::Ok}}));
     EXPECT_TRUE(form->windowChildren().isEmpty());
 }
 

@@ -58,7 +58,8 @@ TEST_F(Undo, DeletingTheMenuBarAsksAndTakesEveryMenu)
     project.setSelectedObject(menuBarOf(*form));
     ui.answers = {UserInterface::Button::No, UserInterface::Button::Yes};
     EXPECT_FALSE(DeleteControl(*form));
-    EXPECT_EQ(ui.messages.back(), warningQuestion("Warning", "Are you sure? All menus wil be deleted"));
+    EXPECT_EQ(ui.messages.back(),
+              warningQuestion("Warning", "Are you sure? All menus wil be deleted"));
     EXPECT_EQ(form->windowChildren().size(), 3);
     EXPECT_TRUE(DeleteControl(*form));
     EXPECT_TRUE(form->windowChildren().isEmpty());
@@ -84,7 +85,8 @@ TEST_F(Undo, OneDragOrOneEditIsOneStepAndSideEffectsUndoWithIt)
     SetObjectBounds(*form, button, start, {1, DesignForm::newMergeSession()});
     const MergeKey typing{2, DesignForm::newMergeSession()};
     for (const char *text : {"O", "Ok", "OkB"})
-        form->perform(QStringLiteral("Content"), [&] { button->setContent(QLatin1String(text)); }, typing);
+        form->perform(
+            QStringLiteral("Content"), [&] { button->setContent(QLatin1String(text)); }, typing);
     EXPECT_EQ(form->undoStack().count(), 4);
     form->undoStack().undo();
     form->undoStack().undo();

@@ -1,6 +1,6 @@
+#include "core/properties/CellKinds.h"
 #include "SheetFixture.h"
 #include "core/controls/CCButton.h"
-#include "core/properties/CellKinds.h"
 
 using namespace zf;
 using namespace zf::test;
@@ -18,10 +18,10 @@ TEST(CellKinds, PartsOfListedNamesCountAsListed)
 TEST(CellKinds, ValorOKHoldsBackEmptyAndLoneMinusNumbers)
 {
     const std::tuple<const char *, const char *, bool> cases[] = {
-        {"Left", "", false},         {"Left", "-", false},      {"Left", "-5", true},
+        {"Left", "", false},        {"Left", "-", false},        {"Left", "-5", true},
         {"Left", "12a", true}, // digits are the library's business
-        {"VisibleRows", "", false},  {"SelectedRow", "-", false}, {"Topic", "", false},
-        {"Name", "", true},          {"Content", "-", true},
+        {"VisibleRows", "", false}, {"SelectedRow", "-", false}, {"Topic", "", false},
+        {"Name", "", true},         {"Content", "-", true},
     };
     for (const auto &[row, text, ok] : cases)
         EXPECT_EQ(ValorOK(row, text), ok) << row << "=" << text;
@@ -71,7 +71,8 @@ TEST_F(CellChoices, DateTimeFormatFollowsThePicker)
     auto *select = place<TCCButton>(ControlKind::Select);
     sheet.showObject(select);
     for (const auto &[picker, count, first] :
-         {std::tuple(0, 1, "(None)"), std::tuple(1, 19, "Pref. Short Date"), std::tuple(2, 12, "Minutes")}) {
+         {std::tuple(0, 1, "(None)"), std::tuple(1, 19, "Pref. Short Date"),
+          std::tuple(2, 12, "Minutes")}) {
         select->setDotPicker(picker);
         const ChoiceList list = sheet.choices("DateTimeFormat");
         EXPECT_EQ(list.entries.size(), count) << picker;

@@ -45,8 +45,8 @@ TEST_F(Rows, EveryOfferedWordAndTypedNumberShowsAgain)
             const QString what = kindWord(*project.librarySupport().kindOf(*object));
             for (const PropertyRow &row : PropertyRows(sheet.rows())) {
                 // A radio group's width counts whole cells (checked below).
-                if (sheet.cellKind(row.name) == CellKind::Number
-                    && !(what == "Radio" && row.name == "Width")) {
+                if (sheet.cellKind(row.name) == CellKind::Number &&
+                    !(what == "Radio" && row.name == "Width")) {
                     enter(object, row.name, QStringLiteral("37"));
                     EXPECT_EQ(sheet.value(row.name), "37") << nameOf(library, what, row.name, "37");
                 }
@@ -220,8 +220,9 @@ TEST_F(Rows, MenuBarTestClosesTheMenusAndMenuTestOpensOne)
 
     TCCMenuBar *bar = menuBarOf(*form);
     enter(bar, "Test", "No");
-    for (DesignObject *object : {static_cast<DesignObject *>(bar), static_cast<DesignObject *>(file),
-                                 static_cast<DesignObject *>(edit)})
+    for (DesignObject *object :
+         {static_cast<DesignObject *>(bar), static_cast<DesignObject *>(file),
+          static_cast<DesignObject *>(edit)})
         EXPECT_FALSE(object->isVisible()) << object->name().toStdString();
     enter(bar, "Test", "Yes");
     EXPECT_TRUE(bar->isVisible());

@@ -1,16 +1,13 @@
 #include "PropertyWindowFixture.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
-#include "core/controls/CCButton.h"
 #include "core/designer/Nudging.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmItemsEditor.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -94,17 +91,6 @@ TEST_F(PropertyWindow, KeysOnAChoiceRowOpenItsListAndTheArrowsLeaveIt)
     // With Shift the arrows are the list's own: the row stays.
     pressKey(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(window->grid()->currentRow(), rowOf("Font"));
-}
-
-TEST_F(PropertyWindow, AnUnlistedWordSelectsNothingInTheList)
-{
-    project.setLibrary(kLibraryPToolBox);
-    DesignObject *select = place(ControlKind::Select, 10, 10);
-    objectCast<TCCButton>(select)->setAlignment(TextAlignment::Center);
-    window->sheet().refill();
-    clickValue("Align");
-    EXPECT_EQ(window->shownEditor(), window->choiceList());
-    EXPECT_EQ(window->choiceList()->currentIndex(), -1);
 }
 
 TEST_F(PropertyWindow, TheChooserSelectsAnotherControl)

@@ -21,7 +21,27 @@ using namespace zf::test;
 
 namespace {
 
-using Rows = SheetFixture;
+// A word entered into a row of a new control of a kind, and what it gives.
+struct WordCase
+{
+    int library;
+    ControlKind kind;
+    const char *row;
+    const char *word;
+    const char *expected;
+};
+
+class Rows : public SheetFixture
+{
+protected:
+    DesignObject *enterWord(const WordCase &c)
+    {
+        project.setLibrary(c.library);
+        DesignObject *object = place(c.kind);
+        enter(object, c.row, c.word);
+        return object;
+    }
+};
 
 std::string nameOf(int library, const QString &what, const QString &row, const QString &value)
 {
@@ -67,14 +87,7 @@ TEST_F(Rows, EveryOfferedWordAndTypedNumberShowsAgain)
 // stores nothing.
 TEST_F(Rows, AWordOutsideTheListStoresTheOtherValueOrNothing)
 {
-    const struct
-    {
-        int library;
-        ControlKind kind;
-        const char *row;
-        const char *word;
-        const char *shown;
-    } cases[] = {
+    const WordCase cases[] = {
         {kLibraryCControls, ControlKind::Switch, "State", "Yes", "False"},
         {kLibraryCControls, ControlKind::DropDown, "TestItems", "Maybe", "Yes"},
         {kLibraryCControls, ControlKind::Image, "Clickable", "True", "No"},
@@ -91,11 +104,9 @@ TEST_F(Rows, AWordOutsideTheListStoresTheOtherValueOrNothing)
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "navy", "Black"},
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Diagonal", "Vertical"},
     };
-    for (const auto &c : cases) {
-        project.setLibrary(c.library);
-        DesignObject *object = place(c.kind);
-        enter(object, c.row, c.word);
-        EXPECT_EQ(sheet.value(c.row), c.shown) << c.row << "=" << c.word;
+    for (const WordCase &c : cases) {
+        enterWord(c);
+        EXPECT_EQ(sheet.value(c.row), c.expected) << c.row << "=" << c.word;
     }
 }
 
@@ -127,14 +138,7 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
 // (some flags inverted): one word past the first of every list.
 TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
 {
-    const struct
-    {
-        int library;
-        ControlKind kind;
-        const char *row;
-        const char *word;
-        const char *stored;
-    } cases[] = {
+    const WordCase cases[] = {
         {kLibraryCControls, ControlKind::Label, "Line", "Gray", "Line=2"},
         {kLibraryCControls, ControlKind::Label, "Style", "Boxed", "Style=2"},
         {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
@@ -152,13 +156,11 @@ TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Vertical", "Orientation=1"},
         {kLibraryPToolBox, ControlKind::Select, "DateTimePicker", "Time", "DOTPicker=2"},
     };
-    for (const auto &c : cases) {
-        project.setLibrary(c.library);
-        DesignObject *object = place(c.kind);
-        enter(object, c.row, c.word);
-        const QByteArray record = encodeControl(*object, QStringLiteral("C"));
-        EXPECT_TRUE(record.contains(QByteArray("\n") + c.stored)) << c.row << "=" << c.word << "\n"
-                                                                  << record.toStdString();
+    for (const WordCase &c : cases) {
+        const QByteArray record = encodeControl(*enterWord(c), QStringLiteral("C"));
+        EXPECT_TRUE(record.contains(QByteArray("\n") + c.expected))
+            << c.row << "=" << c.word << "\n"
+            << record.toStdString();
     }
 }
 

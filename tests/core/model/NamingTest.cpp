@@ -52,12 +52,15 @@ TEST_F(Naming, SkipsNamesInDialogsMenusAndOtherLetterCases)
     EXPECT_EQ(place(ControlKind::Button)->name(), QStringLiteral("Button6"));
 }
 
-TEST_F(Naming, ShortNamesShareTheLabelPrefix)
+TEST_F(Naming, ShortNamesShareTheLabelPrefixAndNeverCollide)
 {
     project.setShortNames(true);
     EXPECT_EQ(place(ControlKind::ListBox)->name(), QStringLiteral("Lb1"));
     EXPECT_EQ(place(ControlKind::Label)->name(), QStringLiteral("Lb2"));
     EXPECT_EQ(place(ControlKind::EditLine)->name(), QStringLiteral("El3"));
+    project.setLibrary(kLibraryPToolBox);
+    EXPECT_EQ(place(ControlKind::List)->name(), QStringLiteral("Lb4"));
+    EXPECT_EQ(place(ControlKind::Gsi)->name(), QStringLiteral("GSI5"));
     EXPECT_EQ(project.nextFormName(), QStringLiteral("Fm1"));
     project.setShortNames(false);
     EXPECT_EQ(project.nextFormName(), QStringLiteral("Form2"));
@@ -66,21 +69,29 @@ TEST_F(Naming, ShortNamesShareTheLabelPrefix)
 TEST_F(Naming, RenameRefusesInvalidTakenAndFormSectionNames)
 {
     DesignObject *button = place(ControlKind::Button);
-    place(ControlKind::Label);
-    EXPECT_EQ(form->renameError(button, QStringLiteral("OkButton")), QString());
-    EXPECT_EQ(form->renameError(button, QStringLiteral("button1")), QString()); // itself
-    EXPECT_EQ(form->renameError(button, QStringLiteral("label2")),
-              QStringLiteral("A component named label2 already exists"));
-    EXPECT_EQ(form->renameError(button, QStringLiteral("panScreen")),
-              QStringLiteral("A component named panScreen already exists"));
-    EXPECT_EQ(form->renameError(button, QStringLiteral("2nd")),
-              QStringLiteral("'2nd' is not a valid component name"));
-    EXPECT_EQ(form->renameError(button, QStringLiteral("my button")),
-              QStringLiteral("'my button' is not a valid component name"));
-    EXPECT_EQ(form->renameError(button, QString()),
-              QStringLiteral("'' is not a valid component name"));
-    EXPECT_EQ(form->renameError(button, QStringLiteral("Form")),
-              QStringLiteral("'Form' is not a valid component name"));
+    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
+    place(ControlKind::Label, 5, 5, dialog);
+    place(ControlKind::Menu);
+    const QString taken = QStringLiteral("A component named %1 already exists");
+    const QString invalid = QStringLiteral("'%1' is not a valid component name");
+    const std::pair<const char *, QString> cases[] = {
+        {"OkButton", QString()},
+        {"button1", QString()}, // itself in another case
+        {"label3", taken},      // inside a dialog, in any case
+        {"Dialog2", taken},
+        {"Menu4", taken},
+        {"MenuBarForm1", taken},
+        {"panScreen", taken},
+        {"2nd", invalid},
+        {"my button", invalid},
+        {"", invalid},
+        {"FORM", invalid}, // the form file's own section, in any case
+        {"form", invalid},
+    };
+    for (const auto &[name, error] : cases)
+        EXPECT_EQ(form->renameError(button, QLatin1String(name)),
+                  error.isEmpty() ? error : error.arg(QLatin1String(name)))
+            << name;
 }
 
 TEST_F(Naming, WindowOrderPutsTheMostRecentlyActivatedFormFirst)

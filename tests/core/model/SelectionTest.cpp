@@ -61,17 +61,10 @@ TEST_F(Selection, ControlListPutsDialogControlsBeforeTheirDialog)
     EXPECT_EQ(form->controlList()[2].object, dialog);
 }
 
-using PToolBoxSelection = PToolBoxFixture;
-
-TEST_F(PToolBoxSelection, ControlListUsesThePToolBoxKindWords)
+TEST_F(Selection, ControlListUsesEachLibrarysKindWords)
 {
-    place(ControlKind::Button);
-    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
-    place(ControlKind::Label, 5, 5, dialog);
+    project.setLibrary(kLibraryPToolBox);
     place(ControlKind::Select);
-    place(ControlKind::Push);
     place(ControlKind::Gsi);
-    EXPECT_EQ(controlListTexts(),
-              QStringList({"Button1: Button", "Label3: Label", "Dialog2: Dialog",
-                           "Select4: Select", "Push5: Push", "GSI6: GSI", "Form1: Form"}));
+    EXPECT_EQ(controlListTexts(), QStringList({"Select1: Select", "GSI2: GSI", "Form1: Form"}));
 }

@@ -88,35 +88,17 @@ TEST_F(Sheet, ARefusedNumberIsReportedOnceWhenTheEditEnds)
     EXPECT_EQ(button->userWidth(), 3);
 }
 
-TEST_F(Sheet, RenamingToATakenOrInvalidNameIsRefused)
+TEST_F(Sheet, RenamingToATakenNameIsRefusedAndItsOwnInAnotherCaseTaken)
 {
     DesignObject *button = place(ControlKind::Button);
-    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
-    place(ControlKind::Label, 5, 5, dialog);
-    place(ControlKind::Menu);
+    place(ControlKind::Label);
     sheet.showObject(button);
-
-    const auto rename = [this](const QString &text) {
-        ui.messages.clear();
+    for (const char *name : {"label2", "button1"}) {
         sheet.beginEdit("Name");
-        sheet.editText(text); // pasted at once
+        sheet.editText(QLatin1String(name)); // pasted at once
         sheet.endEdit();
-        return ui.texts().join('|');
-    };
-    EXPECT_EQ(rename("Label3"), "A component named Label3 already exists");   // inside a dialog
-    EXPECT_EQ(rename("dialog2"), "A component named dialog2 already exists"); // any case
-    EXPECT_EQ(rename("Menu4"), "A component named Menu4 already exists");
-    EXPECT_EQ(rename("MenuBarForm1"), "A component named MenuBarForm1 already exists");
-    EXPECT_EQ(rename("2nd"), "'2nd' is not a valid component name");
-    EXPECT_EQ(rename("Ok Button"), "'Ok Button' is not a valid component name");
-    EXPECT_EQ(rename(""), "'' is not a valid component name");
-    // "FORM" is the form file's own section, whatever its case.
-    for (const char *name : {"FORM", "Form", "form"})
-        EXPECT_EQ(rename(name), QStringLiteral("'%1' is not a valid component name").arg(name));
-    EXPECT_EQ(button->name(), "Button1");
-    EXPECT_EQ(ui.messages.size(), 1u);
-
-    EXPECT_EQ(rename("button1"), ""); // its own name in another case
+    }
+    EXPECT_EQ(ui.texts(), QStringList({"A component named label2 already exists"}));
     EXPECT_EQ(button->name(), "button1");
 }
 
@@ -138,11 +120,9 @@ TEST_F(Sheet, RenamingReplacesTheLineInTheControlListAndTheChooser)
     sheet.showObject(button);
     type("Name", "OkButton");
     EXPECT_EQ(controlListTexts(), QStringList({"OkButton: Button", "Form1: Form"}));
-    QStringList chooser;
-    for (const auto &line : sheet.chooserLines())
-        chooser << line.text;
-    EXPECT_EQ(chooser, QStringList({"Form1: Form", "OkButton: Button"}));
-    EXPECT_EQ(sheet.chooserLines().at(size_t(sheet.chooserIndex())).object, button);
+    const ControlListLine line = sheet.chooserLines().at(size_t(sheet.chooserIndex()));
+    EXPECT_EQ(line.text, "OkButton: Button");
+    EXPECT_EQ(line.object, button);
 }
 
 TEST_F(Sheet, TheChooserIsSortedAndPicksTheOnlySelectedObject)
@@ -164,11 +144,8 @@ TEST_F(Sheet, TheChooserIsSortedAndPicksTheOnlySelectedObject)
     sheet.chooseObject(int(texts.indexOf("Lb3: ListBox")));
     EXPECT_EQ(project.selectedObject(), list);
     EXPECT_EQ(sheet.chooserIndex(), 3);
-    EXPECT_TRUE(list->isSelected());
     EXPECT_FALSE(first->isSelected());
-    EXPECT_FALSE(label->isSelected());
     EXPECT_EQ(form->lastSelected(), list);
-    EXPECT_EQ(rowNames().front(), "Items");
 
     // The form's line: the form's rows and no control selected.
     sheet.chooseObject(int(texts.indexOf("Form1: Form")));
@@ -316,13 +293,47 @@ TEST_F(Sheet, AnyOtherLibraryShowsNoRows)
     EXPECT_EQ(form->undoStack().count(), before);
 }
 
-TEST_F(Sheet, PToolBoxListItemsAreEditedLikeAnyOthers)
+// Several selected controls show the rows they share, a value only where
+// they agree, and take an entered value together or not at all.
+TEST_F(Sheet, SelectedControlsAreEditedTogether)
 {
-    project.setLibrary(kLibraryPToolBox);
-    auto *list = place<TPTList>(ControlKind::List);
-    sheet.showObject(list);
-    EXPECT_EQ(sheet.ellipsis("Items"), PropertySheet::Ellipsis::ItemsEditor);
-    EXPECT_EQ(sheet.itemsToEdit(), QStringList({"One", "Two", "Three"}));
-    sheet.replaceItems({"Red", "Green"});
-    EXPECT_EQ(list->items(), QStringList({"Red", "Green"}));
+    DesignObject *button = place(ControlKind::Button, 20, 30);
+    DesignObject *label = place(ControlKind::Label, 20, 60);
+    DesignObject *list = place(ControlKind::ListBox, 20, 90);
+    form->selectControl(button, true, false);
+    form->selectControl(label, true, true);
+    sheet.showObject(button);
+    EXPECT_TRUE(sheet.isMultiple());
+    EXPECT_EQ(rowNames(), QStringList({"Content", "Font", "Left", "Line", "Top", "Width"}));
+    EXPECT_EQ(sheet.value("Left"), "");
+    EXPECT_EQ(sheet.value("Font"), "Standard");
+    EXPECT_EQ(sheet.ellipsis("Content"), PropertySheet::Ellipsis::None);
+
+    const int steps = form->undoStack().count();
+    type("Top", "50");
+    EXPECT_EQ(button->userTop(), 50);
+    EXPECT_EQ(label->userTop(), 50);
+    EXPECT_EQ(list->userTop(), 91);
+    EXPECT_EQ(form->undoStack().count(), steps + 1);
+    EXPECT_EQ(sheet.value("Top"), "50");
+
+    // A refused value changes none of them.
+    form->selectControl(list, true, true);
+    sheet.beginEdit("Width");
+    sheet.editText("x7");
+    sheet.endEdit();
+    EXPECT_EQ(ui.texts(), QStringList({"'x7' is not a valid integer value"}));
+    EXPECT_EQ(button->userWidth(), 38);
+    EXPECT_EQ(list->userWidth(), 33);
+}
+
+TEST_F(Sheet, TheFilterShowsTheRowsWhoseNamesContainItInAnyCase)
+{
+    sheet.showObject(place(ControlKind::Label));
+    sheet.setFilter("LI");
+    EXPECT_EQ(rowNames(), QStringList({"Alignment", "Line"}));
+    sheet.showObject(place(ControlKind::Button));
+    EXPECT_EQ(rowNames(), QStringList({"Line"}));
+    sheet.setFilter("");
+    EXPECT_EQ(rowNames().size(), 10);
 }

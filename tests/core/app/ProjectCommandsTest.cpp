@@ -80,9 +80,9 @@ TEST_F(ProjectCommandsTest, TheSavePromptComesFirstAndCancelStopsTheCommand)
     change();
     ui.answers.push_back(Button::Cancel);
     projects.newProject();
-    EXPECT_EQ(ui.messages, std::vector<UserInterface::Message>{
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
                                {QStringLiteral("Confirm"), QStringLiteral("Save changes to project Project1?"),
-                                Button::Yes | Button::No | Button::Cancel, Icon::Question}});
+                                Button::Yes | Button::No | Button::Cancel, Icon::Question}}));
     EXPECT_EQ(ui.pausedDuring.back(), true);
     EXPECT_EQ(ui.libraryProposals.size(), 1u); // the dialog came only once
     EXPECT_EQ(project.forms().size(), 1u);

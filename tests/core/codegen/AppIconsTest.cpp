@@ -2,6 +2,7 @@
 #include "core/codegen/GenerateSettings.h"
 
 #include <QFile>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QtEndian>
 

@@ -25,93 +25,11 @@ class CCode : public CodegenFixture
 protected:
     CCode() { project.setLibrary(kLibraryCControls); }
 
-    // Two forms: "Main" with one object of every kind, a dialog and a menu
-    // bar with two menus, and the empty form "About".
+    // "Main" with one object of every kind, a dialog and a menu bar with two
+    // menus, and the empty form "About".
     void buildDemo()
     {
-        main = addForm(QStringLiteral("Main"), QStringLiteral("Main form"));
-        DesignContainer *s = main->screen();
-
-        auto *ok = add<TCCButton>(main, s, QStringLiteral("BtOk"), 9, 19, 40, 14);
-        ok->setContent(QStringLiteral("OK"));
-        ok->setShowForm(QStringLiteral("About"));
-
-        auto *mode = add<TCCSwitch>(main, s, QStringLiteral("SwMode"), 59, 19, 38, 14);
-        mode->setLine(2);
-        mode->setContent(QStringLiteral("Mode"));
-        mode->setState(1);
-        mode->setFontName(QStringLiteral("PilotBold"));
-
-        auto *size = add<TCCRadio>(main, s, QStringLiteral("RdSize"), 4, 39, 31, 14);
-        size->setItems({"A", "B", "C"});
-        size->setSelectedItem(1);
-
-        auto *title = add<TCCLabel>(main, s, QStringLiteral("LbTitle"), 99, 39, 50, 13);
-        title->setLine(0);
-        title->setStyle(1);
-        title->setAlignment(TextAlignment::Center);
-        title->setContent(QStringLiteral("Say \"Hi\""));
-        title->setFontName(QStringLiteral("PilotLarge"));
-
-        auto *names = add<TCCListBox>(main, s, QStringLiteral("LbxNames"), 4, 59, 50, 24);
-        names->setItems({"One", "Two"});
-        names->setSelectedItem(-1);
-
-        auto *pick = add<TCCDropDown>(main, s, QStringLiteral("DdPick"), 59, 59, 40, 12);
-        pick->setVisibleItems(4);
-        pick->setItems({"X", "Y"});
-        pick->setSelectedItem(0);
-
-        auto *agree = add<TCCCheckbox>(main, s, QStringLiteral("CbAgree"), 59, 89, 58, 13);
-        agree->setState(1);
-        agree->setContent(QStringLiteral("Agree"));
-        agree->setFontName(QStringLiteral("PilotBold12"));
-
-        auto *name = add<TCCEdit>(main, s, QStringLiteral("EdName"), 4, 99, 52, 13);
-        name->setAlignment(TextAlignment::Right);
-        name->setTopic(QStringLiteral("Name"));
-        name->setContent(QStringLiteral("Bob"));
-        name->setFontName(QStringLiteral("PilotBold")); // an Edit never takes a font code
-
-        auto *note = add<TCCEdit>(main, s, QStringLiteral("ElNote"), 59, 109, 42, 13);
-        note->setTag(1);
-        note->setLine(1);
-        note->setStyle(2);
-        note->setContent(QStringLiteral("note"));
-
-        auto *color = add<TCCPopUp>(main, s, QStringLiteral("PuColor"), 109, 99, 40, 25);
-        color->setItems({"Red", "Green"});
-        color->setSelectedItem(0);
-
-        auto *logo = add<TCCBitmap>(main, s, QStringLiteral("ImLogo"), 129, 9, 8, 2);
-        logo->setTag(1);
-        logo->setStringBits(QStringLiteral("ff81"));
-
-        // 260 digits: written as 255 and 5.
-        auto *wide = add<TCCBitmap>(main, s, QStringLiteral("PicWide"), 0, 130, 40, 26);
-        wide->setStringBits(QStringLiteral("0123456789abcdef").repeated(16) +
-                            QStringLiteral("0123"));
-
-        auto *data = add<TCCTable>(main, s, QStringLiteral("TbData"), 4, 119, 77, 46);
-        data->setCols(3);
-        data->setColWidths({"25", "30", "20"});
-        data->setColAlign({"0", "1", "2"});
-        data->setItems({"a~b~c", "d~~f", "g"});
-
-        auto *ask = add<TPTDialog>(main, s, QStringLiteral("DlgAsk"), 10, 50, 140, 80);
-        ask->setTitle(QStringLiteral("Question"));
-        auto *yes = add<TCCButton>(main, ask, QStringLiteral("BtYes"), 4, 19, 30, 14);
-        yes->setContent(QStringLiteral("Yes"));
-        yes->setShowForm(QStringLiteral("(None)"));
-        add<TCCBitmap>(main, ask, QStringLiteral("PicDot"), 2, 3, 4, 1)
-            ->setStringBits(QStringLiteral("f0"));
-        add<TCCLabel>(main, ask, QStringLiteral("LbAsk"), 4, 39, 60, 13)
-            ->setContent(QStringLiteral("Sure?"));
-
-        add<TCCMenuBar>(main, nullptr, QStringLiteral("MenuBarMain"), 0, 0, 160, 15);
-        addMenu(main, QStringLiteral("MnFile"), 5, 40, QStringLiteral("File"), {"Open", "Quit"});
-        addMenu(main, QStringLiteral("MnHelp"), 40, 38, QStringLiteral("Help"), {"About"});
-
+        main = load("cc_demo.zsc");
         about = addForm(QStringLiteral("About"), QStringLiteral("About us"));
         forms = {main, about};
     }

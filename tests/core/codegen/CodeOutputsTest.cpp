@@ -133,9 +133,9 @@ TEST_F(CodeOutputs, AFirstFormNoLongerOpenFallsBackToTheFirstEntryAndNoFormToAMe
 
     EXPECT_FALSE(generateCode(generator, {}, QStringLiteral("App"), settings, code, ui));
     EXPECT_TRUE(code.main.isEmpty());
-    EXPECT_EQ(ui.messages, std::vector<UserInterface::Message>{{QStringLiteral("Error"),
-                                                                kNoFormToGenerate, Button::Ok,
-                                                                Icon::Error, Button::Ok}});
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
+                               {QStringLiteral("Error"), kNoFormToGenerate, Button::Ok, Icon::Error,
+                                Button::Ok}}));
 }
 
 TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
@@ -250,8 +250,9 @@ TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
             EXPECT_EQ(ui.messages.back().text,
                       QStringLiteral("Unable to write to ") + out(blocked) + u'\n' + reason);
             for (const QString &name : names) {
-                if (name != blocked)
+                if (name != blocked) {
                     EXPECT_EQ(readFile(out(name)), "old " + name.toLatin1()) << name.toStdString();
+                }
             }
             // No temporary file is left behind.
             EXPECT_EQ(QDir(output.folder)

@@ -2,6 +2,7 @@
 
 #include "ScriptedUserInterface.h"
 #include "core/codegen/CodeGenerator.h"
+#include "core/files/FormFileCheck.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
@@ -46,6 +47,16 @@ protected:
         return static_cast<T *>(form->addObject(std::move(object), container));
     }
 
+    // A form of tests/data/codegen, kept for the test's run.
+    DesignForm *load(const char *name)
+    {
+        FormFileCheck check =
+            checkFormFile(project, QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/codegen/") + name);
+        EXPECT_TRUE(check.form && check.problems.empty()) << name;
+        m_loaded.push_back(std::move(check.form));
+        return m_loaded.back().get();
+    }
+
     // A file of tests/data/codegen as lines; each line of the file ends in a
     // line feed.
     static QStringList golden(const QString &name)
@@ -62,6 +73,9 @@ protected:
 
     ScriptedUserInterface ui;
     DesignProject project{ui};
+
+private:
+    std::vector<std::unique_ptr<DesignForm>> m_loaded;
 };
 
 } // namespace zf::test

@@ -1,19 +1,9 @@
 #include "CodegenFixture.h"
-#include "core/ccontrols/CCCheckbox.h"
-#include "core/ccontrols/CCDropDown.h"
-#include "core/ccontrols/CCEdit.h"
-#include "core/ccontrols/CCLabel.h"
-#include "core/ccontrols/CCListBox.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
-#include "core/ccontrols/CCPopUp.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/codegen/cccode.h"
-#include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
-#include "core/controls/CCRadio.h"
-#include "core/controls/CCSwitch.h"
-#include "core/model/PTDialog.h"
 
 using namespace zf;
 using namespace zf::test;
@@ -32,18 +22,6 @@ protected:
         main = load("cc_demo.zsc");
         about = addForm(QStringLiteral("About"), QStringLiteral("About us"));
         forms = {main, about};
-    }
-
-    TCCMenu *addMenu(DesignForm *form, const QString &name, int userLeft, int userWidth,
-                     const QString &topic, const QStringList &items)
-    {
-        auto *menu = add<TCCMenu>(form, nullptr, name, 4, 1, 35, 36);
-        menu->setTopicWidth(30);
-        menu->setUserLeft(userLeft);
-        menu->setUserWidth(userWidth);
-        menu->setTopic(topic);
-        menu->setItems(items);
-        return menu;
     }
 
     GeneratedCode generate(bool memo, const DesignForm *first)
@@ -92,7 +70,7 @@ TEST_F(CCode, AFormWithOnlyAMenuStartsTheEventChainWithItsBar)
 {
     DesignForm *form = addForm(QStringLiteral("Menus"), QStringLiteral("Menus"));
     add<TCCMenuBar>(form, nullptr, QStringLiteral("MenuBarMenus"), 0, 0, 160, 15);
-    addMenu(form, QStringLiteral("Mn1"), 5, 32, QStringLiteral("Go"), {"Left", "Right"});
+    add<TCCMenu>(form, nullptr, QStringLiteral("Mn1"), 4, 1, 35, 36)->setItems({"Left", "Right"});
     // A button never given a form to show, on another form, calls none.
     DesignForm *other = addForm(QStringLiteral("B"), QStringLiteral("B"));
     add<TCCButton>(other, other->screen(), QStringLiteral("Unset"), 0, 0, 40, 14);
@@ -144,13 +122,4 @@ TEST_F(CCode, TableColumnsFollowColsAndFillGaps)
               QStringList({"F: table Gaps lacks the width or alignment of a column; 25 and 0 are "
                            "written in their place",
                            "F: table Huge has 2000000000 columns; only the first 160 are set up"}));
-}
-
-TEST_F(CCode, NothingIsGeneratedWithoutForms)
-{
-    GeneratedCode code;
-    code.main << QStringLiteral("//Main P.pc");
-    CCCodeGenerator().generate({{}, nullptr, QStringLiteral("P"), false, false}, code);
-    EXPECT_EQ(code.main, QStringList{"//Main P.pc"});
-    EXPECT_TRUE(code.forms.isEmpty() && code.events.isEmpty() && code.header.isEmpty());
 }

@@ -25,6 +25,8 @@ using Icon = UserInterface::Icon;
 
 namespace {
 
+const QString kReplace = QStringLiteral(" already exists. Do you want to replace it?");
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -54,11 +56,6 @@ protected:
 
     QString out(const QString &name) const { return QDir(output.folder).filePath(name); }
 
-    UserInterface::Message warning(const QString &text) const
-    {
-        return {QStringLiteral("Warning"), text, Button::Ok, Icon::Warning, Button::Ok};
-    }
-
     QTemporaryDir dir;
     CCCodeGenerator generator;
     GenerateSettings settings;
@@ -82,25 +79,18 @@ TEST(GenerateSettingsTest, ReadsAndWritesTheCodeAndIconsSections)
     EXPECT_EQ(QStringList({s.output, s.firstForm, s.creatorId, s.appName, s.appDb, s.version,
                            s.iconPath(IconSlot::Small4)}),
               QStringList({"C:\\out", "Form2", "ABCD", "Demo", "DemoDB", "2.5", "/icons/s4.bmp"}));
-    EXPECT_TRUE(s.memo);
-    EXPECT_FALSE(s.color);
-
+    EXPECT_TRUE(s.memo && !s.color);
     // CControls has no colour option: Color is neither read nor written.
     EXPECT_TRUE(GenerateSettings::read(doc, false, QString()).color);
     s.memo = false;
-    s.version = QStringLiteral("3");
     s.color = true;
     s.writeCode(doc, false);
+    EXPECT_FALSE(GenerateSettings::read(doc, true, QString()).memo);
     EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("0"));
-    const GenerateSettings back = GenerateSettings::read(doc, true, QString());
-    EXPECT_FALSE(back.memo);
-    EXPECT_EQ(back.version, QStringLiteral("3"));
     s.writeCode(doc, true);
     EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("1"));
-    EXPECT_EQ(doc.readString(u"Project", u"Lib"), QStringLiteral("2"));
     GenerateSettings::writeIcon(doc, IconSlot::Large8, QStringLiteral("/i/l8.bmp"));
     EXPECT_EQ(doc.readString(u"Icons", u"Large8"), QStringLiteral("/i/l8.bmp"));
-    EXPECT_EQ(doc.readString(u"Icons", u"Small4"), QStringLiteral("/icons/s4.bmp"));
 }
 
 TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIconAndMemoOnlyATitle)
@@ -134,8 +124,7 @@ TEST_F(CodeOutputs, AFirstFormNoLongerOpenFallsBackToTheFirstEntryAndNoFormToAMe
     EXPECT_FALSE(generateCode(generator, {}, QStringLiteral("App"), settings, code, ui));
     EXPECT_TRUE(code.main.isEmpty());
     EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
-                               {QStringLiteral("Error"), kNoFormToGenerate, Button::Ok, Icon::Error,
-                                Button::Ok}}));
+                               {"Error", kNoFormToGenerate, Button::Ok, Icon::Error, Button::Ok}}));
 }
 
 TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
@@ -159,9 +148,9 @@ TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
             << iconSlotInfo(slot).fileName;
     }
     // The library is not beside the sources yet.
-    EXPECT_EQ(ui.messages, std::vector{warning(QStringLiteral(
-                               "CControls library not found at project source path. You must "
-                               "copy it before compile."))});
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
+                               {"Warning", "CControls library not found at project source path. You must "
+                                           "copy it before compile.", Button::Ok, Icon::Warning, Button::Ok}}));
 }
 
 TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
@@ -195,13 +184,9 @@ TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
     ui.answers = {Button::No};
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0],
-              (UserInterface::Message{QStringLiteral("Warning"),
-                                      out(QStringLiteral("App.h")) +
-                                          QStringLiteral(" already exists. Do you want to "
-                                                         "replace it?"),
-                                      Button::Yes | Button::No | Button::Cancel, Icon::Warning,
-                                      Button::No}));
+    EXPECT_EQ(ui.messages[0], (UserInterface::Message{"Warning", out("App.h") + kReplace,
+                                                      Button::Yes | Button::No | Button::Cancel,
+                                                      Icon::Warning, Button::No}));
     EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("small8.bmp"))));
     EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));

@@ -1,17 +1,9 @@
 #include "CodegenFixture.h"
 #include "core/codegen/ptcode.h"
-#include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
-#include "core/controls/CCRadio.h"
-#include "core/controls/CCSwitch.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTButton.h"
-#include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTEdit.h"
-#include "core/ptoolbox/PTGsi.h"
-#include "core/ptoolbox/PTLabel.h"
-#include "core/ptoolbox/PTList.h"
-#include "core/ptoolbox/PTPopTrigger.h"
 
 using namespace zf;
 using namespace zf::test;

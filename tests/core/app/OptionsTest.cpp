@@ -25,48 +25,41 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-TEST(Options, MissingFileGivesTheDefaults)
-{
-    QTemporaryDir folder;
-    Options options(folder.filePath(QStringLiteral("options.ini")));
-    options.setLibrary(1);
-    options.recentProjects().add(QStringLiteral("/stale.zpj"));
-    EXPECT_TRUE(options.load());
-    EXPECT_EQ(options.library(), 2);
-    EXPECT_TRUE(options.grid());
-    EXPECT_FALSE(options.shortNames());
-    EXPECT_TRUE(options.toolbarLayout().isEmpty());
-    EXPECT_TRUE(options.recentProjects().isEmpty());
-}
-
-TEST(Options, ReadsTheStoredSettings)
+TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("options.ini"));
-    writeFile(path, "[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
-                    "[MRU Items]\r\nF0=/p/b.zpj\r\nF1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n");
-    Options options(path);
-    ASSERT_TRUE(options.load());
-    EXPECT_EQ(options.library(), 1);
-    EXPECT_FALSE(options.grid());
-    EXPECT_TRUE(options.shortNames());
-    // A gap is skipped; keys beyond the tenth entry are not part of the list.
-    EXPECT_EQ(options.recentProjects().paths(), QStringList({"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}));
-}
-
-TEST(Options, OnlyTheValueOneTurnsGridAndShortNamesOn)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("options.ini"));
-    writeFile(path, "[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\n");
-    Options options(path);
-    ASSERT_TRUE(options.load());
-    // A library number that names neither library falls back to PToolBox.
-    EXPECT_EQ(options.library(), 2);
-    EXPECT_FALSE(options.grid());
-    EXPECT_FALSE(options.shortNames());
-    // A damaged layout is dropped, not half applied.
-    EXPECT_TRUE(options.toolbarLayout().isEmpty());
+    const struct
+    {
+        QByteArray text;
+        int library;
+        bool grid, shortNames;
+        QStringList recent;
+    } cases[] = {
+        // A missing file gives the defaults and drops what was there before.
+        {{}, 2, true, false, {}},
+        // A gap is skipped; keys beyond the tenth entry are not part of the list.
+        {"[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n[MRU Items]\r\nF0=/p/b.zpj\r\n"
+         "F1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n",
+         1, false, true, {"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}},
+        // A library number that names neither library falls back to PToolBox;
+        // a damaged layout is dropped, not half applied.
+        {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\n", 2, false, false, {}},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(path);
+        if (!c.text.isEmpty())
+            writeFile(path, c.text);
+        Options options(path);
+        options.setLibrary(3);
+        options.recentProjects().add(QStringLiteral("/stale.zpj"));
+        ASSERT_TRUE(options.load());
+        EXPECT_EQ(options.library(), c.library) << c.text.constData();
+        EXPECT_EQ(options.grid(), c.grid) << c.text.constData();
+        EXPECT_EQ(options.shortNames(), c.shortNames) << c.text.constData();
+        EXPECT_TRUE(options.toolbarLayout().isEmpty());
+        EXPECT_EQ(options.recentProjects().paths(), c.recent) << c.text.constData();
+    }
 }
 
 TEST(Options, SaveWritesGeneralAndTheRecentList)
@@ -92,6 +85,12 @@ TEST(Options, SaveWritesGeneralAndTheRecentList)
     ASSERT_TRUE(reread.load());
     EXPECT_EQ(reread.toolbarLayout(), QByteArray("\x00\xFF layout", 9));
     EXPECT_EQ(reread.recentProjects().paths(), options.recentProjects().paths());
+
+    // A file where the folder should be is reported.
+    Options blocked(path + QStringLiteral("/options.ini"));
+    blocked.load();
+    EXPECT_FALSE(blocked.save());
+    EXPECT_FALSE(blocked.errorString().isEmpty());
 }
 
 TEST(Options, SaveErasesTheOldRecentListAndKeepsForeignKeys)
@@ -109,17 +108,6 @@ TEST(Options, SaveErasesTheOldRecentListAndKeepsForeignKeys)
     EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\n"
                                          "ShortNames=0\r\nToolbars=\r\n"
                                          "[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
-}
-
-TEST(Options, FailedSaveIsReported)
-{
-    QTemporaryDir folder;
-    const QString blocker = folder.filePath(QStringLiteral("file"));
-    writeFile(blocker, "not a folder");
-    Options options(blocker + QStringLiteral("/options.ini"));
-    options.load();
-    EXPECT_FALSE(options.save());
-    EXPECT_FALSE(options.errorString().isEmpty());
 }
 
 TEST(Options, PortableFileBesideTheProgramWins)

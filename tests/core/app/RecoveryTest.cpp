@@ -317,13 +317,6 @@ TEST_F(Recovery, TheIntervalIsAnOptionThatFollowsEachChangeByDefault)
     IniDocument doc;
     ASSERT_TRUE(doc.open(file));
     EXPECT_EQ(doc.readInt(u"General", u"RecoveryMinutes", -1), 7);
-    // Never set, it is never written.
-    QFile::remove(file);
-    Options fresh(file);
-    fresh.load();
-    ASSERT_TRUE(fresh.save());
-    ASSERT_TRUE(doc.open(file));
-    EXPECT_FALSE(doc.hasKey(u"General", u"RecoveryMinutes"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/codegen/GenerateSettings.h"
 
 #include <QFile>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -10,20 +11,6 @@
 using namespace zf;
 
 namespace {
-
-struct BitmapHeader
-{
-    qint32 width = 0;
-    qint32 height = 0;
-    int bits = 0;
-};
-
-BitmapHeader headerOf(const QByteArray &bmp)
-{
-    const auto *data = reinterpret_cast<const uchar *>(bmp.constData());
-    return {qFromLittleEndian<qint32>(data + 18), qFromLittleEndian<qint32>(data + 22),
-            qFromLittleEndian<quint16>(data + 28)};
-}
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
@@ -36,22 +23,30 @@ QString writeFile(const QTemporaryDir &dir, const char *name, const QByteArray &
 
 } // namespace
 
+// Two-bit pictures are kept in the four-bit file format, which every reader
+// takes; rows are padded with zeros so every save writes the same bytes.
 TEST(AppIconsTest, EverySlotStartsWithAPictureOfItsSizeAndDepth)
 {
     const AppIcons icons;
     for (IconSlot slot : kIconSlots) {
         const IconSlotInfo &info = iconSlotInfo(slot);
-        const QByteArray &bmp = icons.bitmap(slot);
-        ASSERT_TRUE(AppIcons::isWindowsBitmap(bmp)) << info.key;
-        const BitmapHeader header = headerOf(bmp);
-        EXPECT_EQ(header.width, info.width) << info.key;
-        EXPECT_EQ(std::abs(header.height), info.height) << info.key;
-        // Two-bit pictures are kept in the four-bit file format, which every
-        // reader takes.
-        EXPECT_EQ(header.bits, info.depth == 2 ? 4 : info.depth) << info.key;
+        const QByteArray &bytes = icons.bitmap(slot);
+        ASSERT_TRUE(AppIcons::isWindowsBitmap(bytes)) << info.key;
+        EXPECT_EQ(bytes, AppIcons::defaultBitmap(slot)) << info.key;
+        const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+        const quint32 pixels = qFromLittleEndian<quint32>(data + 10);
+        const qint32 width = qFromLittleEndian<qint32>(data + 18);
+        const qint32 height = std::abs(qFromLittleEndian<qint32>(data + 22));
+        const quint16 bits = qFromLittleEndian<quint16>(data + 28);
+        EXPECT_EQ(QSize(width, height), QSize(info.width, info.height)) << info.key;
+        EXPECT_EQ(bits, info.depth == 2 ? 4 : info.depth) << info.key;
+        const int stride = (width * bits + 31) / 32 * 4;
+        ASSERT_EQ(bytes.size(), qsizetype(pixels) + stride * height) << info.key;
+        for (int row = 0; row < height; ++row) {
+            for (int i = (width * bits + 7) / 8; i < stride; ++i)
+                EXPECT_EQ(data[pixels + row * stride + i], 0) << info.key << " row " << row;
+        }
     }
-    EXPECT_EQ(iconSlotInfo(IconSlot::Small2).width, 15);
-    EXPECT_EQ(iconSlotInfo(IconSlot::Small2).height, 9);
     EXPECT_EQ(iconOpenTitle(IconSlot::Large4), QStringLiteral("Open 4 bit large icon"));
     EXPECT_EQ(iconOpenTitle(IconSlot::Small1), QStringLiteral("Open 1 bit small icon"));
 }

@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <functional>
 
@@ -25,6 +24,8 @@ using Button = UserInterface::Button;
 using Icon = UserInterface::Icon;
 
 namespace {
+
+const QString kReplace = QStringLiteral(" already exists. Do you want to replace it?");
 
 QByteArray readFile(const QString &path)
 {
@@ -64,58 +65,35 @@ protected:
 
 } // namespace
 
-TEST(GenerateSettingsTest, ReadsDefaultsForAProjectWithoutSettings)
-{
-    IniDocument doc;
-    const GenerateSettings s = GenerateSettings::read(doc, true, QStringLiteral("/shown"));
-    EXPECT_EQ(s.output, QStringLiteral("/shown"));
-    EXPECT_EQ(s.firstForm, QString());
-    EXPECT_FALSE(s.memo);
-    EXPECT_EQ(s.creatorId, QStringLiteral("ZNTC"));
-    EXPECT_EQ(s.appName, QStringLiteral("Application"));
-    EXPECT_EQ(s.appDb, QStringLiteral("ApplicationDB"));
-    EXPECT_EQ(s.version, QStringLiteral("1.0"));
-    EXPECT_TRUE(s.color);
-    for (IconSlot slot : kIconSlots)
-        EXPECT_TRUE(s.iconPath(slot).isEmpty());
-}
-
 TEST(GenerateSettingsTest, ReadsAndWritesTheCodeAndIconsSections)
 {
     IniDocument doc;
+    // A project without settings: the output is the folder shown, colour on.
+    GenerateSettings s = GenerateSettings::read(doc, true, QStringLiteral("/shown"));
+    EXPECT_EQ(s.output, QStringLiteral("/shown"));
+    EXPECT_TRUE(s.color);
     doc.parse("[Project]\r\nLib=2\r\n[Code]\r\nOutput=C:\\out\r\nFirstForm=Form2\r\nMemo=1\r\n"
               "CreatorID=ABCD\r\nAppName=Demo\r\nAppDB=DemoDB\r\nVersion=2.5\r\nColor=0\r\n"
               "[Icons]\r\nSmall4=/icons/s4.bmp\r\n");
-    GenerateSettings s = GenerateSettings::read(doc, true, QString());
-    EXPECT_EQ(s.output, QStringLiteral("C:\\out"));
-    EXPECT_EQ(s.firstForm, QStringLiteral("Form2"));
-    EXPECT_TRUE(s.memo);
-    EXPECT_EQ(s.creatorId, QStringLiteral("ABCD"));
-    EXPECT_EQ(s.appName, QStringLiteral("Demo"));
-    EXPECT_EQ(s.appDb, QStringLiteral("DemoDB"));
-    EXPECT_EQ(s.version, QStringLiteral("2.5"));
-    EXPECT_FALSE(s.color);
-    EXPECT_EQ(s.iconPath(IconSlot::Small4), QStringLiteral("/icons/s4.bmp"));
-
+    s = GenerateSettings::read(doc, true, QString());
+    EXPECT_EQ(QStringList({s.output, s.firstForm, s.creatorId, s.appName, s.appDb, s.version,
+                           s.iconPath(IconSlot::Small4)}),
+              QStringList({"C:\\out", "Form2", "ABCD", "Demo", "DemoDB", "2.5", "/icons/s4.bmp"}));
+    EXPECT_TRUE(s.memo && !s.color);
     // CControls has no colour option: Color is neither read nor written.
     EXPECT_TRUE(GenerateSettings::read(doc, false, QString()).color);
     s.memo = false;
-    s.version = QStringLiteral("3");
-    s.writeCode(doc, false);
-    EXPECT_EQ(doc.readString(u"Code", u"Memo"), QStringLiteral("0"));
-    EXPECT_EQ(doc.readString(u"Code", u"Version"), QStringLiteral("3"));
-    EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("0")); // left as it was
     s.color = true;
+    s.writeCode(doc, false);
+    EXPECT_FALSE(GenerateSettings::read(doc, true, QString()).memo);
+    EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("0"));
     s.writeCode(doc, true);
     EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("1"));
-    EXPECT_EQ(doc.readString(u"Project", u"Lib"), QStringLiteral("2"));
-
     GenerateSettings::writeIcon(doc, IconSlot::Large8, QStringLiteral("/i/l8.bmp"));
     EXPECT_EQ(doc.readString(u"Icons", u"Large8"), QStringLiteral("/i/l8.bmp"));
-    EXPECT_EQ(doc.readString(u"Icons", u"Small4"), QStringLiteral("/icons/s4.bmp"));
 }
 
-TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIcon)
+TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIconAndMemoOnlyATitle)
 {
     settings.creatorId = QStringLiteral("Zx01");
     EXPECT_EQ(headLines(settings, QStringLiteral("App")),
@@ -125,44 +103,31 @@ TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIcon)
                            "@licon4 \"large4.bmp\";", "@sicon4 \"small4.bmp\";",
                            "@licon8 \"large8.bmp\";", "@sicon8 \"small8.bmp\";"}));
     settings.memo = true;
-    EXPECT_EQ(headLines(settings, QStringLiteral("App")), QStringList{"//Main App.pc"});
-}
-
-TEST_F(CodeOutputs, GenerateWritesTheHeadThenTheBody)
-{
-    settings.memo = true;
     GeneratedCode code;
     ASSERT_TRUE(generateCode(generator, {form}, QStringLiteral("App"), settings, code, ui));
     EXPECT_EQ(code.main.mid(0, 3), QStringList({"//Main App.pc", "", "#include \"App.h\""}));
     EXPECT_EQ(code.forms.first(), QStringLiteral("/$ AppForms.pc"));
 }
 
-TEST_F(CodeOutputs, AFirstFormNoLongerOpenFallsBackToTheFirstEntry)
+TEST_F(CodeOutputs, AFirstFormNoLongerOpenFallsBackToTheFirstEntryAndNoFormToAMessage)
 {
     DesignForm *other = addForm(QStringLiteral("Other"), QStringLiteral("Other"));
     const FormList forms = {other, form};
     EXPECT_EQ(findFirstForm(forms, QStringLiteral("Main")), form);
     EXPECT_EQ(findFirstForm(forms, QStringLiteral("Gone")), other);
     EXPECT_EQ(findFirstForm({}, QStringLiteral("Main")), nullptr);
-
     settings.firstForm = QStringLiteral("Gone");
     GeneratedCode code;
     generateCode(generator, forms, QStringLiteral("App"), settings, code, ui);
     EXPECT_TRUE(code.main.contains(QStringLiteral("  Other();")));
-}
 
-TEST_F(CodeOutputs, GenerateWithoutFormsTellsTheUser)
-{
-    GeneratedCode code;
-    code.main << QStringLiteral("old");
     EXPECT_FALSE(generateCode(generator, {}, QStringLiteral("App"), settings, code, ui));
     EXPECT_TRUE(code.main.isEmpty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kNoFormToGenerate);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
+                               {"Error", kNoFormToGenerate, Button::Ok, Icon::Error, Button::Ok}}));
 }
 
-TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLf)
+TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
 {
     AppIcons icons;
     output.icons = &icons;
@@ -183,15 +148,12 @@ TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLf)
             << iconSlotInfo(slot).fileName;
     }
     // The library is not beside the sources yet.
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(ui.messages[0].text,
-              QStringLiteral("CControls library not found at project source path. You must "
-                             "copy it before compile."));
-    EXPECT_EQ(ui.messages[0].buttons, UserInterface::Buttons(Button::Ok));
+    EXPECT_EQ(ui.messages, (std::vector<UserInterface::Message>{
+                               {"Warning", "CControls library not found at project source path. You must "
+                                           "copy it before compile.", Button::Ok, Icon::Warning, Button::Ok}}));
 }
 
-TEST_F(CodeOutputs, LibraryFileIsFoundWhateverItsLetterCase)
+TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
 {
     QDir().mkpath(output.folder);
     writeBytes(out(QStringLiteral("ccontrols.C")), "//");
@@ -201,16 +163,15 @@ TEST_F(CodeOutputs, LibraryFileIsFoundWhateverItsLetterCase)
 
     PTCodeGenerator pt;
     output.library = &pt;
-    ui.answers = {Button::Yes, Button::Yes, Button::Yes, Button::Yes};
-    ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
-    EXPECT_EQ(ui.texts().last(), QStringLiteral("PToolboxLib header file Fctl.h not found at "
-                                                "project source path. You must copy it before "
-                                                "compile."));
-    writeBytes(out(QStringLiteral("FCTL.H")), "//");
-    ui.messages.clear();
-    ui.answers = {Button::Yes, Button::Yes, Button::Yes, Button::Yes};
-    saveSourceFiles(output, ui);
-    EXPECT_EQ(ui.messages.size(), 4u); // the four replace questions only
+    for (const bool present : {false, true}) {
+        if (present)
+            writeBytes(out(QStringLiteral("FCTL.H")), "//");
+        ui.messages.clear();
+        ui.answers.assign(4, Button::Yes);
+        ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
+        // The four replace questions, and the warning while the header is missing.
+        EXPECT_EQ(ui.messages.size(), present ? 4u : 5u);
+    }
 }
 
 TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
@@ -223,13 +184,9 @@ TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
     ui.answers = {Button::No};
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(ui.messages[0].text,
-              out(QStringLiteral("App.h")) + QStringLiteral(" already exists. Do you want to "
-                                                            "replace it?"));
-    EXPECT_EQ(ui.messages[0].buttons, Button::Yes | Button::No | Button::Cancel);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
-    EXPECT_EQ(ui.messages[0].defaultButton, Button::No);
+    EXPECT_EQ(ui.messages[0], (UserInterface::Message{"Warning", out("App.h") + kReplace,
+                                                      Button::Yes | Button::No | Button::Cancel,
+                                                      Icon::Warning, Button::No}));
     EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("small8.bmp"))));
     EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));
@@ -257,46 +214,42 @@ TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
     QStringList names = sourceFileNames(output.projectName);
     for (IconSlot slot : kIconSlots)
         names << QLatin1String(iconSlotInfo(slot).fileName);
-    const std::pair<const char *, std::function<void(const QString &)>> faults[] = {
-        {"Not a regular file", [](const QString &file) { QDir().mkdir(file); }},
-        {"The file is read-only",
-         [](const QString &file) { QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther); }},
-    };
-    for (const auto &[reason, makeFault] : faults) {
+    for (const bool folder : {true, false}) {
+        const QString reason =
+            folder ? QStringLiteral("Not a regular file") : QStringLiteral("The file is read-only");
         for (const QString &blocked : names) {
             QDir(output.folder).removeRecursively();
             QDir().mkpath(output.folder);
             for (const QString &name : names) {
-                if (name != blocked || QLatin1String(reason) != QLatin1String("Not a regular file"))
+                if (name != blocked || !folder)
                     writeBytes(out(name), "old " + name.toLatin1());
             }
-            makeFault(out(blocked));
+            if (folder)
+                QDir().mkdir(out(blocked));
+            else
+                QFile::setPermissions(out(blocked), QFile::ReadOwner | QFile::ReadOther);
             ui.messages.clear();
             ui.answers.assign(4, Button::Yes);
             EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed) << blocked.toStdString();
             ASSERT_FALSE(ui.messages.empty());
-            EXPECT_EQ(ui.messages.back().text, QStringLiteral("Unable to write to ") + out(blocked) +
-                                                   QLatin1Char('\n') + QLatin1String(reason));
+            EXPECT_EQ(ui.messages.back().text,
+                      QStringLiteral("Unable to write to ") + out(blocked) + u'\n' + reason);
             for (const QString &name : names) {
                 if (name != blocked) {
                     EXPECT_EQ(readFile(out(name)), "old " + name.toLatin1()) << name.toStdString();
                 }
             }
             // No temporary file is left behind.
-            EXPECT_EQ(QDir(output.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+            EXPECT_EQ(QDir(output.folder)
+                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                          .size(),
                       names.size());
             QFile::setPermissions(out(blocked), QFile::ReadOwner | QFile::WriteOwner);
         }
     }
-    // Cleared, the set is written whole.
-    QDir(output.folder).removeRecursively();
-    ui.messages.clear();
-    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
-    for (const QString &name : names)
-        EXPECT_FALSE(readFile(out(name)).startsWith("old")) << name.toStdString();
 }
 
-TEST_F(CodeOutputs, ACharacterOutsideWindows1252WritesNothing)
+TEST_F(CodeOutputs, ACharacterOutsideWindows1252OrAFolderThatCannotBeMadeWritesNothing)
 {
     output.code.events << QStringLiteral("  //\u0436\u2603 and \u0436");
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed);
@@ -306,15 +259,12 @@ TEST_F(CodeOutputs, ACharacterOutsideWindows1252WritesNothing)
                                                out(QStringLiteral("AppEvents.pc"))));
     EXPECT_TRUE(ui.messages[0].text.contains(QStringLiteral("\u0436\u2603 have no place")));
     EXPECT_FALSE(QFileInfo::exists(output.folder));
-}
 
-TEST_F(CodeOutputs, AFolderThatCannotBeMadeIsReported)
-{
+    output.code.events.removeLast();
     writeBytes(dir.filePath(QStringLiteral("file")), "x");
     output.folder = dir.filePath(QStringLiteral("file/sub"));
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed);
-    EXPECT_EQ(ui.texts(),
-              QStringList{QStringLiteral("Unable to create the folder ") + output.folder});
+    EXPECT_EQ(ui.texts().last(), QStringLiteral("Unable to create the folder ") + output.folder);
 }
 
 TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
@@ -324,16 +274,13 @@ TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
     settings.firstForm = QStringLiteral("Main");
     settings.color = false;
     ASSERT_TRUE(storeGenerateSettings(path, settings, false, ui));
+    ASSERT_TRUE(storeIconPath(path, IconSlot::Small2, QStringLiteral("/i/s2.bmp"), ui));
     IniDocument doc;
     ASSERT_TRUE(doc.open(path));
     EXPECT_EQ(doc.readString(u"Code", u"FirstForm"), QStringLiteral("Main"));
-    EXPECT_EQ(doc.readString(u"Code", u"CreatorID"), QStringLiteral("ZNTC"));
     EXPECT_FALSE(doc.hasKey(u"Code", u"Color"));
     EXPECT_EQ(doc.readString(u"ActiveForms", u"Form0"), QStringLiteral("/a.zsc"));
-    ASSERT_TRUE(storeIconPath(path, IconSlot::Small2, QStringLiteral("/i/s2.bmp"), ui));
-    ASSERT_TRUE(doc.open(path));
     EXPECT_EQ(doc.readString(u"Icons", u"Small2"), QStringLiteral("/i/s2.bmp"));
-    EXPECT_EQ(doc.readString(u"Code", u"FirstForm"), QStringLiteral("Main"));
     // A project never saved has no file to keep them in.
     EXPECT_TRUE(storeGenerateSettings(QString(), settings, false, ui));
     EXPECT_TRUE(storeIconPath(QString(), IconSlot::Small2, QStringLiteral("/x"), ui));
@@ -346,15 +293,13 @@ TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
 
 TEST(OutputFolderTest, IsTheProjectFolderOrRelativeToIt)
 {
-    EXPECT_EQ(outputFolder(QString(), QStringLiteral("/p/q/App.zpj")), QStringLiteral("/p/q"));
-    EXPECT_EQ(outputFolder(QStringLiteral(" "), QStringLiteral("/p/q/App.zpj")),
-              QStringLiteral("/p/q"));
-    EXPECT_EQ(outputFolder(QStringLiteral("src"), QStringLiteral("/p/q/App.zpj")),
-              QStringLiteral("/p/q/src"));
-    EXPECT_EQ(outputFolder(QStringLiteral("../out"), QStringLiteral("/p/q/App.zpj")),
-              QStringLiteral("/p/out"));
-    EXPECT_EQ(outputFolder(QStringLiteral("/abs/dir"), QStringLiteral("/p/q/App.zpj")),
-              QStringLiteral("/abs/dir"));
+    const std::pair<const char *, const char *> cases[] = {
+        {"", "/p/q"}, {" ", "/p/q"}, {"src", "/p/q/src"}, {"../out", "/p/out"}, {"/abs", "/abs"}};
+    for (const auto &[setting, folder] : cases) {
+        EXPECT_EQ(outputFolder(QLatin1String(setting), QStringLiteral("/p/q/App.zpj")),
+                  QLatin1String(folder))
+            << setting;
+    }
 }
 
 TEST_F(CodeOutputs, WarnsAboutNamesTheGeneratedCodeCannotTake)
@@ -398,26 +343,4 @@ TEST_F(CodeOutputs, NamesCountAsTheGeneratedCodeDefinesThem)
     add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 40, 14);
     EXPECT_EQ(PTCodeGenerator().warnings({pt}),
               QStringList{"The name \"Rd11\" is used more than once (Pt)"});
-}
-
-TEST(BuiltInIconTest, RowsArePaddedWithZerosSoEverySaveWritesTheSameBytes)
-{
-    for (IconSlot slot : kIconSlots) {
-        const QByteArray bytes = AppIcons::defaultBitmap(slot);
-        EXPECT_EQ(bytes, AppIcons::defaultBitmap(slot)) << iconSlotInfo(slot).key;
-        const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-        const quint32 pixels = qFromLittleEndian<quint32>(data + 10);
-        const qint32 width = qFromLittleEndian<qint32>(data + 18);
-        const qint32 height = qFromLittleEndian<qint32>(data + 22);
-        const quint16 bits = qFromLittleEndian<quint16>(data + 28);
-        ASSERT_EQ(width, iconSlotInfo(slot).width);
-        const int stride = (width * bits + 31) / 32 * 4;
-        const int used = (width * bits + 7) / 8;
-        ASSERT_EQ(bytes.size(), qsizetype(pixels) + stride * std::abs(height));
-        for (int row = 0; row < std::abs(height); ++row) {
-            for (int i = used; i < stride; ++i)
-                EXPECT_EQ(data[pixels + row * stride + i], 0)
-                    << iconSlotInfo(slot).key << " row " << row << " byte " << i;
-        }
-    }
 }

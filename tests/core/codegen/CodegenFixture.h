@@ -2,12 +2,12 @@
 
 #include "ScriptedUserInterface.h"
 #include "core/codegen/CodeGenerator.h"
+#include "core/files/FormFileCheck.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
 
 #include <QFile>
-#include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -47,46 +47,35 @@ protected:
         return static_cast<T *>(form->addObject(std::move(object), container));
     }
 
-    // The lines of a file in tests/data/codegen; each line of the file ends
-    // in a line feed.
+    // A form of tests/data/codegen, kept for the test's run.
+    DesignForm *load(const char *name)
+    {
+        FormFileCheck check =
+            checkFormFile(project, QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/codegen/") + name);
+        EXPECT_TRUE(check.form && check.problems.empty()) << name;
+        m_loaded.push_back(std::move(check.form));
+        return m_loaded.back().get();
+    }
+
+    // A file of tests/data/codegen as lines; each line of the file ends in a
+    // line feed.
     static QStringList golden(const QString &name)
     {
         QFile file(QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/codegen/") + name);
-        if (!file.open(QIODevice::ReadOnly)) {
-            ADD_FAILURE() << "missing golden file " << name.toStdString();
-            return {};
-        }
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
+        lines.removeLast();
         return lines;
     }
 
-    // Reports the first line that differs, which says more than two long
-    // lists side by side.
-    static void expectLines(const QStringList &actual, const QStringList &expected,
-                            const char *what)
-    {
-        const qsizetype common = std::min(actual.size(), expected.size());
-        for (qsizetype i = 0; i < common; ++i) {
-            if (actual[i] != expected[i]) {
-                ADD_FAILURE() << what << ", line " << i + 1 << ":\n  actual:   \""
-                              << actual[i].toStdString() << "\"\n  expected: \""
-                              << expected[i].toStdString() << '"';
-                return;
-            }
-        }
-        if (actual.size() != expected.size()) {
-            ADD_FAILURE()
-                << what << ": " << actual.size() << " lines, expected " << expected.size()
-                << "; first extra line: \""
-                << (actual.size() > common ? actual[common] : expected[common]).toStdString()
-                << '"';
-        }
-    }
+    // Compared as one text, so a mismatch prints a line diff.
+    static std::string text(const QStringList &lines) { return lines.join(u'\n').toStdString(); }
 
     ScriptedUserInterface ui;
     DesignProject project{ui};
+
+private:
+    std::vector<std::unique_ptr<DesignForm>> m_loaded;
 };
 
 } // namespace zf::test

@@ -52,42 +52,32 @@ TEST_F(HelpWindowTest, PagesLinkBackForwardHomeAndFind)
     showHelp(HelpTopic::Contents);
     HelpWindow *help = helpWindow();
     ASSERT_TRUE(help->isVisible());
-    EXPECT_EQ(help->parentWidget(), window.get());
-    EXPECT_EQ(shownPage(), "index.html");
     EXPECT_EQ(help->windowTitle(), "Contents - Zentiform Help");
-    EXPECT_FALSE(help->action("actBack")->isEnabled());
-
     Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("topic5.html")));
-    EXPECT_EQ(shownPage(), "topic5.html");
-    help->action("actBack")->trigger();
-    EXPECT_EQ(shownPage(), "index.html");
-    help->action("actForward")->trigger();
-    EXPECT_EQ(shownPage(), "topic5.html");
-    help->action("actContents")->trigger();
-    EXPECT_EQ(shownPage(), "index.html");
+    QStringList visited{shownPage()};
+    for (const char *name : {"actBack", "actForward", "actContents"}) {
+        help->action(name)->trigger();
+        visited << shownPage();
+    }
+    EXPECT_EQ(visited, QStringList({"topic5.html", "index.html", "topic5.html", "index.html"}));
 
-    // Find wraps round the page and says when the page lacks the text.
+    // Find wraps round the page and marks the field when the page lacks the text.
     EXPECT_TRUE(help->find(QStringLiteral("Contents")));
     const int first = help->browser()->textCursor().selectionStart();
-    EXPECT_TRUE(help->find(QStringLiteral("Contents")));
-    EXPECT_TRUE(help->find(QStringLiteral("Contents"), true));
     EXPECT_FALSE(help->find(QStringLiteral("no such words here")));
     EXPECT_FALSE(help->findField()->styleSheet().isEmpty());
     help->browser()->moveCursor(QTextCursor::End);
     EXPECT_TRUE(help->find(QStringLiteral("Contents")));
     EXPECT_EQ(help->browser()->textCursor().selectionStart(), first);
     EXPECT_TRUE(help->findField()->styleSheet().isEmpty());
-}
 
-TEST_F(HelpWindowTest, AWebLinkWithoutABrowserShowsItsAddress)
-{
-    showHelp(HelpTopic::Contents);
+    // A web link without a browser shows its address.
     QString said;
     whenModal<QMessageBox>([&said](QMessageBox &box) {
         said = box.text();
         box.accept();
     });
-    Q_EMIT helpWindow()->browser()->anchorClicked(QUrl(QStringLiteral("https://zentiform.org")));
+    Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("https://zentiform.org")));
     EXPECT_TRUE(said.endsWith(QStringLiteral("https://zentiform.org"))) << said.toStdString();
     EXPECT_EQ(shownPage(), "index.html");
 }
@@ -124,8 +114,7 @@ TEST_F(HelpWindowTest, HelpFromAModalDialogStaysAboveItAndOpenAfterIt)
     generate.exec();
     EXPECT_TRUE(aboveDialog);
     EXPECT_EQ(shownPage(), "topic7.html");
-    EXPECT_EQ(helpWindow()->parentWidget(), window.get());
-    EXPECT_TRUE(helpWindow()->isVisible());
+    EXPECT_TRUE(helpWindow()->parentWidget() == window.get() && helpWindow()->isVisible());
 
     // The about box's manual link opens the contents the same way.
     TfrmAbout about(window.get());

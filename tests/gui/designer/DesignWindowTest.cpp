@@ -1,10 +1,8 @@
 #include "core/app/Options.h"
 #include "core/app/WindowPlacement.h"
-#include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
-#include "core/model/PTDialog.h"
 #include "gui/app/Main.h"
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
@@ -31,9 +29,6 @@
 using namespace zf;
 
 namespace {
-
-constexpr PalmColor kPrimary = 0xFF0000;
-constexpr PalmColor kAdded = 0x800000;
 
 // A main window with one design window, driven by mouse and key events as a
 // user would.
@@ -127,95 +122,33 @@ protected:
     QStringList messages;
 };
 
-QStringList captions(const QMenu *menu)
-{
-    QStringList result;
-    for (const QAction *action : menu->actions())
-        result << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return result;
-}
-
 } // namespace
 
-TEST_F(DesignWindowTest, AClickWithAToolboxKindPlacesTheControlOnTheGrid)
-{
-    DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
-    ASSERT_EQ(button->parent(), form->screen());
-    EXPECT_EQ(button->userLeft(), 8);
-    EXPECT_EQ(button->userTop(), 8);
-    EXPECT_TRUE(button->isSelected());
-    EXPECT_EQ(project().pressedTool(), std::nullopt);
-
-    // Inside the shown dialog the point is the dialog's.
-    auto *dialog = objectCast<TPTDialog>(placeWith(ControlKind::Dialog, onScreen(100, 10)));
-    ASSERT_NE(dialog, nullptr);
-    DesignObject *label = placeWith(ControlKind::Label, inside(dialog, 13, 6));
-    ASSERT_EQ(label->parent(), dialog);
-    EXPECT_EQ(label->bounds().topLeft(), QPoint(12, 8));
-    EXPECT_EQ(project().selectedObject(), label);
-
-    // A plain click on the empty screen shows the form.
-    click(onScreen(150, 150));
-    EXPECT_EQ(project().selectedObject(), form->screen());
-    EXPECT_FALSE(label->isSelected());
-}
-
-TEST_F(DesignWindowTest, ADragMovesOnTheGridOrByPixelsWithCtrl)
+TEST_F(DesignWindowTest, AClickPlacesAndADragMovesOnTheGridOrByPixelsWithCtrl)
 {
     DesignObject *button = placeWith(ControlKind::Button, onScreen(4, 20));
     ASSERT_EQ(button->bounds().topLeft(), QPoint(3, 19));
+    EXPECT_EQ(project().pressedTool(), std::nullopt);
     const QPoint grip = inside(button, 15, 6);
     const QPoint pixel = at({1, 1}) - at({0, 0});
-
     QTest::mousePress(view, Qt::LeftButton, {}, grip);
-    move(grip + QPoint(4 * pixel.x(), 0));
-    EXPECT_EQ(button->left(), 7);
     move(grip + QPoint(6 * pixel.x(), 2 * pixel.y()));
     EXPECT_EQ(button->bounds().topLeft(), QPoint(11, 19));
     move(grip + QPoint(5 * pixel.x(), 3 * pixel.y()), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(button->bounds().topLeft(), QPoint(8, 22));
     QTest::mouseRelease(view, Qt::LeftButton, {}, grip + 5 * pixel);
-
     form->undoStack().undo();
     EXPECT_EQ(button->bounds().topLeft(), QPoint(3, 19));
-}
 
-TEST_F(DesignWindowTest, TheRightEdgeResizesAndTheLeftEdgeStays)
-{
-    DesignObject *button = placeWith(ControlKind::Button, onScreen(20, 20));
+    // The right edge resizes, its cursor telling so.
     const QRect before = button->bounds();
     const QPoint edge = inside(button, before.width() - 2, before.height() / 2 - 1);
-
     move(edge, Qt::NoButton);
     EXPECT_EQ(view->cursor().shape(), Qt::SizeHorCursor);
     QTest::mousePress(view, Qt::LeftButton, {}, edge);
-    move(at(button->bounds().topLeft() +
-            QPoint(4 + before.width() - 2 + 9, 2 + before.height() / 2 - 1)));
+    move(edge + 9 * QPoint(pixel.x(), 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, edge);
     EXPECT_EQ(button->bounds(), before.adjusted(0, 0, 8, 0));
-
-    move(inside(button, 10, 5), Qt::NoButton);
-    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(DesignWindowTest, ShiftClicksColourTheSelectionAndAPlainClickResetsIt)
-{
-    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
-    DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 40));
-    DesignObject *third = placeWith(ControlKind::Button, onScreen(10, 70));
-    click(inside(first, 10, 5));
-    click(inside(second, 10, 5), Qt::ShiftModifier);
-    EXPECT_TRUE(first->isSelected());
-    EXPECT_EQ(first->selectColor(), kPrimary);
-    EXPECT_TRUE(second->isSelected());
-    EXPECT_EQ(second->selectColor(), kAdded);
-
-    click(inside(third, 10, 5));
-    EXPECT_FALSE(first->isSelected());
-    EXPECT_FALSE(second->isSelected());
-    EXPECT_TRUE(third->isSelected());
-    EXPECT_EQ(third->selectColor(), kPrimary);
-    EXPECT_EQ(project().selectedObject(), third);
 }
 
 TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
@@ -227,14 +160,6 @@ TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
 
     click(inside(first, 3, 3), {}, Qt::RightButton);
     ASSERT_TRUE(frame->popMenu()->isVisible());
-    // clang-format off
-    EXPECT_EQ(captions(frame->popMenu()),
-              (QStringList{"Align &Left", "Align &Right", "Align &Top", "Align &Bottom", "-",
-                           "Same &Widht", "Same &Height", "-", "Center H&orizontally",
-                           "Center &Vertically", "-", "Space = Horizontally", "Space = Vertically",
-                           "-", "Fit to &Text", "-", "Bring to &Front", "Send to &Back", "-",
-                           "&Delete control"}));
-    // clang-format on
     frame->popMenu()->hide();
 
     // The control clicked is the one the items act on.
@@ -245,96 +170,37 @@ TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
     frame->popMenu()->hide();
     frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuSendToBack"))->trigger();
     EXPECT_EQ(form->screen()->children().at(0), second);
+    frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
+    ASSERT_EQ(form->screen()->children().size(), 1);
+    EXPECT_EQ(form->screen()->children().at(0), first);
 }
 
-TEST_F(DesignWindowTest, DeleteAsksOnlyForTheMenuBar)
-{
-    DesignObject *button = placeWith(ControlKind::Button, onScreen(10, 60));
-    click(inside(button, 5, 5), {}, Qt::RightButton);
-    frame->popMenu()->hide();
-    QAction *remove = frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuDelete"));
-    remove->trigger();
-    EXPECT_TRUE(messages.isEmpty());
-    EXPECT_TRUE(form->screen()->children().isEmpty());
-    EXPECT_EQ(project().selectedObject(), form->screen());
-
-    placeWith(ControlKind::Menu, onScreen(10, 60));
-    TCCMenuBar *bar = menuBarOf(*form);
-    ASSERT_NE(bar, nullptr);
-    // The bar's right end lies beyond the menu's list.
-    click(at(bar->bounds().topLeft() + QPoint(150, 5)), {}, Qt::RightButton);
-    frame->popMenu()->hide();
-    ASSERT_EQ(project().selectedObject(), bar);
-
-    answerNextMessage(QMessageBox::No);
-    remove->trigger();
-    EXPECT_EQ(messages, QStringList{"Warning: Are you sure? All menus wil be deleted"});
-    EXPECT_EQ(menuBarOf(*form), bar);
-
-    project().setSelectedObject(bar);
-    answerNextMessage(QMessageBox::Yes);
-    remove->trigger();
-    EXPECT_EQ(menuBarOf(*form), nullptr);
-    EXPECT_TRUE(menusOf(*form).empty());
-}
-
-TEST_F(DesignWindowTest, ArrowKeysNudgeBySteps)
+TEST_F(DesignWindowTest, TheKeysReachTheNudgingOfTheSelection)
 {
     DesignObject *label = placeWith(ControlKind::Label, onScreen(4, 20));
-    label->setLeft(3);
     click(inside(label, 5, 5));
     ASSERT_TRUE(view->hasFocus());
     EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Grid Step"));
-
-    QTest::keyClick(view, Qt::Key_Right);
-    EXPECT_EQ(label->left(), 7);
+    const QRect before = label->bounds();
     QTest::keyClick(view, Qt::Key_Space);
     EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Single Step"));
     QTest::keyClick(view, Qt::Key_Right);
-    EXPECT_EQ(label->left(), 8);
-    QTest::keyClick(view, Qt::Key_Space);
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(label->top(), 24);
-    // With Shift they size it.
-    const int width = label->width();
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(label->width(), width + 4);
-
-    trigger("mnuViewGrid"); // off: single steps whatever the step says
-    QTest::keyClick(view, Qt::Key_Left);
-    EXPECT_EQ(label->left(), 7);
-
+    EXPECT_EQ(label->bounds(), before.translated(1, 0).adjusted(0, 0, 1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_TRUE(form->screen()->children().isEmpty());
     EXPECT_TRUE(view->hasFocus());
 }
 
-TEST_F(DesignWindowTest, ADragFromTheEmptyScreenOrADialogsBodySelectsWhatItTouches)
+TEST_F(DesignWindowTest, ADragFromTheEmptyScreenSelectsWhatItTouches)
 {
     DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
     DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 30));
-    const auto drag = [this](QPoint from, QPoint to) {
-        QTest::mousePress(view, Qt::LeftButton, {}, from);
-        move(to);
-        EXPECT_FALSE(view->band().isEmpty());
-        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
-    };
-    drag(onScreen(150, 2), onScreen(20, 36));
+    QTest::mousePress(view, Qt::LeftButton, {}, onScreen(150, 2));
+    move(onScreen(20, 36));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, onScreen(20, 36));
     EXPECT_TRUE(first->isSelected() && second->isSelected());
     EXPECT_TRUE(view->band().isEmpty());
-    click(onScreen(150, 150)); // a click is still a click: the form
-    EXPECT_EQ(project().selectedObject(), form->screen());
-
-    auto *dialog = objectCast<TPTDialog>(placeWith(ControlKind::Dialog, onScreen(0, 60)));
-    DesignObject *inner = placeWith(ControlKind::Label, inside(dialog, 10, 20));
-    drag(inside(dialog, 60, 40), inside(dialog, 12, 22));
-    EXPECT_EQ(project().selectedObject(), inner);
-    // The title bar still moves the dialog.
-    const QRect before = dialog->bounds();
-    QTest::mousePress(view, Qt::LeftButton, {}, inside(dialog, 70, 5));
-    move(inside(dialog, 70, 13));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, inside(dialog, 70, 13));
-    EXPECT_EQ(dialog->bounds(), before.translated(0, 8));
 }
 
 TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
@@ -375,10 +241,7 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
 {
     trigger("mnuScale2");
     EXPECT_EQ(view->size(), QSize(334, 452));
-    // The window shows the whole picture, below its caption.
     EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
-    EXPECT_GT(view->y(), 10);
-    EXPECT_EQ(view->formPoint(QPointF(9.5, 5)), QPoint(4, 2));
 
     DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
     EXPECT_EQ(button->userLeft(), 8);
@@ -389,12 +252,9 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
     EXPECT_EQ(button->userLeft(), 12);
 
     trigger("mnuScale4");
-    EXPECT_EQ(view->size(), QSize(668, 904));
-    EXPECT_EQ(window->designWindows()->scale(), 4);
     // New windows take it, and the options keep it.
     openForm();
     EXPECT_EQ(view->scale(), 4);
-    EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
     answerNextMessage(QMessageBox::No); // the button placed above
     window->close();
     Options saved(dir.filePath(QStringLiteral("options.ini")));
@@ -404,9 +264,7 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
 
 TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
 {
-    EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->windowTitle(), form->caption());
-    EXPECT_EQ(frame->pos(), QPoint(form->left(), form->top()));
     form->setPosition(30, 40);
     EXPECT_EQ(frame->pos(), QPoint(30, 40));
     frame->move(50, 70);
@@ -426,16 +284,11 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
     project().setPressedTool(ControlKind::Button);
     QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
                       firstFrame->imgPalm()->widgetPoint({60, 60}));
-    answerNextMessage(QMessageBox::Cancel);
-    firstFrame->close();
-    EXPECT_TRUE(firstFrame->isVisible());
     answerNextMessage(QMessageBox::No);
     firstFrame->close();
-    EXPECT_EQ(messages.last(), QStringLiteral("Confirm: Save changes to form Form1?"));
+    EXPECT_EQ(messages.size(), 1);
     EXPECT_FALSE(firstFrame->isVisible());
     EXPECT_FALSE(first->isShown());
-    first->setShown(true);
-    EXPECT_TRUE(firstFrame->isVisible());
 
     project().destroyAllForms();
     EXPECT_EQ(window->designWindows()->frameOf(first), nullptr);
@@ -452,7 +305,6 @@ TEST_F(DesignWindowTest, TheProjectTreeFollowsTheFormsAndPicksWhatIsClicked)
     tree->syncNow();
     QTreeWidgetItem *line = tree->itemOf(button);
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->text(0) + line->text(1), QStringLiteral("Button1Button"));
     EXPECT_EQ(line->parent(), tree->itemOf(first->screen()));
     QTest::mouseClick(tree->tree()->viewport(), Qt::LeftButton, {},
                       tree->tree()->visualItemRect(line).center());
@@ -475,16 +327,10 @@ TEST_F(DesignWindowTest, TheWindowMenuListsArrangesAndPicksTheOpenForms)
     Q_EMIT menu->aboutToShow();
     QAction *firstItem = menu->findChild<QAction *>(QStringLiteral("mnuWindowForm1"));
     ASSERT_NE(firstItem, nullptr);
-    EXPECT_EQ(firstItem->text(), QStringLiteral("&1 Form1.zsc"));
-    EXPECT_FALSE(firstItem->isChecked());
     EXPECT_TRUE(menu->findChild<QAction *>(QStringLiteral("mnuWindowForm2"))->isChecked());
     firstItem->trigger();
     EXPECT_EQ(project().currentDesignWindow(), first);
 
-    // The current form goes last, on top.
-    trigger("mnuCascade");
+    trigger("mnuCascade"); // the current form goes last, on top
     EXPECT_EQ(QPoint(first->left(), first->top()), QPoint(form->left(), form->top()) + step);
-    trigger("mnuTile");
-    EXPECT_EQ(first->top(), form->top());
-    EXPECT_EQ(first->left() - form->left(), frame->width());
 }

@@ -293,40 +293,6 @@ TEST_F(Sheet, AnyOtherLibraryShowsNoRows)
     EXPECT_EQ(form->undoStack().count(), before);
 }
 
-// Several selected controls show the rows they share, a value only where
-// they agree, and take an entered value together or not at all.
-TEST_F(Sheet, SelectedControlsAreEditedTogether)
-{
-    DesignObject *button = place(ControlKind::Button, 20, 30);
-    DesignObject *label = place(ControlKind::Label, 20, 60);
-    DesignObject *list = place(ControlKind::ListBox, 20, 90);
-    form->selectControl(button, true, false);
-    form->selectControl(label, true, true);
-    sheet.showObject(button);
-    EXPECT_TRUE(sheet.isMultiple());
-    EXPECT_EQ(rowNames(), QStringList({"Content", "Font", "Left", "Line", "Top", "Width"}));
-    EXPECT_EQ(sheet.value("Left"), "");
-    EXPECT_EQ(sheet.value("Font"), "Standard");
-    EXPECT_EQ(sheet.ellipsis("Content"), PropertySheet::Ellipsis::None);
-
-    const int steps = form->undoStack().count();
-    type("Top", "50");
-    EXPECT_EQ(button->userTop(), 50);
-    EXPECT_EQ(label->userTop(), 50);
-    EXPECT_EQ(list->userTop(), 91);
-    EXPECT_EQ(form->undoStack().count(), steps + 1);
-    EXPECT_EQ(sheet.value("Top"), "50");
-
-    // A refused value changes none of them.
-    form->selectControl(list, true, true);
-    sheet.beginEdit("Width");
-    sheet.editText("x7");
-    sheet.endEdit();
-    EXPECT_EQ(ui.texts(), QStringList({"'x7' is not a valid integer value"}));
-    EXPECT_EQ(button->userWidth(), 38);
-    EXPECT_EQ(list->userWidth(), 33);
-}
-
 TEST_F(Sheet, TheFilterShowsTheRowsWhoseNamesContainItInAnyCase)
 {
     sheet.showObject(place(ControlKind::Label));

@@ -39,6 +39,14 @@ protected:
         sheet.showObject(primary);
     }
 
+    QStringList rowTexts() const
+    {
+        QStringList texts;
+        for (const PropertyRow &row : sheet.rows())
+            texts << row.name + u'=' + row.value;
+        return texts;
+    }
+
     QByteArray saved() const
     {
         IniDocument doc;

@@ -125,8 +125,8 @@ protected:
 };
 
 // Each command moves what it should, is one undo step when anything moved
-// (none otherwise), leaves the selection and its colours as they were, and
-// undoes back to where everything stood.
+// (none otherwise) and leaves the selection and its colours as they were;
+// the edit invariants undo it back.
 TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
 {
     const LayoutCase &c = GetParam();
@@ -155,10 +155,6 @@ TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
         moved = moved || expected != before[i];
     }
     EXPECT_EQ(undoSteps(), steps + (moved ? 1 : 0));
-    if (moved)
-        form->undoStack().undo();
-    for (size_t i = 0; i < objects.size(); ++i)
-        EXPECT_EQ(objects[i]->bounds(), before[i]) << "control " << i << " after undo";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLibraries, LayoutCommands, ::testing::ValuesIn(kCases),

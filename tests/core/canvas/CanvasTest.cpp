@@ -2,6 +2,8 @@
 
 #include "core/canvas/BitmapFont.h"
 
+#include <QFile>
+
 #include <functional>
 
 namespace zf::test {
@@ -182,13 +184,14 @@ TEST(Canvas, ScopeMovesTheOriginAndClipsToTheChildAndItsContainer)
 class CanvasText : public ::testing::Test
 {
 protected:
-    BitmapFont tiny = BitmapFont::fromFile(QStringLiteral(ZENTIFORM_TEST_DATA_DIR) +
-                                           QStringLiteral("/fonts-test/Tiny.bdf"));
+    const QString path = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/fonts-test/Tiny.bdf");
+    BitmapFont tiny = BitmapFont::fromFile(path);
 };
 
 TEST_F(CanvasText, TextStandsWithItsTopLeftCornerAtThePointOnAClearBackground)
 {
     ASSERT_FALSE(tiny.isNull());
+    EXPECT_EQ(std::tuple(tiny.lineHeight(), tiny.ascent()), std::tuple(4, 3));
     QImage image = blankImage(9, 5);
     Canvas canvas(image);
     canvas.setFont(tiny);
@@ -197,6 +200,31 @@ TEST_F(CanvasText, TextStandsWithItsTopLeftCornerAtThePointOnAClearBackground)
     EXPECT_EQ(canvas.textWidth(QStringLiteral("Ag\u00e9")), 8);
     EXPECT_EQ(canvas.textHeight(QStringLiteral("Ag")), 4);
     EXPECT_EQ(canvas.textHeight(QString()), 0);
+    // A null font draws boxes of the standard size.
+    EXPECT_EQ(BitmapFont().textWidth(QStringLiteral("ab")), 10);
+    EXPECT_EQ(BitmapFont().textHeight(QStringLiteral("ab")), 11);
+}
+
+TEST_F(CanvasText, BadOrTruncatedFontDataGivesAMessageAndNeverACrash)
+{
+    for (const QByteArray &data : {QByteArray(), QByteArray(5000, '\xff')}) {
+        QString error;
+        EXPECT_TRUE(BitmapFont::fromData(data, &error).isNull());
+        EXPECT_FALSE(error.isEmpty());
+    }
+    QString error;
+    EXPECT_TRUE(BitmapFont::fromFile(QStringLiteral("/no/such/font.bdf"), &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("/no/such/font.bdf")));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    for (qsizetype size = 0; size < data.size(); size += 7) {
+        const BitmapFont font = BitmapFont::fromData(data.left(size));
+        // Whatever was read still measures and every code has a glyph or a box.
+        for (int code = 0; code < 256; ++code)
+            EXPECT_GT(font.glyph(uchar(code)).advance, 0) << size;
+    }
 }
 
 TEST_F(CanvasText, CharactersWithoutGlyphDrawABoxAndTextIsClipped)

@@ -50,6 +50,19 @@ protected:
 
     DesignObject *placeKind(ControlKind kind, int x, int y) { return place(*form, kind, x, y); }
 
+    // A button (or `kind`) in `container`, the screen when null, given its
+    // design rectangle.
+    DesignObject *placeAt(const QRect &bounds, DesignContainer *container = nullptr,
+                          ControlKind kind = ControlKind::Button)
+    {
+        project.setPressedTool(kind);
+        project.librarySupport().createControlAt(*form, 10, 10,
+                                                 container ? container : form->screen());
+        DesignObject *object = project.selectedObject();
+        object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+        return object;
+    }
+
     DesignForm *newForm(int library, bool grid)
     {
         project.setLibrary(library);

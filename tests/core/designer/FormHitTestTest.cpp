@@ -15,16 +15,6 @@ namespace {
 class FormHitTest : public DesignWindowFixture
 {
 protected:
-    DesignObject *controlWith(const QRect &bounds, DesignContainer *container = nullptr)
-    {
-        project.setPressedTool(ControlKind::Button);
-        project.librarySupport().createControlAt(*form, 10, 10,
-                                                 container ? container : form->screen());
-        DesignObject *object = project.selectedObject();
-        object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-        return object;
-    }
-
     // The screen lies at (4, 2) of the window's picture.
     DesignObject *at(int x, int y) const { return objectAt(*form, QPoint(4 + x, 2 + y)); }
 };
@@ -35,13 +25,13 @@ protected:
 // device picture (none). A control covers its last row and column only.
 TEST_F(FormHitTest, TheTopmostControlIsFoundInsideItsContainer)
 {
-    DesignObject *below = controlWith({10, 10, 40, 20});
-    DesignObject *above = controlWith({30, 20, 40, 20});
-    DesignObject *wide = controlWith({150, 100, 40, 20});
+    DesignObject *below = placeAt({10, 10, 40, 20});
+    DesignObject *above = placeAt({30, 20, 40, 20});
+    DesignObject *wide = placeAt({150, 100, 40, 20});
     auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
     dialog->setBounds(3, 58, 100, 30);
-    DesignObject *inside = controlWith({10, 10, 30, 15}, dialog);
-    DesignObject *sticking = controlWith({90, 20, 30, 15}, dialog);
+    DesignObject *inside = placeAt({10, 10, 30, 15}, dialog);
+    DesignObject *sticking = placeAt({90, 20, 30, 15}, dialog);
     const DesignObject *screen = form->screen();
     const std::tuple<QPoint, const DesignObject *> cases[] = {
         {{15, 15}, below},
@@ -78,7 +68,7 @@ TEST_F(FormHitTest, TheTopmostControlIsFoundInsideItsContainer)
 // The open menu shows the bar, which covers the top of the screen.
 TEST_F(FormHitTest, MenusLieOverTheScreen)
 {
-    DesignObject *label = controlWith({0, 0, 140, 20});
+    DesignObject *label = placeAt({0, 0, 140, 20});
     auto *menu = objectCast<TCCMenu>(placeKind(ControlKind::Menu, 0, 0));
     ASSERT_TRUE(menu->isOpen());
     EXPECT_EQ(objectAt(*form, menu->bounds().topLeft() + QPoint(2, 20)), menu);
@@ -91,11 +81,11 @@ TEST_F(FormHitTest, MenusLieOverTheScreen)
 
 TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder)
 {
-    DesignObject *low = controlWith({10, 60, 40, 14});
-    DesignObject *right = controlWith({60, 10, 40, 14});
-    DesignObject *left = controlWith({0, 10, 20, 14});
-    controlWith({100, 100, 0, 14});                     // of no width
-    controlWith({120, 120, 20, 14})->setVisible(false); // hidden
+    DesignObject *low = placeAt({10, 60, 40, 14});
+    DesignObject *right = placeAt({60, 10, 40, 14});
+    DesignObject *left = placeAt({0, 10, 20, 14});
+    placeAt({100, 100, 0, 14});                     // of no width
+    placeAt({120, 120, 20, 14})->setVisible(false); // hidden
     form->hideDialog(objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0)));
     const std::pair<QRect, std::vector<DesignObject *>> cases[] = {
         {{0, 0, 160, 160}, {left, right, low}}, // top to bottom, then left to right
@@ -122,9 +112,9 @@ TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder
 
 TEST_F(FormHitTest, ALetGoBandSelectsWhatItTouchesOrAddsItWithShift)
 {
-    DesignObject *third = controlWith({10, 70, 40, 14});
-    DesignObject *first = controlWith({10, 10, 40, 14});
-    DesignObject *second = controlWith({10, 40, 40, 14});
+    DesignObject *third = placeAt({10, 70, 40, 14});
+    DesignObject *first = placeAt({10, 10, 40, 14});
+    DesignObject *second = placeAt({10, 40, 40, 14});
     const ShiftState shift = ShiftKey::Shift | ShiftKey::Left;
     rules.bandReleased(*form, *form->screen(), {0, 0, 20, 60}, ShiftKey::Left);
     EXPECT_EQ(project.selectedObject(), first); // the first in reading order is the reference
@@ -141,7 +131,7 @@ TEST_F(FormHitTest, ALetGoBandSelectsWhatItTouchesOrAddsItWithShift)
 
     // In the dialog, in the dialog's colours; touching nothing selects it.
     auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
-    DesignObject *inner = controlWith({10, 20, 30, 14}, dialog);
+    DesignObject *inner = placeAt({10, 20, 30, 14}, dialog);
     rules.bandReleased(*form, *dialog, {0, 15, 50, 10}, ShiftKey::Left);
     EXPECT_EQ(inner->selectColor(), PalmColor(0x0000FF));
     rules.bandReleased(*form, *dialog, {60, 50, 5, 5}, ShiftKey::Left);

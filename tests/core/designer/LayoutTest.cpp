@@ -1,5 +1,7 @@
 #include "core/designer/Layout.h"
 #include "LayoutFixture.h"
+#include "core/ccontrols/CCMenu.h"
+#include "core/designer/FormOutline.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -123,8 +125,8 @@ protected:
 };
 
 // Each command moves what it should, is one undo step when anything moved
-// (none otherwise), leaves the selection and its colours as they were, and
-// undoes back to where everything stood.
+// (none otherwise) and leaves the selection and its colours as they were;
+// the edit invariants undo it back.
 TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
 {
     const LayoutCase &c = GetParam();
@@ -153,10 +155,6 @@ TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
         moved = moved || expected != before[i];
     }
     EXPECT_EQ(undoSteps(), steps + (moved ? 1 : 0));
-    if (moved)
-        form->undoStack().undo();
-    for (size_t i = 0; i < objects.size(); ++i)
-        EXPECT_EQ(objects[i]->bounds(), before[i]) << "control " << i << " after undo";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLibraries, LayoutCommands, ::testing::ValuesIn(kCases),
@@ -173,6 +171,112 @@ TEST_F(LayoutFixture, LayoutCommandsDoNothingWithAnotherLibraryValue)
         run(*form, Op(op));
     EXPECT_EQ(b->bounds(), QRect(60, 50, 50, 20));
     EXPECT_EQ(a->bounds(), QRect(10, 5, 40, 16));
+}
+
+// The widths come from the published advances of the handheld's fonts:
+// Standard "Hello" 20, "OK" 13, "Sound" 25, "Go" 11; Large "OK" 15; Bold
+// "File" 17, "New" 22, "Open" 26, "Quit" 22. Lines are 11 high (Standard,
+// and the screen's face that stands for it) and 14 (Large).
+struct FitCase
+{
+    int library;
+    ControlKind kind;
+    const char *row, *text, *font; // font empty: the kind's own
+    QSize fitted;                  // design size
+};
+
+const FitCase kFitCases[] = {
+    {kLibraryCControls, ControlKind::Label, "Content", "Hello", "", {24, 13}},
+    {kLibraryCControls, ControlKind::Button, "Content", "OK", "", {23, 14}},
+    {kLibraryCControls, ControlKind::Button, "Content", "OK", "Large", {25, 17}},
+    {kLibraryCControls, ControlKind::Switch, "Content", "OK", "", {23, 14}},
+    {kLibraryCControls, ControlKind::CheckBox, "Content", "Sound", "", {39, 13}},
+    {kLibraryPToolBox, ControlKind::Button, "Text", "Go", "", {21, 14}},
+    {kLibraryPToolBox, ControlKind::Select, "Text", "Go", "", {18, 14}},
+    {kLibraryPToolBox, ControlKind::Push, "Text", "Go", "", {21, 14}},
+    {kLibraryPToolBox, ControlKind::CheckBox, "Text", "Sound", "", {44, 13}},
+};
+
+class FitToText : public LayoutFixture, public ::testing::WithParamInterface<FitCase>
+{
+protected:
+    FitToText() : LayoutFixture(GetParam().library) {}
+
+    DesignObject *placeWithText(const FitCase &c)
+    {
+        DesignObject *object = place(c.kind, 20, 20);
+        form->perform(QStringLiteral("Edit"), [&] {
+            const LibrarySupport &library = project.librarySupport();
+            library.applyPropertyValue(*object, QLatin1String(c.row), QLatin1String(c.text));
+            if (*c.font)
+                library.applyPropertyValue(*object, QStringLiteral("Font"), QLatin1String(c.font));
+        });
+        return object;
+    }
+};
+
+TEST_P(FitToText, SizesEachKindToItsTextInItsFont)
+{
+    const FitCase &c = GetParam();
+    DesignObject *object = placeWithText(c);
+    // Selected with a control that has no text to fit.
+    DesignObject *list =
+        place(c.library == kLibraryCControls ? ControlKind::ListBox : ControlKind::List, 60, 80);
+    const QRect before = object->bounds(), listBounds = list->bounds();
+    click(object);
+    click(list, true);
+    const int steps = undoSteps() + (before.size() != c.fitted ? 1 : 0);
+    // Fitting again changes nothing and records nothing.
+    for (int again = 0; again < 2; ++again) {
+        FitSelectedToText(*form);
+        EXPECT_EQ(object->bounds(), QRect(before.topLeft(), c.fitted));
+        EXPECT_EQ(list->bounds(), listBounds);
+        EXPECT_TRUE(object->isSelected() && list->isSelected()); // the selection stays whole
+        EXPECT_EQ(undoSteps(), steps);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLibraries, FitToText, ::testing::ValuesIn(kFitCases));
+
+TEST_F(LayoutFixture, FitToTextSizesTheSelectedMenusTopicAndList)
+{
+    auto *menu = place<TCCMenu>(ControlKind::Menu);
+    form->perform(QStringLiteral("Edit"), [&] {
+        menu->setTopic(QStringLiteral("File"));
+        menu->setItems({QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Quit")});
+    });
+    ASSERT_EQ(project.selectedObject(), menu);
+    FitSelectedToText(*form);
+    EXPECT_EQ(menu->topicWidth(), 23);
+    EXPECT_EQ(menu->userWidth(), 32);
+    EXPECT_EQ(menu->width(), 35);
+    // A long topic over a short list: the design rectangle follows the topic.
+    form->perform(QStringLiteral("Edit"), [&] { menu->setTopic(QStringLiteral("FileFileFile")); });
+    FitSelectedToText(*form);
+    EXPECT_EQ(menu->topicWidth(), 57);
+    EXPECT_EQ(menu->width(), 61);
+}
+
+QStringList linesOf(const DesignForm &form)
+{
+    QStringList lines;
+    for (const OutlineEntry &entry : formOutline(form))
+        lines << QString(entry.depth * 2, u' ') + entry.name + QLatin1Char(':') + entry.kind;
+    return lines;
+}
+
+TEST_F(LayoutFixture, TheOutlineListsTheFormInChildOrderWithDialogsHoldingTheirControls)
+{
+    place(ControlKind::Label);
+    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
+    place(ControlKind::Button, 5, 20, dialog);
+    place(ControlKind::Menu);
+    place(ControlKind::EditLine);
+    EXPECT_EQ(linesOf(*form),
+              (QStringList{"Label1:Label", "Dialog2:Dialog", "  Button3:Button",
+                           "EditLine5:EditLine", "MenuBarForm1:MenuBar", "Menu4:Menu"}));
+    form->sendToBack(dialog);
+    EXPECT_EQ(linesOf(*form).first(), QStringLiteral("Dialog2:Dialog"));
 }
 
 } // namespace

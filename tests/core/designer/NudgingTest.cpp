@@ -60,8 +60,6 @@ TEST_P(Nudging, ArrowsMoveOrSizeTheControlInOneUndoStep)
     EXPECT_EQ(form->undoStack().count(), steps + 1) << c.keys;
     // Sized as by its edge, the resize handler leaves it selected alone.
     EXPECT_EQ(other->isSelected(), c.expected.size() == kStart.size()) << c.keys;
-    form->undoStack().undo();
-    EXPECT_EQ(button->bounds(), kStart) << c.keys;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -73,24 +73,11 @@ TEST(SnapToGridRules, DraggedBoundsRoundTheDelta)
     EXPECT_EQ(draggedBounds(start, {}, {9, 9}, 4, false), start);
 }
 
-namespace {
-
-class SnapToGridDrag : public DesignWindowFixture
-{
-protected:
-    DesignObject *button(int left, int top, int width = 40, int height = 15)
-    {
-        DesignObject *object = placeKind(ControlKind::Button, 20, 20);
-        object->setBounds(left, top, width, height);
-        return object;
-    }
-};
-
-} // namespace
+using SnapToGridDrag = DesignWindowFixture;
 
 TEST_F(SnapToGridDrag, AMoveFollowsTheGridFromThePressWithoutDrift)
 {
-    DesignObject *control = button(3, 21);
+    DesignObject *control = placeAt({3, 21, 40, 15});
     const int stepsBefore = form->undoStack().count();
     snap.mouseMove(*control, {}, {20, 7}, {40, 30});
     snap.mouseDown(*control, MouseButton::Left, ShiftKey::Left, {20, 7}, {40, 30});
@@ -112,8 +99,8 @@ TEST_F(SnapToGridDrag, AMoveFollowsTheGridFromThePressWithoutDrift)
 // selected object selected.
 TEST_F(SnapToGridDrag, AResizeByTheEdgeLeavesOnlyTheSelectedObjectSelected)
 {
-    DesignObject *first = button(10, 10);
-    DesignObject *second = button(10, 30, 40, 15);
+    DesignObject *first = placeAt({10, 10, 40, 15});
+    DesignObject *second = placeAt({10, 30, 40, 15});
     click(first);
     click(second, MouseButton::Left, ShiftKey::Shift);
     drag(second, {20, 7}, {{0, 8}}, ShiftKey::Shift);
@@ -136,7 +123,7 @@ TEST_F(SnapToGridDrag, AResizeByTheEdgeLeavesOnlyTheSelectedObjectSelected)
 
 TEST_F(SnapToGridDrag, ShiftOrAFixedSizeHoverFindsNoEdge)
 {
-    DesignObject *control = button(10, 30, 40, 15);
+    DesignObject *control = placeAt({10, 30, 40, 15});
     EXPECT_EQ(snap.mouseMove(*control, {}, {39, 14}, {}), SnapCursor::SizeTopLeft);
     EXPECT_EQ(snap.edges(), ResizeEdge::Right | ResizeEdge::Bottom);
     EXPECT_EQ(snap.mouseMove(*control, ShiftKey::Shift, {39, 14}, {}), SnapCursor::Normal);
@@ -155,7 +142,7 @@ TEST_F(SnapToGridDrag, ShiftOrAFixedSizeHoverFindsNoEdge)
 
 TEST_F(SnapToGridDrag, ThePressIsReportedBeforeTheDragRecordsItsStart)
 {
-    DesignObject *control = button(10, 10);
+    DesignObject *control = placeAt({10, 10, 40, 15});
     QStringList reports;
     snap.onMouseDown = [&](const SnapMouseEvent &event) {
         reports << QStringLiteral("down %1,%2").arg(event.position.x()).arg(event.position.y());

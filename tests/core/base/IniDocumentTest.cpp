@@ -17,21 +17,6 @@ IniDocument parsed(const QByteArray &bytes)
 
 } // namespace
 
-TEST(IniDocument, NewDocumentKeepsTheOrderOfFirstWrites)
-{
-    IniDocument document;
-    document.writeString(u"FORM", u"Name", QStringLiteral("Form1"));
-    document.writeInt(u"FORM", u"Top", 10);
-    document.writeString(u"Bt1", u"Control", QStringLiteral("Button"));
-    document.writeInt(u"FORM", u"Left", -5);
-    document.writeBool(u"Bt1", u"State", true);
-    document.writeBool(u"Bt1", u"Visible", false);
-    // A second write replaces in place: "Top" stays second.
-    document.writeInt(u"form", u"TOP", 20);
-    EXPECT_EQ(document.toBytes(), QByteArray("[FORM]\r\nName=Form1\r\nTop=20\r\nLeft=-5\r\n"
-                                             "[Bt1]\r\nControl=Button\r\nState=1\r\nVisible=0\r\n"));
-}
-
 TEST(IniDocument, RewriteKeepsForeignLinesAndReplacesInPlace)
 {
     IniDocument document = parsed("; written by hand\nstray=line before sections\n\n[Project]\n"

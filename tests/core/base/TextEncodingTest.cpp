@@ -37,43 +37,6 @@ TEST(TextEncoding, BytesReadAsUtf8WhenValidElseAs1252)
     }
 }
 
-// One text saved by different editors: the mark is never part of the text,
-// whatever the rest is read as, and "Unicode" files are UTF-16 of either
-// byte order. Written back, the text takes our usual encoding.
-TEST(TextEncoding, EveryEditorsEncodingReadsAsTheSameText)
-{
-    const QString text = QString::fromUtf8("[Project]\r\nLib=2\r\nName=Caf\u00E9 \u20AC\r\n");
-    const auto utf16 = [&](bool little) {
-        QByteArray bytes = little ? "\xFF\xFE" : "\xFE\xFF";
-        for (const QChar c : text) {
-            const char high = char(c.unicode() >> 8);
-            const char low = char(c.unicode() & 0xFF);
-            bytes.append(little ? low : high).append(little ? high : low);
-        }
-        return bytes;
-    };
-    const QByteArray cp1252 = encodeWindows1252(text);
-    const struct
-    {
-        const char *editor;
-        QByteArray bytes;
-        TextEncoding encoding;
-    } cases[] = {
-        {"1252", cp1252, TextEncoding::Windows1252},
-        {"1252 behind a UTF-8 mark", "\xEF\xBB\xBF" + cp1252, TextEncoding::Windows1252},
-        {"UTF-8", text.toUtf8(), TextEncoding::Utf8},
-        {"UTF-8 with its mark", "\xEF\xBB\xBF" + text.toUtf8(), TextEncoding::Utf8},
-        {"UTF-16 LE", utf16(true), TextEncoding::Utf16},
-        {"UTF-16 BE", utf16(false), TextEncoding::Utf16},
-    };
-    for (const auto &c : cases) {
-        TextEncoding detected = TextEncoding::Utf8;
-        EXPECT_EQ(decodeText(c.bytes, &detected), text) << c.editor;
-        EXPECT_EQ(detected, c.encoding) << c.editor;
-        EXPECT_EQ(encodeText(decodeText(c.bytes)), cp1252) << c.editor;
-    }
-}
-
 // Texts whose 1252 bytes would read as UTF-8 or as a mark are written in
 // UTF-8, and so is every text with a character beyond 1252.
 TEST(TextEncoding, EveryTextReadsBackAsItself)

@@ -48,20 +48,3 @@ TEST_F(CliRender, WritesTheDesignWindowsPictureWholeOrItsScreenScaledWithoutSmoo
             ASSERT_EQ(picture.pixel(x, y), screen.pixel(x / 3, y / 3)) << x << ", " << y;
     }
 }
-
-TEST_F(CliRender, RefusesSizesItCannotDraw)
-{
-    const QString out = path(QStringLiteral("out.png"));
-    EXPECT_EQ(runCli({QStringLiteral("render"), golden("ccontrols-all.zsc")}).exitCode, 2);
-    const QStringList sizes[] = {{"--scale", "0"},  {"--scale", "17"}, {"--scale", "2.5"},
-                                 {"--scale", "x"},  {"--size", "0"},   {"--size", "4097"},
-                                 {"--scale", "2", "--size", "64"}};
-    for (const QStringList &size : sizes) {
-        const CliRun run = runCli(QStringList{QStringLiteral("render"), golden("ccontrols-all.zsc"),
-                                              QStringLiteral("-o"), out} + size);
-        EXPECT_EQ(run.exitCode, 2) << size.join(u' ').toStdString();
-        EXPECT_TRUE(run.err.contains(size.size() > 2 ? QStringLiteral("either") : size.first().mid(2)))
-            << run.err.toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(out));
-}

@@ -5,12 +5,6 @@
 
 using namespace zf;
 
-TEST(FontValue, DefaultIsTheScreenFont)
-{
-    EXPECT_EQ(FontValue().toIniText(), "PalmText9,10,,0,clWindowText,2");
-    EXPECT_EQ(FontValue().color(), FontValue::kWindowTextColor);
-}
-
 // Six fields apart by commas or semicolons; a field that is missing, empty or
 // no valid value leaves what the font held.
 TEST(FontValue, AppliedTextChangesTheFieldsItHoldsValid)

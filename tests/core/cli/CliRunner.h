@@ -65,8 +65,7 @@ protected:
         write(QStringLiteral("second.zsc"), "[FORM]\r\nName=Second\r\nTitle=Second\r\nLib=1\r\n");
         return write(QStringLiteral("App.zpj"),
                      "[Project]\r\nName=x\r\nLib=1\r\n[Code]\r\nCreatorID=ABCD\r\nFirstForm=First\r\n"
-                     "Output=src\r\n[ActiveForms]\r\nForm0=" + path(QStringLiteral("first.zsc")).toUtf8()
-                         + "\r\nForm3=" + path(QStringLiteral("second.zsc")).toUtf8() + "\r\n");
+                     "Output=src\r\n[ActiveForms]\r\nForm0=first.zsc\r\nForm3=second.zsc\r\n");
     }
 
     QTemporaryDir dir;

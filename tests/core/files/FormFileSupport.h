@@ -12,20 +12,6 @@
 
 namespace zf::test {
 
-// A form file's text from lines written as the tests read best: "\n" apart.
-inline QByteArray iniText(const QStringList &lines)
-{
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
-inline IniDocument parsedDocument(QByteArrayView bytes)
-{
-    IniDocument doc;
-    doc.parse(bytes);
-    doc.setPath(QStringLiteral("/forms/Test.zsc"));
-    return doc;
-}
-
 inline QByteArray formBytes(const DesignForm &form)
 {
     IniDocument doc;

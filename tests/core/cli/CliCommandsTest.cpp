@@ -15,7 +15,7 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
     for (const char c : QByteArray("[Project]\r\nLib=2\r\n[ActiveForms]\r\nForm0=gone.zsc\r\n"))
         utf16.append(c).append('\0');
     const QString empty = write(QStringLiteral("empty.zpj"), "");
-    const QString binary = write(QStringLiteral("binary.zpj"), QByteArray("\x7F" "ELF\x02\x01\0\0\xFF[\x01", 12));
+    const QString binary = write(QStringLiteral("binary.zpj"), QByteArray("\x7F" "ELF\x02\0\0\xFF[", 9));
     const QString unicode = write(QStringLiteral("unicode.zpj"), utf16);
     const QString badLib = write(QStringLiteral("lib.zpj"), "[Project]\nLib=7\n");
     QByteArrayList refused;
@@ -30,7 +30,7 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
     QDir().mkpath(folder);
     const QString blocked = path(QStringLiteral("no-such-folder/out.png"));
     const QString all = golden("ccontrols-all.zsc");
-    const QString render = QStringLiteral("zentiform-cli render: ");
+    const QString render = QStringLiteral("zentiform-cli render: "), png = path(QStringLiteral("x.png"));
     const QString usage = QStringLiteral("usage: zentiform-cli ");
     const struct
     {
@@ -41,11 +41,12 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
         {{"check", path("missing.zsc"), taken, all, unicode}, 2,
          path("missing.zsc") + ": error: cannot be read: No such file\n" + taken
              + ":9: warning: [C] Name: A component named b already exists; the record is skipped\n" + taken
-             + ":12: warning: [D] Name: 'FoRm' is not a valid component name; the record is skipped\n" + unicode + ":4: warning: [ActiveForms] Form0: " + path("gone.zsc")
+             + ":12: warning: [D] Name: 'FoRm' is not a valid component name; the record is skipped\n"
+             + unicode + ":4: warning: [ActiveForms] Form0: " + path("gone.zsc")
              + ": no such form file; it is skipped\n"},
         {{"check", empty}, 1, empty + noProject},
         {{"check", binary}, 1, binary + noProject},
-        {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 7 names no library; no form of it can be read"},
+        {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 7 names no library; no form of it"},
         {{"check", folder}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
         {{"check", all, golden("ptoolbox-all.zsc")}, 0, QString()},
         {{"resave", taken}, 1, taken + ":9: warning: [C] Name: A component named b already exists"},
@@ -55,23 +56,23 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
         {{"resave", path("missing.zsc")}, 2, path("missing.zsc") + ": error: cannot be read: No such file"},
         {{"resave", all, "-o", folder}, 2, folder + ": error: cannot be written: is a folder, not a file"},
         {{"resave", all, "-o", "/proc/zentiform.zsc"}, 2, "/proc/zentiform.zsc: error: cannot be written: "},
-        {{"render", all, "-o", folder}, 2, folder + ": error: cannot be written: is a folder, not a picture file"},
+        {{"render", all, "-o", folder}, 2, folder + ": error: cannot be written: is a folder, not a picture"},
         {{"render", all, "-o", blocked}, 2, blocked + ": error: cannot be written: "},
-        {{"render", folder, "-o", path("x.png")}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
+        {{"render", folder, "-o", png}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
         {{"render", all}, 2, usage + "render"},
-        {{"render", all, "-o", path("x.png"), "--scale", "0"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--scale", "17"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--scale", "2.5"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--scale", "x"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--size", "0"}, 2, render + "the size must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--size", "4097"}, 2, render + "the size must be a whole number"},
-        {{"render", all, "-o", path("x.png"), "--scale", "2", "--size", "64"}, 2, render + "give either"},
+        {{"render", all, "-o", png, "--scale", "0"}, 2, render + "the scale must be a whole number"},
+        {{"render", all, "-o", png, "--scale", "17"}, 2, render + "the scale must be a whole number"},
+        {{"render", all, "-o", png, "--scale", "2.5"}, 2, render + "the scale must be a whole number"},
+        {{"render", all, "-o", png, "--scale", "x"}, 2, render + "the scale must be a whole number"},
+        {{"render", all, "-o", png, "--size", "0"}, 2, render + "the size must be a whole number"},
+        {{"render", all, "-o", png, "--size", "4097"}, 2, render + "the size must be a whole number"},
+        {{"render", all, "-o", png, "--scale", "2", "--size", "64"}, 2, render + "give either"},
         {{"generate", path("none.zpj")}, 2, path("none.zpj") + ": error: cannot be read: No such file\n"},
         {{"generate", project, "--first", "Nowhere"}, 1, "The project has no form named Nowhere"},
         {{"generate", write("Empty.zpj", "[Project]\r\nLib=2\r\n[ActiveForms]\r\n")}, 1,
          path("Empty.zpj") + ": error: There is no form to generate."},
         // The output folder cannot be made: nothing could be written.
-        {{"generate", project, "-o", write("file", "x") + "/sub"}, 2, ": error: Unable to create the folder "},
+        {{"generate", project, "-o", write("file", "x") + "/sub"}, 2, "error: Unable to create the folder "},
         {{"generate", project, "-o"}, 2, usage + "generate PROJECT.zpj"},
         {{"generate", project, "--pde", "--doc"}, 2, usage + "generate PROJECT.zpj"},
         {{}, 2, usage},
@@ -92,7 +93,7 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
     // Refused work leaves every file as it was.
     EXPECT_EQ((QByteArrayList{fileBytes(taken), fileBytes(knob), fileBytes(noLibrary)}), refused);
     EXPECT_FALSE(QFile::exists(blocked));
-    EXPECT_FALSE(QFile::exists(path("x.png")));
+    EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Empty.pc"))));
 }
 

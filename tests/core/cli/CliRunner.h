@@ -23,18 +23,10 @@ inline CliRun runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000)) {
-        ADD_FAILURE() << program.toStdString() << " did not finish";
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString() << " did not finish";
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 inline CliRun runCli(const QStringList &arguments)

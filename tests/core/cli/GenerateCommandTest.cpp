@@ -22,7 +22,6 @@ TEST_F(CliGenerate, WritesTheFourFilesWithTheStoredSettingsAndWarnsOfFaults)
     // opening the project.
     EXPECT_EQ(fileBytes(src + QStringLiteral("App.h")),
               QByteArray("//Form and dialog prototypes\r\nSecond();\r\nFirst();\r\n"));
-    EXPECT_TRUE(fileBytes(src + QStringLiteral("AppEvents.pc")).contains("OnBtGo(){\r\n  Second();\r\n"));
     EXPECT_TRUE(QFileInfo::exists(src + QStringLiteral("small8.bmp")));
     EXPECT_EQ(fileBytes(project), projectBefore);
 
@@ -58,5 +57,4 @@ TEST_F(CliGenerate, OptionsOverrideTheStoredSettings)
     EXPECT_EQ(runCli({"generate", project, "--doc", "-o", doc}).exitCode, 0);
     EXPECT_EQ(QDir(doc).entryList(QDir::Files),
               QStringList({"App.pdb", "AppEvents.pdb", "AppForms.pdb", "AppH.pdb"}));
-    EXPECT_TRUE(fileBytes(doc + QStringLiteral("AppForms.pdb")).startsWith("AppForms.pc\0"));
 }

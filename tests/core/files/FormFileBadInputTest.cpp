@@ -14,15 +14,7 @@
 using namespace zf;
 using namespace zf::test;
 
-namespace {
-
-class BadInput : public ModelFixture
-{
-protected:
-    QTemporaryDir dir;
-};
-
-} // namespace
+using BadInput = ModelFixture;
 
 // Each damaged form and project of tests/data/damaged beside the problems it
 // must report, one a line ("dropped: " before those whose record a save would
@@ -73,6 +65,7 @@ TEST_F(BadInput, RecordsThatWouldShareASectionAreNotWritten)
 {
     auto *table = place<TCCTable>(ControlKind::Table);
     place<TCCListBox>(ControlKind::ListBox)->setName(table->name() + QStringLiteral("items"));
+    QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("clash.zsc"));
     ASSERT_TRUE(writeFileBytes(target, "old"));
     QString error;

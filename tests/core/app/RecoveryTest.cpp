@@ -1,6 +1,5 @@
 // Recovery copies of unsaved forms, and what a crashed run leaves behind.
 #include "CommandsFixture.h"
-#include "core/app/Options.h"
 #include "core/app/RecoveryCopies.h"
 #include "core/app/RecoverySession.h"
 #include "core/base/IniDocument.h"
@@ -227,24 +226,6 @@ TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
     ASSERT_TRUE(asked.writeCopies());
     asked.finish();
     EXPECT_FALSE(QFileInfo::exists(asked.sessionFolder()));
-}
-
-TEST_F(Recovery, TheIntervalIsAnOptionThatFollowsEachChangeByDefault)
-{
-    const QString file = path(QStringLiteral("options.ini"));
-    Options options(file);
-    options.load();
-    EXPECT_EQ(options.recoveryDelay(), Options::kRecoverySoon);
-    for (const auto &[text, delay] : {std::pair{"0", 0}, {"12", 12 * 60000}, {"-3", Options::kRecoverySoon},
-                                      {"many", Options::kRecoverySoon}, {"1440", 1440 * 60000},
-                                      {"1441", Options::kRecoverySoon}}) {
-        write(file, QByteArray("[General]\r\nRecoveryMinutes=") + text + "\r\n");
-        options.load();
-        EXPECT_EQ(options.recoveryDelay(), delay) << text;
-    }
-    options.setRecoveryMinutes(7);
-    ASSERT_TRUE(options.save());
-    EXPECT_TRUE(read(file).contains("RecoveryMinutes=7\r\n"));
 }
 
 } // namespace

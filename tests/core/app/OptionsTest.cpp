@@ -96,12 +96,6 @@ TEST(Options, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
     ASSERT_TRUE(options.save());
     EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\nShortNames=0\r\n"
                                          "Toolbars=\r\n[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
-
-    // A file where the folder should be is reported.
-    Options blocked(path + QStringLiteral("/options.ini"));
-    blocked.load();
-    EXPECT_FALSE(blocked.save());
-    EXPECT_FALSE(blocked.errorString().isEmpty());
 }
 
 TEST(Options, PortableFileBesideTheProgramWins)

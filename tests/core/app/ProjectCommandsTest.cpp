@@ -169,7 +169,7 @@ TEST_F(ProjectCommandsTest, SaveProjectAsOverAnExistingFileAsksFirst)
     EXPECT_TRUE(zoomRunning());
 }
 
-TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlace)
+TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlaceAndOpensAsSaved)
 {
     const QString file = savedProject(3);
     // Another program's keys, and settings of the generate dialog.
@@ -198,29 +198,18 @@ TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlace)
               QStringList({"me", "App", "a.bmp", "0", "264", "1", "60", "500"}));
     // The keys carry each window's place in the list, not a count.
     EXPECT_EQ(doc.keys(u"ActiveForms"), QStringList({"Form1", "Form2"}));
-    EXPECT_EQ(doc.readString(u"ActiveForms", u"Form1"), path(QStringLiteral("f2.zsc")));
-}
 
-TEST_F(ProjectCommandsTest, OpeningAProjectRestoresItsFormsAndWindows)
-{
-    const QString file = savedProject(2);
-    workspace.setZoomShown(true);
-    workspace.setZoomPosition(QPoint(400, 30));
-    workspace.setPropertiesBounds(QRect(1, 2, 300, 400));
-    ui.answers = {Button::Yes, Button::Yes};
-    ASSERT_TRUE(projects.saveProject());
     projects.cerrarTodo();
-
+    workspace.setZoomPosition(QPoint(0, 0));
     ui.files = {file};
     projects.openProject();
     EXPECT_EQ(ui.fileRequests.back().filter, QStringLiteral("Zentiform Project (*.zpj)|*.zpj"));
     EXPECT_EQ(state(), QStringList({"Demo", file, "Zentiform 1.2 - Demo"}));
     ASSERT_EQ(project.forms().size(), 2u);
-    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f1.zsc")));
-    EXPECT_EQ(project.forms()[1]->name(), QStringLiteral("Form2"));
-    EXPECT_TRUE(workspace.zoomShown() && workspace.propertiesShown() && workspace.generateCodeEnabled());
-    EXPECT_EQ(workspace.zoomPosition(), QPoint(400, 30));
-    EXPECT_EQ(workspace.propertiesBounds(), QRect(1, 2, 300, 400));
+    EXPECT_EQ(project.forms()[0]->fileName(), path(QStringLiteral("f2.zsc")));
+    EXPECT_EQ(project.forms()[1]->name(), QStringLiteral("Form3"));
+    EXPECT_TRUE(workspace.zoomShown() && workspace.generateCodeEnabled());
+    EXPECT_EQ(workspace.zoomPosition(), QPoint(500, 60));
     EXPECT_EQ(recent.paths().first(), file);
 }
 

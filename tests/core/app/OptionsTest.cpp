@@ -1,34 +1,14 @@
+#include "CommandsFixture.h"
 #include "core/app/Options.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 using namespace zf;
+using namespace zf::test;
 
-namespace {
+using OptionsFile = CommandsFixture;
 
-QByteArray readFile(const QString &path)
+TEST_F(OptionsFile, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
-TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("options.ini"));
+    const QString file = path(QStringLiteral("options.ini"));
     const struct
     {
         QByteArray text;
@@ -51,10 +31,10 @@ TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
         {"[General]\r\nRecoveryMinutes=many\r\n", 2, true, false, {}, Options::kRecoverySoon},
     };
     for (const auto &c : cases) {
-        QFile::remove(path);
+        QFile::remove(file);
         if (!c.text.isEmpty())
-            writeFile(path, c.text);
-        Options options(path);
+            write(file, c.text);
+        Options options(file);
         options.setLibrary(3);
         options.recentProjects().add(QStringLiteral("/stale.zpj"));
         ASSERT_TRUE(options.load());
@@ -65,12 +45,11 @@ TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
     }
 }
 
-TEST(Options, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
+TEST_F(OptionsFile, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
 {
-    QTemporaryDir folder;
     // The configuration folder may not exist yet on a first run.
-    const QString path = folder.filePath(QStringLiteral("config/options.ini"));
-    Options options(path);
+    const QString file = path(QStringLiteral("config/options.ini"));
+    Options options(file);
     ASSERT_TRUE(options.load());
     options.setLibrary(1);
     options.setGrid(false);
@@ -80,30 +59,28 @@ TEST(Options, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
     options.recentProjects().add(QStringLiteral("/p/first.zpj"));
     options.recentProjects().add(QString::fromUtf8("/p/Café.zpj"));
     ASSERT_TRUE(options.save()) << options.errorString().toStdString();
-    EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+    EXPECT_EQ(read(file), QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
                                          "RecoveryMinutes=7\r\nToolbars=AP8gbGF5b3V0\r\n"
                                          "[MRU Items]\r\nF0=/p/Caf\xE9.zpj\r\nF1=/p/first.zpj\r\n"));
-    Options reread(path);
+    Options reread(file);
     ASSERT_TRUE(reread.load());
     EXPECT_EQ(reread.toolbarLayout(), QByteArray("\x00\xFF layout", 9));
     EXPECT_EQ(reread.recentProjects().paths(), options.recentProjects().paths());
 
-    writeFile(path, "[General]\r\nLib=2\r\nTheme=dark\r\n[MRU Items]\r\nF0=/a\r\nF1=/b\r\nF3=/d\r\n"
+    write(file, "[General]\r\nLib=2\r\nTheme=dark\r\n[MRU Items]\r\nF0=/a\r\nF1=/b\r\nF3=/d\r\n"
                     "[Other]\r\nx=1\r\n");
     ASSERT_TRUE(options.load());
     options.recentProjects().clear();
     options.recentProjects().add(QStringLiteral("/z"));
     ASSERT_TRUE(options.save());
-    EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\nShortNames=0\r\n"
+    EXPECT_EQ(read(file), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\nShortNames=0\r\n"
                                          "Toolbars=\r\n[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
 }
 
-TEST(Options, PortableFileBesideTheProgramWins)
+TEST_F(OptionsFile, PortableFileBesideTheProgramWins)
 {
-    QTemporaryDir program;
-    QTemporaryDir config;
-    const auto file = [](const QTemporaryDir &d) { return d.filePath(QStringLiteral("options.ini")); };
-    EXPECT_EQ(Options::locate(program.path(), config.path()), file(config));
-    writeFile(file(program), "");
-    EXPECT_EQ(Options::locate(program.path(), config.path()), file(program));
+    const QString config = path(QStringLiteral("config"));
+    EXPECT_EQ(Options::locate(dir.path(), config), config + QStringLiteral("/options.ini"));
+    write(path(QStringLiteral("options.ini")), "");
+    EXPECT_EQ(Options::locate(dir.path(), config), path(QStringLiteral("options.ini")));
 }

@@ -1,11 +1,10 @@
+#include "CommandsFixture.h"
 #include "core/app/RecentProjects.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 using namespace zf;
+using namespace zf::test;
+
+using RecentProjectFiles = CommandsFixture;
 
 TEST(RecentProjects, AddingPutsThePathOnTopOfTheTenMostRecent)
 {
@@ -26,19 +25,14 @@ TEST(RecentProjects, AddingPutsThePathOnTopOfTheTenMostRecent)
               QStringList({"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"}));
 }
 
-TEST(RecentProjects, RemoveObsoleteDropsOnlyMissingFiles)
+TEST_F(RecentProjectFiles, RemoveObsoleteDropsOnlyMissingFiles)
 {
-    QTemporaryDir folder;
-    const QString kept = folder.filePath(QStringLiteral("kept.zpj"));
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    RecentProjects recent;
-    recent.add(folder.filePath(QStringLiteral("gone.zpj")));
-    recent.add(kept);
-    recent.add(folder.path()); // a folder is not a project file
+    write(path(QStringLiteral("kept.zpj")), "");
+    recent.add(path(QStringLiteral("gone.zpj")));
+    recent.add(path(QStringLiteral("kept.zpj")));
+    recent.add(dir.path()); // a folder is not a project file
     EXPECT_EQ(recent.removeObsolete(), 2);
-    EXPECT_EQ(recent.paths(), QStringList({kept}));
+    EXPECT_EQ(recent.paths(), QStringList({path(QStringLiteral("kept.zpj"))}));
 }
 
 TEST(RecentProjects, MenuCaptionsNumberOneToNineThenZero)

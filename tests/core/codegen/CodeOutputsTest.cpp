@@ -314,17 +314,15 @@ TEST_F(CodeOutputs, WarnsAboutNamesTheGeneratedCodeCannotTake)
     add<TPTLabel>(form, form->screen(), QStringLiteral("bt"), 0, 0, 0, 0);
     EXPECT_EQ(PTCodeGenerator().warnings({form}),
               QStringList{"Main: the name \"bt\" is reserved in the generated code"});
-}
 
-TEST_F(CodeOutputs, NamesCountAsTheGeneratedCodeDefinesThem)
-{
-    // A plain picture has no name in CControls code; a dialog has two.
-    DesignForm *other = addForm(QStringLiteral("Other"), QStringLiteral("Other"));
+    // Names count as the generated code defines them: a plain picture has
+    // none in CControls code; a dialog has two.
+    other = addForm(QStringLiteral("Other2"), QStringLiteral("Other2"));
     add<TCCBitmap>(other, other->screen(), QStringLiteral("Lb"), 0, 0, 8, 8);
     add<TPTDialog>(other, other->screen(), QStringLiteral("Dlg"), 0, 0, 100, 100);
     add<TCCLabel>(form, form->screen(), QStringLiteral("hDlg"), 0, 0, 32, 13);
     EXPECT_EQ(generator.warnings({form, other}),
-              QStringList{"The name \"hDlg\" is used more than once (Main, Other)"});
+              QStringList{"The name \"hDlg\" is used more than once (Main, Other2)"});
 
     // A PToolBox radio group defines one name per item.
     DesignForm *pt = addForm(QStringLiteral("Pt"), QStringLiteral("Pt"));

@@ -15,18 +15,6 @@ TEST(CellKinds, PartsOfListedNamesCountAsListed)
     EXPECT_EQ(TipoCelda("DateTimeColors"), CellKind::ColorSet);
 }
 
-TEST(CellKinds, ValorOKHoldsBackEmptyAndLoneMinusNumbers)
-{
-    const std::tuple<const char *, const char *, bool> cases[] = {
-        {"Left", "", false},        {"Left", "-", false},        {"Left", "-5", true},
-        {"Left", "12a", true}, // digits are the library's business
-        {"VisibleRows", "", false}, {"SelectedRow", "-", false}, {"Topic", "", false},
-        {"Name", "", true},         {"Content", "-", true},
-    };
-    for (const auto &[row, text, ok] : cases)
-        EXPECT_EQ(ValorOK(row, text), ok) << row << "=" << text;
-}
-
 namespace {
 
 class CellChoices : public SheetFixture

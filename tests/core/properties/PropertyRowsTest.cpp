@@ -234,24 +234,6 @@ TEST_F(Rows, AnEmptyFormNameIsRefusedAndRowsAKindLacksDoNothing)
     EXPECT_EQ(form->undoStack().count(), steps); // and no empty undo steps
 }
 
-TEST_F(Rows, EachKindOfListOpensItsEditor)
-{
-    using E = PropertySheet::Ellipsis;
-    const std::tuple<int, ControlKind, const char *, E> cases[] = {
-        {kLibraryCControls, ControlKind::Table, "Items", E::TableEditor},
-        {kLibraryCControls, ControlKind::Image, "Bitmap", E::BitmapEditor},
-        {kLibraryCControls, ControlKind::Image, "Name", E::None},
-        {kLibraryPToolBox, ControlKind::List, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Bitmap, "Bitmap", E::BitmapEditor},
-        {kLibraryPToolBox, ControlKind::Select, "DateTimeColors", E::None}, // no picker
-    };
-    for (const auto &[library, kind, row, editor] : cases) {
-        project.setLibrary(library);
-        sheet.showObject(place(kind));
-        EXPECT_EQ(sheet.ellipsis(row), editor) << kindWord(kind).toStdString() << " " << row;
-    }
-}
-
 using PToolBoxRows = PToolBoxSheetFixture;
 
 TEST_F(PToolBoxRows, ADialogColourRowRecoloursItsControlsAtOnce)
@@ -285,6 +267,8 @@ TEST_F(PToolBoxRows, SelectAlignMovesItOnceWhenItChangesSides)
 TEST_F(PToolBoxRows, ThePickerDecidesTheFormatsAndTheColours)
 {
     auto *select = place<TCCButton>(ControlKind::Select);
+    sheet.showObject(select);
+    EXPECT_EQ(sheet.ellipsis("DateTimeColors"), PropertySheet::Ellipsis::None);
     enter(select, "DateTimePicker", "Date");
     EXPECT_EQ(sheet.value("DateTimeFormat"), "Pref. Short Date"); // the default format 8
     EXPECT_EQ(sheet.ellipsis("DateTimeColors"), PropertySheet::Ellipsis::ColorSetDialog);

@@ -91,11 +91,15 @@ TEST_F(Rows, AWordOutsideTheListStoresTheOtherValueOrNothing)
         {kLibraryCControls, ControlKind::Switch, "State", "Yes", "False"},
         {kLibraryCControls, ControlKind::DropDown, "TestItems", "Maybe", "Yes"},
         {kLibraryCControls, ControlKind::PopUp, "Test", "yes", "Yes"},
+        {kLibraryCControls, ControlKind::Image, "Clickable", "True", "No"},
+        {kLibraryCControls, ControlKind::Label, "Style", "Bold", "Plain"},
+        {kLibraryPToolBox, ControlKind::Button, "Type", "Fast", "Repeat"},
         {kLibraryCControls, ControlKind::Label, "Line", "Red", "White"},
         {kLibraryCControls, ControlKind::Label, "Alignment", "Middle", "Left"},
         {kLibraryPToolBox, ControlKind::Field, "Underline", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Editable", "", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Justification", "Center", "Right"},
+        {kLibraryPToolBox, ControlKind::Field, "SingleLine", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Button, "Frame", "Thick", "Standard"},
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "navy", "Black"},
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Diagonal", "Vertical"},
@@ -126,12 +130,21 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
     EXPECT_EQ(list->width(), 53);
 }
 
-// A chosen word stores the value the form file holds: some flags are
-// inverted, fonts and colours are stored by name and number.
+// Each word of a list stores its own value, as the form file holds it
+// (some flags inverted): one word past the first of every list.
 TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
 {
     const WordCase cases[] = {
         {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
+        {kLibraryCControls, ControlKind::Label, "Line", "Gray", "Line=2"},
+        {kLibraryCControls, ControlKind::Label, "Style", "Boxed", "Style=2"},
+        {kLibraryCControls, ControlKind::Edit, "Style", "Underlined", "Style=1"},
+        {kLibraryCControls, ControlKind::Switch, "State", "True", "State=1"},
+        {kLibraryPToolBox, ControlKind::Button, "Type", "Repeat", "Type=1"},
+        {kLibraryPToolBox, ControlKind::List, "Style", "Popup-list", "Style=2"},
+        {kLibraryPToolBox, ControlKind::Field, "Justification", "Right", "Justification=1"},
+        {kLibraryPToolBox, ControlKind::Field, "SingleLine", "True", "SingleLine=1"},
+        {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Vertical", "Orientation=1"},
         {kLibraryCControls, ControlKind::Image, "Clickable", "No", "Clickable=0"},
         {kLibraryPToolBox, ControlKind::Button, "Frame", "Square", "Frame=2"},
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "Navy", "ColorFill=8388608"},
@@ -234,6 +247,27 @@ TEST_F(Rows, AnEmptyFormNameIsRefusedAndRowsAKindLacksDoNothing)
     EXPECT_EQ(form->undoStack().count(), steps); // and no empty undo steps
 }
 
+TEST_F(Rows, EachKindOfListOpensItsEditor)
+{
+    using E = PropertySheet::Ellipsis;
+    const std::tuple<int, ControlKind, const char *, E> cases[] = {
+        {kLibraryCControls, ControlKind::Table, "Items", E::TableEditor},
+        {kLibraryCControls, ControlKind::ListBox, "Items", E::ItemsEditor},
+        {kLibraryCControls, ControlKind::Menu, "Items", E::ItemsEditor},
+        {kLibraryCControls, ControlKind::Image, "Bitmap", E::BitmapEditor},
+        {kLibraryCControls, ControlKind::Image, "Name", E::None},
+        {kLibraryPToolBox, ControlKind::List, "Items", E::ItemsEditor},
+        {kLibraryPToolBox, ControlKind::Radio, "Items", E::ItemsEditor},
+        {kLibraryPToolBox, ControlKind::Bitmap, "Bitmap", E::BitmapEditor},
+        {kLibraryPToolBox, ControlKind::Select, "DateTimeColors", E::None}, // no picker
+    };
+    for (const auto &[library, kind, row, editor] : cases) {
+        project.setLibrary(library);
+        sheet.showObject(place(kind));
+        EXPECT_EQ(sheet.ellipsis(row), editor) << kindWord(kind).toStdString() << " " << row;
+    }
+}
+
 using PToolBoxRows = PToolBoxSheetFixture;
 
 TEST_F(PToolBoxRows, ADialogColourRowRecoloursItsControlsAtOnce)
@@ -267,8 +301,6 @@ TEST_F(PToolBoxRows, SelectAlignMovesItOnceWhenItChangesSides)
 TEST_F(PToolBoxRows, ThePickerDecidesTheFormatsAndTheColours)
 {
     auto *select = place<TCCButton>(ControlKind::Select);
-    sheet.showObject(select);
-    EXPECT_EQ(sheet.ellipsis("DateTimeColors"), PropertySheet::Ellipsis::None);
     enter(select, "DateTimePicker", "Date");
     EXPECT_EQ(sheet.value("DateTimeFormat"), "Pref. Short Date"); // the default format 8
     EXPECT_EQ(sheet.ellipsis("DateTimeColors"), PropertySheet::Ellipsis::ColorSetDialog);

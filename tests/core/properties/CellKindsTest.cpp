@@ -15,6 +15,18 @@ TEST(CellKinds, PartsOfListedNamesCountAsListed)
     EXPECT_EQ(TipoCelda("DateTimeColors"), CellKind::ColorSet);
 }
 
+TEST(CellKinds, ValorOKHoldsBackEmptyAndLoneMinusNumbers)
+{
+    const std::tuple<const char *, const char *, bool> cases[] = {
+        {"Left", "", false},        {"Left", "-", false},        {"Left", "-5", true},
+        {"Left", "12a", true}, // digits are the library's business
+        {"VisibleRows", "", false}, {"SelectedRow", "-", false}, {"Topic", "", false},
+        {"Name", "", true},         {"Content", "-", true},
+    };
+    for (const auto &[row, text, ok] : cases)
+        EXPECT_EQ(ValorOK(row, text), ok) << row << "=" << text;
+}
+
 namespace {
 
 class CellChoices : public SheetFixture
@@ -38,6 +50,17 @@ TEST_F(CellChoices, ListsShowEightRowsAndColoursSixteen)
     sheet.showObject(place(ControlKind::Button));
     EXPECT_EQ(sheet.choices("Font").visibleRows, 8);
     EXPECT_EQ(sheet.choices("HighlightForeColor").visibleRows, 16);
+}
+
+TEST_F(CellChoices, StyleDependsOnTheClass)
+{
+    sheet.showObject(place(ControlKind::Edit));
+    EXPECT_EQ(entries("Style"), QStringList({"Plain", "Underlined", "Boxed"}));
+    sheet.showObject(place(ControlKind::Button));
+    EXPECT_TRUE(entries("Style").isEmpty());
+    project.setLibrary(kLibraryPToolBox);
+    sheet.showObject(place(ControlKind::List));
+    EXPECT_EQ(entries("Style"), QStringList({"Stand-alone", "Pop-triggered", "Popup-list"}));
 }
 
 TEST_F(CellChoices, TheCurrentWordIsPreselectedWhenItIsOnTheList)

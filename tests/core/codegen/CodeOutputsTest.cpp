@@ -161,13 +161,14 @@ TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
     EXPECT_TRUE(ui.messages.empty());
 
     PTCodeGenerator pt;
-    output.library = &pt;
+    SourceOutput ptOutput = output;
+    ptOutput.library = &pt;
     for (const bool present : {false, true}) {
         if (present)
             writeBytes(out(QStringLiteral("FCTL.H")), "//");
         ui.messages.clear();
         ui.answers.assign(4, Button::Yes);
-        ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
+        ASSERT_EQ(saveSourceFiles(ptOutput, ui), SaveOutcome::Completed);
         // The four replace questions, and the warning while the header is missing.
         EXPECT_EQ(ui.messages.size(), present ? 4u : 5u);
     }

@@ -17,8 +17,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 using namespace zf;
@@ -27,10 +25,10 @@ namespace {
 
 TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
 {
-    for (const QString example : {QStringLiteral("ccontrols"), QStringLiteral("ptoolbox")}) {
-        SCOPED_TRACE(example.toStdString());
+    for (const char *example : {"ccontrols", "ptoolbox"}) {
+        SCOPED_TRACE(example);
         QTemporaryDir dir;
-        const QDir source(dataPath(QStringLiteral("examples/") + example));
+        const QDir source(dataPath(QStringLiteral("examples/") + QLatin1String(example)));
         QString projectFile;
         for (const QString &name : source.entryList(QDir::Files)) {
             ASSERT_TRUE(QFile::copy(source.filePath(name), dir.filePath(name)));
@@ -42,8 +40,7 @@ TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
         TMainForm window(dir.filePath(QStringLiteral("options.ini")));
         window.projectCommands().abrirProyecto(projectFile);
         DesignForm *form = window.project().currentDesignWindow();
-        ASSERT_NE(form, nullptr);
-        ASSERT_EQ(window.project().selectedObject(), form->screen());
+        ASSERT_TRUE(form && window.project().selectedObject() == form->screen());
 
         // The same file loaded on its own, in a project nothing else touched.
         QFile file(form->fileName());
@@ -59,16 +56,11 @@ TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
 
         const PropertyGrid *grid = window.findChild<TfrmProp *>()->grid();
         ASSERT_EQ(grid->rowCount(), int(rows.size()));
-        for (int i = 0; i < grid->rowCount(); ++i) {
-            EXPECT_EQ(grid->item(i, 0)->text(), rows[size_t(i)].name);
-            EXPECT_EQ(grid->item(i, 1)->text(), rows[size_t(i)].value)
-                << rows[size_t(i)].name.toStdString();
-        }
+        for (int i = 0; i < grid->rowCount(); ++i)
+            EXPECT_EQ(grid->item(i, 0)->text() + '=' + grid->item(i, 1)->text(),
+                      rows[size_t(i)].name + '=' + rows[size_t(i)].value);
         // The values the stale sheet once showed come straight from the file.
-        const auto it = std::find_if(rows.begin(), rows.end(),
-                                     [](const PropertyRow &row) { return row.name == "Title"; });
-        ASSERT_NE(it, rows.end());
-        EXPECT_EQ(it->value, doc.readString(u"FORM", u"Title"));
+        EXPECT_TRUE(grid->findItems(doc.readString(u"FORM", u"Title"), Qt::MatchExactly).size() > 0);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
 #include "model/ModelFixture.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -12,11 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <functional>
-
 namespace zf::test {
 
-// The widget with the keyboard focus; a failure when there is none.
 inline QWidget *keyboardWidget()
 {
     QWidget *widget = QApplication::focusWidget();
@@ -71,8 +69,7 @@ protected:
     QString cellText(const QString &name) const
     {
         const int row = rowOf(name);
-        const QTableWidgetItem *item = row < 0 ? nullptr : window->grid()->item(row, 1);
-        return item ? item->text() : QString();
+        return row < 0 ? QString() : window->grid()->item(row, 1)->text();
     }
 
     // Moves to a property's value cell as the user does with the mouse.
@@ -89,23 +86,6 @@ protected:
     QMdiArea area;
     TfrmProp *window = nullptr;
 };
-
-// Runs `act` on the modal dialog of type T once it is shown, from inside
-// its event loop.
-template <typename T> void whenModal(std::function<void(T &)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *dialog = qobject_cast<T *>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the expected dialog is not shown";
-            if (modal)
-                modal->close(); // never leave the test waiting in a modal loop
-            return;
-        }
-        act(*dialog);
-    });
-}
 
 // For a step that must not open a modal window: one that opens anyway fails
 // the test and is closed.

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace zf::test {
@@ -86,17 +85,5 @@ protected:
     QMdiArea area;
     TfrmProp *window = nullptr;
 };
-
-// For a step that must not open a modal window: one that opens anyway fails
-// the test and is closed.
-inline void failOnModal()
-{
-    QTimer::singleShot(0, [] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "a modal window was opened: " << modal->windowTitle().toStdString();
-            modal->close();
-        }
-    });
-}
 
 } // namespace zf::test

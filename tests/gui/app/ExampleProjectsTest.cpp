@@ -36,12 +36,10 @@ TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
                 projectFile = dir.filePath(name);
         }
         ASSERT_FALSE(projectFile.isEmpty());
-
         TMainForm window(dir.filePath(QStringLiteral("options.ini")));
         window.projectCommands().abrirProyecto(projectFile);
         DesignForm *form = window.project().currentDesignWindow();
         ASSERT_TRUE(form && window.project().selectedObject() == form->screen());
-
         // The same file loaded on its own, in a project nothing else touched.
         QFile file(form->fileName());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -53,7 +51,6 @@ TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
         DesignForm *reference = fresh.addForm(readFormName(doc));
         EXPECT_TRUE(readForm(*reference, doc).empty());
         const PropertyRows rows = fresh.librarySupport().propertyRows(*reference->screen());
-
         const PropertyGrid *grid = window.findChild<TfrmProp *>()->grid();
         ASSERT_EQ(grid->rowCount(), int(rows.size()));
         for (int i = 0; i < grid->rowCount(); ++i)

@@ -41,7 +41,6 @@ protected:
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;
 };
@@ -58,14 +57,12 @@ TEST_F(HelpWindowTest, PagesLinkBackForwardHomeAndFind)
         visited << shownPage();
     }
     EXPECT_EQ(visited, QStringList({"index.html", "topic5.html", "index.html"}));
-
     // Find wraps round the page and marks the field when the page lacks the text.
     EXPECT_FALSE(help->find(QStringLiteral("no such words here")));
     EXPECT_FALSE(help->findField()->styleSheet().isEmpty());
     help->browser()->moveCursor(QTextCursor::End);
     EXPECT_TRUE(help->find(QStringLiteral("Contents")));
     EXPECT_TRUE(help->findField()->styleSheet().isEmpty());
-
     // A web link without a browser shows its address.
     whenModal<QMessageBox>([](QMessageBox &box) {
         EXPECT_TRUE(box.text().endsWith(QStringLiteral("https://zentiform.org"))) << box.text().toStdString();
@@ -83,7 +80,6 @@ TEST_F(HelpWindowTest, F1OpensThePageOfTheWindowWithTheFocus)
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(1, 1)); // on the handheld's frame
     QTest::keyClick(view, Qt::Key_F1);
     EXPECT_EQ(shownPage(), "topic5.html");
-
     // Elsewhere the main window's own page; the menu item opens the contents.
     view->clearFocus();
     window->action(QStringLiteral("actHelp"))->trigger();
@@ -107,7 +103,6 @@ TEST_F(HelpWindowTest, HelpFromAModalDialogStaysAboveItAndOpenAfterIt)
     EXPECT_TRUE(aboveDialog);
     EXPECT_EQ(shownPage(), "topic7.html");
     EXPECT_TRUE(helpWindow()->parentWidget() == window.get() && helpWindow()->isVisible());
-
     // The about box's manual link opens the contents the same way.
     TfrmAbout about(window.get());
     for (QLabel *label : about.findChildren<QLabel *>()) {

@@ -32,19 +32,15 @@ class MainWindow : public ::testing::Test
 {
 protected:
     ~MainWindow() override { qunsetenv("ZENTIFORM_DATA_DIR"); }
-
     QString optionsPath() const { return dir.filePath(QStringLiteral("options.ini")); }
-
     void start()
     {
         window = std::make_unique<TMainForm>(optionsPath());
         window->startUp();
         window->show();
     }
-
     QAction *action(const char *name) const { return window->action(QLatin1String(name)); }
     QAction *tool(const char *name) const { return window->toolbox()->button(QLatin1String(name)); }
-
     // Runs New Project choosing `library` in its dialog (1 CControls, 2 PToolBox).
     void newProject(int library)
     {
@@ -54,7 +50,6 @@ protected:
         });
         action("mnuNewProject")->trigger();
     }
-
     void writeOptions(const std::function<void(IniDocument &)> &write)
     {
         IniDocument options;
@@ -62,7 +57,6 @@ protected:
         write(options);
         ASSERT_TRUE(options.save());
     }
-
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;
 };
@@ -75,7 +69,6 @@ TEST_F(MainWindow, TheToolboxTitleAndStatusFollowTheProjectAndItsLibrary)
     EXPECT_FALSE(action("mnuGenerateCode")->isEnabled());
     action("mnuShortNames")->trigger();
     EXPECT_EQ(window->statusText(1), QStringLiteral("Short names"));
-
     newProject(1);
     EXPECT_EQ(window->statusText(0), QStringLiteral("CControls"));
     EXPECT_FALSE(tool("spbSelect")->isVisible());
@@ -106,7 +99,6 @@ TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileAndExitCanBeCan
     action("mnuGenerateCode")->trigger();
     EXPECT_EQ(message, QStringLiteral("You must save the project before code generation"));
     EXPECT_FALSE(generateShown);
-
     DesignForm &form = *window->project().currentDesignWindow();
     window->project().setPressedTool(ControlKind::Button);
     window->project().librarySupport().createControlAt(form, 20, 30, form.screen());
@@ -128,7 +120,6 @@ TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
     EXPECT_FALSE(action("mnuViewGrid")->isChecked());
     auto *recent = window->findChild<QMenu *>(QStringLiteral("mnuRecentProjects"));
     EXPECT_TRUE(recent->actions().first()->text().startsWith(QStringLiteral("&1 ")));
-
     newProject(2);
     action("mnuViewGrid")->trigger();
     ASSERT_TRUE(window->close());

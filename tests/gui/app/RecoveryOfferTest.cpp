@@ -35,7 +35,6 @@ class RecoveryOffer : public ::testing::Test
 {
 protected:
     using Action = std::function<void(QWidget &)>;
-
     // A data folder of this test's own: not the user's, nor one shared with
     // the tests running beside it.
     RecoveryOffer() : m_oldDataHome(qgetenv("XDG_DATA_HOME"))
@@ -47,7 +46,6 @@ protected:
         window.reset();
         qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
-
     // What a crashed run leaves in the folder `session`: the copy of a form
     // of `library` holding a button, the work on `userFile`. Returns the form
     // as Save Form writes it.
@@ -70,7 +68,6 @@ protected:
         EXPECT_TRUE(copy.save());
         return text;
     }
-
     // Starts the main window while the modal windows it brings up (the
     // offer comes from a queued call) are handled by `actions`, in order.
     void start(std::deque<Action> actions)
@@ -93,7 +90,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return actions.empty(); }, 10000));
         QTest::qWait(50);
     }
-
     // The offer: keeps its lines ("Form|Library|File") and the libraries it
     // proposes, chooses `library` (when given) and presses `button`.
     Action offer(const char *button, int library = 0)
@@ -115,12 +111,10 @@ protected:
                 qobject_cast<RecoveryDialog *>(&modal)->reject();
         };
     }
-
     QStringList sessions() const
     {
         return QDir(RecoverySession::defaultFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
-
     QTemporaryDir dir;
     QByteArray m_oldDataHome;
     std::unique_ptr<TMainForm> window;
@@ -151,7 +145,6 @@ TEST_F(RecoveryOffer, EscapeKeepsTheFormsForLaterAndDiscardAsksFirst)
     EXPECT_TRUE(window->project().forms().empty());
     EXPECT_TRUE(sessions().contains(QStringLiteral("crashed")));
     EXPECT_TRUE(window->close());
-
     QString asked;
     start({offer("butDiscard"), [&asked](QWidget &modal) {
                auto *box = qobject_cast<QMessageBox *>(&modal);

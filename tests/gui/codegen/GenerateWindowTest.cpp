@@ -57,28 +57,24 @@ protected:
         place(ControlKind::Button);
         window = std::make_unique<TfrmGenerate>(project, ui);
     }
-
     void writeProject(const QByteArray &sections)
     {
         QFile file(projectFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("[Project]\r\nLib=1\r\n[Forms]\r\nCount=1\r\nItem0=Form1.zsc\r\n" + sections);
     }
-
     QString projectValue(const char *section, const char *key) const
     {
         IniDocument doc;
         EXPECT_TRUE(doc.open(projectFile));
         return doc.readString(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<missing>"));
     }
-
     void show()
     {
         window->prepare();
         window->show();
     }
     template <typename T> T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
-
     // Check boxes and radio buttons are clicked on their indicator, as their
     // text may end before the widget does.
     void click(const char *name)
@@ -91,7 +87,6 @@ protected:
         // Long texts become editable a moment after Generate.
         EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isFilling(); }, 20000));
     }
-
     QStringList memos() const
     {
         QStringList texts;
@@ -99,7 +94,6 @@ protected:
             texts << window->page(page)->memo()->toPlainText();
         return texts;
     }
-
     QString bitmap(const char *name)
     {
         const QString path = dir.filePath(QLatin1String(name));
@@ -108,7 +102,6 @@ protected:
         EXPECT_TRUE(image.save(path, "BMP"));
         return path;
     }
-
     QTemporaryDir dir;
     QString projectFile;
     std::unique_ptr<TfrmGenerate> window;
@@ -136,7 +129,6 @@ TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWrit
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(window->page(kPages[i])->lines(), *texts[i]) << i;
     EXPECT_EQ(projectValue("Code", "CreatorID") + projectValue("Code", "Output"), "ABCDout");
-
     // The counters count the file's bytes, lines ended by CR LF, as the user types.
     CodePage *events = window->page(TfrmGenerate::EventsPage);
     events->memo()->setPlainText(QStringLiteral("ab\ncde"));
@@ -165,7 +157,6 @@ TEST_F(PToolBoxGenerateWindowTest, ShowsTheKeptSettingsAndTheMemoTargetSavesDocF
     click("butGenerar");
     click("butSaveDoc");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("docs/AppH.pdb"))).mid(60, 8), "TEXtREAd");
-
     click("chkColor"); // a change of target or colour empties the texts
     EXPECT_EQ(memos(), QStringList(4));
     click("rbtPDE");
@@ -194,7 +185,6 @@ TEST_F(GenerateWindowTest, IconsAndTheFolderArePickedWithTheirDialogsAndKeptBetw
     EXPECT_EQ(QDir(child<DirectoryEdit>("dedOutput")->text()).canonicalPath(), QDir(chosen).canonicalPath());
     EXPECT_NE(window->icons().bitmap(IconSlot::Large8), AppIcons::defaultBitmap(IconSlot::Large8));
     EXPECT_EQ(memos(), QStringList(4));
-
     // Another project starts from its own folder and the built-in icons.
     QTemporaryDir other;
     project.setProjectFile(QDir(other.path()).filePath(QStringLiteral("Other.zpj")));
@@ -219,7 +209,6 @@ TEST_F(GenerateWindowTest, ALargeProjectGeneratesWhileTheWindowKeepsRunning)
     click("butGenerar");
     EXPECT_TRUE(busySeen);
     EXPECT_TRUE(child<QPushButton>("butGenerar")->isEnabled());
-
     // A long text shows at once and takes Copy while its memo fills.
     window->generate();
     CodePage *forms = window->page(TfrmGenerate::FormsPage);

@@ -48,10 +48,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         openForm();
     }
-
     DesignProject &project() { return window->project(); }
     void trigger(const char *name) { window->findChild<QAction *>(QLatin1String(name))->trigger(); }
-
     void openForm()
     {
         form = &window->formCommands().nuevoForm();
@@ -60,7 +58,6 @@ protected:
         ASSERT_NE(frame, nullptr);
         view = frame->imgPalm();
     }
-
     // The widget point in the middle of a pixel of the window's picture, of
     // the screen, or of a control.
     QPoint at(QPoint picture) const
@@ -73,12 +70,10 @@ protected:
     {
         return at(object->bounds().topLeft() + QPoint(4 + x, 2 + y));
     }
-
     void click(QPoint point, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(view, button, {}, point);
     }
-
     // QTest moves carry no keys: this one carries the buttons and keys held.
     void move(QPoint point, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
     {
@@ -86,14 +81,12 @@ protected:
                           Qt::NoButton, held, keys);
         QApplication::sendEvent(view, &event);
     }
-
     DesignObject *placeWith(ControlKind kind, QPoint point)
     {
         project().setPressedTool(kind);
         click(point);
         return project().selectedObject();
     }
-
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;
     DesignForm *form = nullptr;
@@ -114,7 +107,6 @@ TEST_F(DesignWindowTest, AClickPlacesADragMovesWithCtrlByPixelsAndTheEdgeResizes
     move(grip + QPoint(5 * pixel.x(), 3 * pixel.y()), Qt::LeftButton, Qt::ControlModifier);
     QTest::mouseRelease(view, Qt::LeftButton, {}, grip + 5 * pixel);
     EXPECT_EQ(button->bounds().topLeft(), QPoint(8, 22));
-
     const QRect before = button->bounds();
     const QPoint edge = inside(button, before.width() - 2, before.height() / 2 - 1);
     move(edge, Qt::NoButton);
@@ -153,7 +145,6 @@ TEST_F(DesignWindowTest, ADragFromTheScreenSelectsAndTheKeysReachTheNudging)
     QTest::mouseRelease(view, Qt::LeftButton, {}, onScreen(20, 46));
     EXPECT_TRUE(label->isSelected() && other->isSelected());
     EXPECT_TRUE(view->band().isEmpty());
-
     click(inside(label, 5, 5));
     ASSERT_TRUE(view->hasFocus());
     EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Grid Step"));
@@ -206,7 +197,6 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixelsAndIsKept)
     move(grip + QPoint(8, 0)); // eight screen pixels are four form pixels
     QTest::mouseRelease(view, Qt::LeftButton, {}, grip + QPoint(8, 0));
     EXPECT_EQ(button->userLeft(), 12);
-
     trigger("mnuScale4");
     openForm();
     EXPECT_EQ(view->scale(), 4);
@@ -224,7 +214,6 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsFormAndItsCloseBoxAsksAndHides)
     EXPECT_EQ(frame->pos(), QPoint(30, 40));
     frame->move(50, 70);
     EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(50, 70));
-
     DesignForm *first = form;
     TChildFrm *firstFrame = frame;
     openForm();
@@ -240,7 +229,6 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsFormAndItsCloseBoxAsksAndHides)
     firstFrame->close();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(firstFrame->isVisible() || first->isShown());
-
     project().destroyAllForms();
     EXPECT_EQ(window->designWindows()->frameOf(first), nullptr);
     for (QMdiSubWindow *sub : window->clientArea()->subWindowList())
@@ -264,7 +252,6 @@ TEST_F(DesignWindowTest, TheProjectTreeAndTheWindowMenuPickTheForms)
     first->undoStack().undo();
     tree->syncNow();
     EXPECT_EQ(tree->itemOf(button), nullptr);
-
     auto *menu = window->findChild<QMenu *>(QStringLiteral("mnuWindow"));
     Q_EMIT menu->aboutToShow();
     EXPECT_TRUE(menu->findChild<QAction *>(QStringLiteral("mnuWindowForm1"))->isChecked());

@@ -35,7 +35,6 @@ class DesignerActions : public ::testing::Test
 {
 protected:
     DesignerActions() { window.project().setLibrary(kLibraryCControls); }
-
     DesignObject *placeButton(DesignForm &form, int x, int y)
     {
         window.project().setPressedTool(ControlKind::Button);
@@ -44,7 +43,6 @@ protected:
     }
     DesignForm &newForm(const char *name) { return window.formCommands().nuevoForm(QLatin1String(name)); }
     void trigger(const char *name) { window.action(QLatin1String(name))->trigger(); }
-
     QTemporaryDir dir;
     TMainForm window{dir.filePath(QStringLiteral("options.ini"))};
 };
@@ -131,7 +129,6 @@ TEST_F(DesignerActions, ExportPictureAsksForTheChoicesThenTheFileAndKeepsTheChoi
     });
     trigger("mnuExportPicture");
     EXPECT_EQ(fileTitle, QStringLiteral("Export Picture"));
-
     whenModal<ExportPictureDialog>([](ExportPictureDialog &dialog) {
         EXPECT_EQ(dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->currentIndex(), 2);
         dialog.reject();
@@ -149,7 +146,6 @@ TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
     trigger("mnuViewCode");
     ASSERT_TRUE(generated.wait(5000));
     EXPECT_TRUE(dock->view(0)->lines().contains(QStringLiteral("  Live();")));
-
     DesignObject *button = placeButton(form, 20, 30);
     ASSERT_TRUE(generated.wait(5000));
     const CodeView *forms = dock->view(1);

@@ -84,7 +84,6 @@ TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
     // A double click's second press comes as the double click alone.
     QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {}, grid->mapTo(&editor, cellAt(5, 5)));
     EXPECT_FALSE(editor.bits().bit(5, 5));
-
     QTest::mousePress(grid, Qt::LeftButton, {}, cellAt(0, 0));
     for (int x = 1; x < 4; ++x)
         dragOver(grid, cellAt(x, 0));
@@ -92,7 +91,6 @@ TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
     QTest::mousePress(grid, Qt::LeftButton, Qt::ShiftModifier, cellAt(3, 1));
     dragOver(grid, cellAt(2, 0), Qt::ShiftModifier);
     EXPECT_EQ(firstRow(editor.bits()), "##.#....");
-
     ui.answers = {Button::No, Button::Yes};
     for (const char *expected : {"##.#....", "........"}) {
         editor.findChild<QPushButton *>(QStringLiteral("butCrear"))->click();
@@ -116,7 +114,6 @@ TEST(ColorSetDialog, ShowsTheSevenColoursInTheirRolesAndAPickReachesThePreview)
               (std::vector<PalmColor>{NameToColor("Red"), NameToColor("Blue"), NameToColor("Green"),
                                       NameToColor("Yellow"), NameToColor("Navy"), NameToColor("White"),
                                       NameToColor("Black")})); // an unknown name previews as black
-
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.grid()->setCurrentCell(3, 0);
@@ -143,7 +140,6 @@ TEST(ItemsEditor, CountsItsLinesTabLeavesAndCancelKeepsTheItems)
     QTest::keyClick(editor.memo(), Qt::Key_Tab);
     EXPECT_FALSE(editor.memo()->hasFocus());
     EXPECT_EQ(editor.items(), QStringList({"Red", "Green", "Blue"}));
-
     ScriptedUserInterface ui;
     QStringList items{"a", "b"};
     whenModal<TfrmItemsEd>([&ui](TfrmItemsEd &dialog) {
@@ -170,7 +166,6 @@ protected:
         editor->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     }
-
     // A cell by the grid's own coordinates, the column headers at row 0.
     QString cell(int row, int column) const
     {
@@ -183,7 +178,6 @@ protected:
         editor->table()->setFocus();
         typeKeys(keys);
     }
-
     ScriptedUserInterface ui;
     TCCTable table;
     std::unique_ptr<TfrmTableEd> editor;
@@ -203,13 +197,11 @@ TEST_F(TableEditor, KeysOpenTheAlignmentListCellsKeepWhatTheyCanHoldAndTheButton
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(cell(1, 2), "Center");
-
     typeKeys("y"); // Esc closes without writing
     list->setCurrentIndex(0);
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(cell(1, 2), "Center");
-
     typeAt(2, 1, "1a2");
     pressKey(Qt::Key_Return);
     typeAt(3, 1, "x~y");
@@ -224,7 +216,6 @@ TEST_F(TableEditor, KeysOpenTheAlignmentListCellsKeepWhatTheyCanHoldAndTheButton
     line->paste();
     EXPECT_EQ(line->text(), "40");
     pressKey(Qt::Key_Escape);
-
     ui.answers = {Button::Yes, Button::Yes, Button::Yes};
     for (const char *name : {"butAddRow", "butAddCol", "butDeleteRow", "butDeleteCol", "butClearAll"}) {
         editor->setCurrentCell(3, 1);
@@ -259,7 +250,6 @@ TEST_F(EditorDialogsFromTheSheet, OkStoresTheDrawingOrTheColoursAsOneUndoStep)
     EXPECT_EQ(image->stringBits(), "8400");
     form->undoStack().undo();
     EXPECT_EQ(image->stringBits(), "8080");
-
     auto *select = place<TCCButton>(ControlKind::Select, 10, 10);
     select->setDotPicker(1);
     window->sheet().refill();

@@ -53,7 +53,6 @@ protected:
         area.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
     }
-
     // The grid row showing a property; -1 when there is none.
     int rowOf(const QString &name) const
     {
@@ -64,13 +63,11 @@ protected:
         }
         return -1;
     }
-
     QString cellText(const QString &name) const
     {
         const int row = rowOf(name);
         return row < 0 ? QString() : window->grid()->item(row, 1)->text();
     }
-
     // Moves to a property's value cell as the user does with the mouse.
     void clickValue(const QString &name)
     {
@@ -80,7 +77,6 @@ protected:
         const QRect cell = grid->visualItemRect(grid->item(row, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
-
     Workspace workspace;
     QMdiArea area;
     TfrmProp *window = nullptr;

@@ -76,7 +76,6 @@ TEST_F(PropertyWindow, ChoiceRowsOpenTheirListOnAKeyAndAPickApplies)
     typeKeys("x"); // opens the list, changes nothing
     EXPECT_EQ(window->shownEditor(), list);
     EXPECT_EQ(cellText("Font"), "Standard");
-
     pressKey(Qt::Key_Escape);
     clickValue("Alignment");
     EXPECT_EQ(list->currentText(), "Left");
@@ -94,7 +93,6 @@ TEST_F(PropertyWindow, TheChooserSelectsAnotherControlAndTheFilterNarrowsTheRows
     pick(window->chooser(), "Button1: Button");
     EXPECT_EQ(project.selectedObject(), first);
     EXPECT_EQ(cellText("Name"), "Button1");
-
     const int all = window->grid()->rowCount();
     QTest::keyClicks(window->filter(), "wid");
     EXPECT_LT(window->grid()->rowCount(), all);
@@ -130,7 +128,6 @@ TEST_F(PropertyWindow, EllipsisRowsShowTheirEditAndItemsAreEditedAsOneUndoStep)
     EXPECT_EQ(window->shownEditor(), nullptr);
     pressKey(Qt::Key_Return);
     EXPECT_EQ(window->shownEditor(), items);
-
     whenModal<TfrmItemsEd>([](TfrmItemsEd &editor) {
         editor.memo()->setPlainText(QStringLiteral("one\ntwo\n"));
         editor.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
@@ -139,7 +136,6 @@ TEST_F(PropertyWindow, EllipsisRowsShowTheirEditAndItemsAreEditedAsOneUndoStep)
     EXPECT_EQ(list->items(), QStringList({"one", "two"}));
     form->undoStack().undo();
     EXPECT_EQ(list->items(), before);
-
     workspace.hidePropertyEditors(); // a press on the form
     EXPECT_EQ(window->shownEditor(), nullptr);
 }

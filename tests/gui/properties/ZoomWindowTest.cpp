@@ -29,7 +29,6 @@ protected:
         area.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
     }
-
     Workspace workspace;
     QMdiArea area;
     TfrmZoom *zoom = nullptr;
@@ -52,7 +51,6 @@ TEST_F(ZoomWindow, ShowsTheFormAtTwiceItsSizeAtTheClientAreasRightEdgeBehindTheO
     area.setActiveSubWindow(zoom);
     QTest::qWait(10);
     EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).first(), zoom);
-
     zoom->close(); // only hides it
     EXPECT_FALSE(workspace.zoomShown());
     EXPECT_FALSE(zoom->isRunning());

@@ -1,13 +1,19 @@
 #include "PropertyWindowFixture.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCListBox.h"
-#include "core/designer/Nudging.h"
+#include "core/controls/CCButton.h"
+#include "core/designer/FormRenderer.h"
+#include "gui/app/Main.h"
+#include "gui/properties/frmPropSelect.h"
+#include "gui/properties/frmZoom2x.h"
 #include "gui/properties/frmItemsEditor.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace zf;
 using namespace zf::test;
@@ -101,21 +107,6 @@ TEST_F(PropertyWindow, TheChooserSelectsAnotherControlAndTheFilterNarrowsTheRows
     EXPECT_EQ(window->grid()->rowCount(), all);
 }
 
-TEST_F(PropertyWindow, TheGridAndTheChooserTakeTheArrowKeysAway)
-{
-    place(ControlKind::Button, 10, 10);
-    auto *elsewhere = new QLineEdit;
-    area.addSubWindow(elsewhere)->show();
-    for (QWidget *target : {static_cast<QWidget *>(window->grid()),
-                            static_cast<QWidget *>(window->chooser()), static_cast<QWidget *>(elsewhere)}) {
-        elsewhere->setFocus();
-        SwitchCursorKeysOn(project);
-        elsewhere->clearFocus();
-        target->setFocus();
-        EXPECT_EQ(project.cursorKeysActive(), target == elsewhere) << target->metaObject()->className();
-    }
-}
-
 TEST_F(PropertyWindow, EllipsisRowsShowTheirEditAndItemsAreEditedAsOneUndoStep)
 {
     auto *list = place<TCCListBox>(ControlKind::ListBox, 10, 10);
@@ -163,6 +154,96 @@ TEST_F(PropertyWindow, AClearedSheetKeepsOneEmptyRowThatOffersNothingToEdit)
     typeKeys("7");
     EXPECT_EQ(window->shownEditor(), nullptr);
     EXPECT_EQ(cellText(""), "");
+}
+
+// The zoom window beside the property window, the form wholly inside the
+// client area.
+class ZoomWindow : public PropertyWindowFixture
+{
+protected:
+    ZoomWindow()
+    {
+        zoom = new TfrmZoom(project, workspace);
+        area.addSubWindow(zoom);
+        form->setPosition(200, 30);
+    }
+    TfrmZoom *zoom = nullptr;
+};
+
+TEST_F(ZoomWindow, ShowsTheFormAtTwiceItsSizeAtTheClientAreasRightEdgeBehindTheOthers)
+{
+    EXPECT_TRUE(zoom->isHidden());
+    workspace.setToolbarDockHeight(20);
+    workspace.setZoomShown(true);
+    EXPECT_EQ(zoom->clientSize(), QSize(334, 452));
+    EXPECT_EQ(zoom->pos(), QPoint(area.viewport()->width() - zoom->width(), 20));
+    EXPECT_TRUE(zoom->isRunning());
+    const QImage picture = renderForm(*form);
+    ASSERT_EQ(zoom->picture(), picture);
+    const QImage screen = zoom->findChild<QWidget *>(QStringLiteral("imgZoom"))->grab().toImage();
+    for (const QPoint p : {QPoint(0, 0), QPoint(83, 100), QPoint(166, 225)})
+        EXPECT_EQ(screen.pixel(2 * p.x() + 1, 2 * p.y() + 1), picture.pixel(p));
+    area.addSubWindow(new QWidget)->show();
+    area.setActiveSubWindow(zoom);
+    QTest::qWait(10);
+    EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).first(), zoom);
+    zoom->close(); // only hides it
+    EXPECT_FALSE(workspace.zoomShown());
+    EXPECT_FALSE(zoom->isRunning());
+}
+
+TEST_F(ZoomWindow, FreezesWhileTheDesignWindowIsNotWhollyInsideTheClientArea)
+{
+    workspace.setToolbarDockHeight(20);
+    workspace.setZoomShown(true);
+    const QImage before = zoom->picture();
+    const int right = area.viewport()->width();
+    const int bottom = area.viewport()->height();
+    for (const QPoint outside :
+         {QPoint(right - 100, 30), QPoint(-1, 30), QPoint(200, 19), QPoint(200, bottom - 100)}) {
+        form->setPosition(outside.x(), outside.y());
+        place(ControlKind::Button, 10, 10 + 20 * form->screen()->children().size());
+        zoom->tick();
+        EXPECT_EQ(zoom->picture(), before) << outside.x() << "," << outside.y();
+    }
+    form->setPosition(right - 167, bottom - 226); // inside again, at the very edges
+    zoom->tick();
+    EXPECT_EQ(zoom->picture(), renderForm(*form));
+}
+
+TEST_F(ZoomWindow, ShowsThePreviewOfTheOpenColourDialog)
+{
+    project.setLibrary(kLibraryPToolBox);
+    auto *select = place<TCCButton>(ControlKind::Select, 10, 10);
+    workspace.setZoomShown(true);
+    select->setDotPicker(2);
+    {
+        TfrmDlgColor dialog(*select, &area);
+        zoom->setColorDialog(&dialog);
+        dialog.show();
+        zoom->tick();
+        EXPECT_EQ(zoom->picture(), dialog.previewPicture(PickerPreview::Kind::Time));
+        dialog.hide();
+        zoom->tick();
+        EXPECT_EQ(zoom->picture(), renderForm(*form));
+    }
+}
+
+TEST(ZoomInTheMainWindow, QuestionsPauseItAndViewZoomShowsIt)
+{
+    QTemporaryDir dir;
+    TMainForm main(dir.filePath(QStringLiteral("options.ini")));
+    main.show();
+    auto *zoom = main.findChild<TfrmZoom *>();
+    QAction *viewZoom = main.action(QStringLiteral("mnuViewZoom"));
+    viewZoom->trigger();
+    EXPECT_TRUE(zoom->isVisible() && zoom->isRunning());
+    main.userInterface().pauseZoom();
+    EXPECT_FALSE(zoom->isRunning());
+    main.userInterface().resumeZoom();
+    EXPECT_TRUE(zoom->isRunning());
+    zoom->close();
+    EXPECT_FALSE(viewZoom->isChecked());
 }
 
 } // namespace

@@ -1,21 +1,28 @@
+#include "ScriptedUserInterface.h"
 #include "WhenModal.h"
-
+#include "core/app/ProjectCommands.h"
+#include "core/base/DataPaths.h"
 #include "core/base/IniDocument.h"
+#include "core/files/FormFile.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Main.h"
+#include "gui/app/Toolbox.h"
 #include "gui/app/frmAbout.h"
+#include "gui/app/frmNuevoProy.h"
 #include "gui/codegen/frmGenerateCode.h"
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
 #include "gui/designer/FormView.h"
-#include "gui/app/Toolbox.h"
-#include "gui/app/frmNuevoProy.h"
+#include "gui/properties/PropertyGrid.h"
+#include "gui/properties/frmProperties.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -27,9 +34,8 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 using namespace zf;
@@ -257,6 +263,44 @@ TEST_F(MainWindow, HelpFromAModalDialogStaysAboveItAndOpenAfterIt)
             Q_EMIT label->linkActivated(TfrmAbout::kManual);
     }
     EXPECT_EQ(shownPage(), "index.html");
+}
+
+TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
+{
+    for (const char *example : {"ccontrols", "ptoolbox"}) {
+        SCOPED_TRACE(example);
+        QTemporaryDir dir;
+        const QDir source(dataPath(QStringLiteral("examples/") + QLatin1String(example)));
+        QString projectFile;
+        for (const QString &name : source.entryList(QDir::Files)) {
+            ASSERT_TRUE(QFile::copy(source.filePath(name), dir.filePath(name)));
+            if (name.endsWith(QLatin1String(".zpj")))
+                projectFile = dir.filePath(name);
+        }
+        ASSERT_FALSE(projectFile.isEmpty());
+        TMainForm window(dir.filePath(QStringLiteral("options.ini")));
+        window.projectCommands().abrirProyecto(projectFile);
+        DesignForm *form = window.project().currentDesignWindow();
+        ASSERT_TRUE(form && window.project().selectedObject() == form->screen());
+        // The same file loaded on its own, in a project nothing else touched.
+        QFile file(form->fileName());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        IniDocument doc;
+        doc.parse(file.readAll());
+        test::ScriptedUserInterface ui;
+        DesignProject fresh(ui);
+        fresh.setLibrary(window.project().library());
+        DesignForm *reference = fresh.addForm(readFormName(doc));
+        EXPECT_TRUE(readForm(*reference, doc).empty());
+        const PropertyRows rows = fresh.librarySupport().propertyRows(*reference->screen());
+        const PropertyGrid *grid = window.findChild<TfrmProp *>()->grid();
+        ASSERT_EQ(grid->rowCount(), int(rows.size()));
+        for (int i = 0; i < grid->rowCount(); ++i)
+            EXPECT_EQ(grid->item(i, 0)->text() + '=' + grid->item(i, 1)->text(),
+                      rows[size_t(i)].name + '=' + rows[size_t(i)].value);
+        // The values the stale sheet once showed come straight from the file.
+        EXPECT_TRUE(grid->findItems(doc.readString(u"FORM", u"Title"), Qt::MatchExactly).size() > 0);
+    }
 }
 
 } // namespace

@@ -206,9 +206,12 @@ TEST_F(ZoomWindow, FreezesWhileTheDesignWindowIsNotWhollyInsideTheClientArea)
         zoom->tick();
         EXPECT_EQ(zoom->picture(), before) << outside.x() << "," << outside.y();
     }
-    form->setPosition(right - 167, bottom - 226); // inside again, at the very edges
-    zoom->tick();
-    EXPECT_EQ(zoom->picture(), renderForm(*form));
+    for (const QPoint edge : {QPoint(0, 20), QPoint(right - 167, bottom - 226)}) { // inside again
+        form->setPosition(edge.x(), edge.y());
+        place(ControlKind::Button, 100, 10 + 20 * form->screen()->children().size());
+        zoom->tick();
+        EXPECT_EQ(zoom->picture(), renderForm(*form)) << edge.x() << "," << edge.y();
+    }
 }
 
 TEST_F(ZoomWindow, ShowsThePreviewOfTheOpenColourDialog)

@@ -17,6 +17,7 @@
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
 #include "gui/designer/FormView.h"
+#include "gui/properties/frmZoom2x.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
 
@@ -95,6 +96,16 @@ TEST_F(MainWindow, TheToolboxTitleAndStatusFollowTheProjectAndItsLibrary)
     EXPECT_TRUE(tool("spbEditLine")->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zentiform 1.2 - Project1"));
     EXPECT_TRUE(action("mnuGenerateCode")->isEnabled());
+    // View Zoom shows the zoom, which pauses while a question waits.
+    action("mnuViewZoom")->trigger();
+    auto *zoom = window->findChild<TfrmZoom *>();
+    EXPECT_TRUE(zoom->isVisible() && zoom->isRunning());
+    window->userInterface().pauseZoom();
+    EXPECT_FALSE(zoom->isRunning());
+    window->userInterface().resumeZoom();
+    EXPECT_TRUE(zoom->isRunning());
+    zoom->close();
+    EXPECT_FALSE(action("mnuViewZoom")->isChecked() || zoom->isRunning());
     // The context menu shows the ampersand, not a key mark.
     EXPECT_EQ(window->toolBar(QStringLiteral("Align & Size"))->toggleViewAction()->text(),
               QStringLiteral("Align && Size"));

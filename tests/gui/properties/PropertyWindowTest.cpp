@@ -3,17 +3,14 @@
 #include "core/ccontrols/CCListBox.h"
 #include "core/controls/CCButton.h"
 #include "core/designer/FormRenderer.h"
-#include "gui/app/Main.h"
 #include "gui/properties/frmPropSelect.h"
 #include "gui/properties/frmZoom2x.h"
 #include "gui/properties/frmItemsEditor.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 using namespace zf;
 using namespace zf::test;
@@ -230,23 +227,6 @@ TEST_F(ZoomWindow, ShowsThePreviewOfTheOpenColourDialog)
         zoom->tick();
         EXPECT_EQ(zoom->picture(), renderForm(*form));
     }
-}
-
-TEST(ZoomInTheMainWindow, QuestionsPauseItAndViewZoomShowsIt)
-{
-    QTemporaryDir dir;
-    TMainForm main(dir.filePath(QStringLiteral("options.ini")));
-    main.show();
-    auto *zoom = main.findChild<TfrmZoom *>();
-    QAction *viewZoom = main.action(QStringLiteral("mnuViewZoom"));
-    viewZoom->trigger();
-    EXPECT_TRUE(zoom->isVisible() && zoom->isRunning());
-    main.userInterface().pauseZoom();
-    EXPECT_FALSE(zoom->isRunning());
-    main.userInterface().resumeZoom();
-    EXPECT_TRUE(zoom->isRunning());
-    zoom->close();
-    EXPECT_FALSE(viewZoom->isChecked());
 }
 
 } // namespace

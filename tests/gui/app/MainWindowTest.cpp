@@ -17,9 +17,9 @@
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
 #include "gui/designer/FormView.h"
-#include "gui/properties/frmZoom2x.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
+#include "gui/properties/frmZoom2x.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -66,7 +66,8 @@ protected:
     void newProject(int library)
     {
         whenModal<TfrmNuevoProy>([library](TfrmNuevoProy &dialog) {
-            dialog.findChild<QComboBox *>(QStringLiteral("cmbLibrary"))->setCurrentIndex(library - 1);
+            dialog.findChild<QComboBox *>(QStringLiteral("cmbLibrary"))
+                ->setCurrentIndex(library - 1);
             dialog.accept();
         });
         action("mnuNewProject")->trigger();
@@ -126,7 +127,8 @@ TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileAndExitCanBeCan
         });
     });
     bool generateShown = false;
-    QObject::connect(window.get(), &TMainForm::generateCodeRequested, [&] { generateShown = true; });
+    QObject::connect(window.get(), &TMainForm::generateCodeRequested,
+                     [&] { generateShown = true; });
     action("mnuGenerateCode")->trigger();
     EXPECT_EQ(message, QStringLiteral("You must save the project before code generation"));
     EXPECT_FALSE(generateShown);
@@ -156,7 +158,8 @@ TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
     ASSERT_TRUE(window->close());
     IniDocument written;
     ASSERT_TRUE(written.open(optionsPath()));
-    EXPECT_EQ(written.readInt(u"General", u"Lib", 0) * 10 + written.readInt(u"General", u"Grid", 0), 21);
+    EXPECT_EQ(written.readInt(u"General", u"Lib", 0) * 10 + written.readInt(u"General", u"Grid", 0),
+              21);
 }
 
 TEST_F(MainWindow, AFloatingToolbarComesBackShown)
@@ -165,10 +168,11 @@ TEST_F(MainWindow, AFloatingToolbarComesBackShown)
     writeOptions([](IniDocument &options) {
         options.writeString(
             u"General", u"Toolbars",
-            QStringLiteral("AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
-                           "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
-                           "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
-                           "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
+            QStringLiteral(
+                "AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
+                "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
+                "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
+                "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
     });
     start();
     QToolBar *bar = window->toolBar(QStringLiteral("Align & Size"));
@@ -199,7 +203,10 @@ TEST_F(MainWindow, FilesNamedOnTheCommandLineOpen)
     const QString form = dir.filePath(QStringLiteral("Lone.zsc"));
     const QString project = dir.filePath(QStringLiteral("P.zpj"));
     for (const auto &[path, text] :
-         {std::pair{form, QByteArray("[FORM]\nName=Lone\nLib=2\n[B]\nControl=Button\nName=B\nParent=panScreen\n")},
+         {std::pair{
+              form,
+              QByteArray(
+                  "[FORM]\nName=Lone\nLib=2\n[B]\nControl=Button\nName=B\nParent=panScreen\n")},
           std::pair{project, "[Project]\nLib=2\n[ActiveForms]\nForm0=" + form.toUtf8() + "\n"}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -243,7 +250,8 @@ TEST_F(MainWindow, F1AndTheHelpMenuOpenPagesThatLinkBackForwardAndFind)
     EXPECT_TRUE(help->findField()->styleSheet().isEmpty());
     // A web link without a browser shows its address.
     whenModal<QMessageBox>([](QMessageBox &box) {
-        EXPECT_TRUE(box.text().endsWith(QStringLiteral("https://zentiform.org"))) << box.text().toStdString();
+        EXPECT_TRUE(box.text().endsWith(QStringLiteral("https://zentiform.org")))
+            << box.text().toStdString();
         box.accept();
     });
     Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("https://zentiform.org")));
@@ -310,7 +318,8 @@ TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
             EXPECT_EQ(grid->item(i, 0)->text() + '=' + grid->item(i, 1)->text(),
                       rows[size_t(i)].name + '=' + rows[size_t(i)].value);
         // The values the stale sheet once showed come straight from the file.
-        EXPECT_TRUE(grid->findItems(doc.readString(u"FORM", u"Title"), Qt::MatchExactly).size() > 0);
+        EXPECT_TRUE(grid->findItems(doc.readString(u"FORM", u"Title"), Qt::MatchExactly).size() >
+                    0);
     }
 }
 

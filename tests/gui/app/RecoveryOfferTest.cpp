@@ -124,7 +124,8 @@ protected:
 TEST_F(RecoveryOffer, TheOfferListsEveryFormAndRecoversTheChosenLibrary)
 {
     const QString ccFile = dir.filePath(QStringLiteral("Cc.zsc"));
-    const QByteArray cc = leaveCrashedCopy("crashed-cc", kLibraryCControls, "Cc", ccFile, "2024-05-01T10:00:00");
+    const QByteArray cc =
+        leaveCrashedCopy("crashed-cc", kLibraryCControls, "Cc", ccFile, "2024-05-01T10:00:00");
     leaveCrashedCopy("crashed-pt", kLibraryPToolBox, "Pt", QString(), "2024-05-02T10:00:00");
     start({offer("butRecover", kLibraryCControls)});
     EXPECT_EQ(listed, (QStringList{"Pt|PToolboxLib|(never saved)", "Cc|CControls|" + ccFile}));

@@ -1,5 +1,6 @@
 // The generate window's wiring: its widgets show and keep the project's
 // settings, and its buttons run the core's generation and saves.
+#include "WhenModal.h"
 #include "core/base/IniDocument.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
@@ -8,7 +9,6 @@
 #include "gui/codegen/IconSlotView.h"
 #include "gui/codegen/frmGenerateCode.h"
 #include "model/ModelFixture.h"
-#include "WhenModal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,9 +33,8 @@ using namespace zf::test;
 
 namespace {
 
-using Page = TfrmGenerate::Page;
-constexpr Page kPages[] = {TfrmGenerate::MainPage, TfrmGenerate::FormsPage,
-                           TfrmGenerate::EventsPage, TfrmGenerate::HeaderPage};
+constexpr TfrmGenerate::Page kPages[] = {TfrmGenerate::MainPage, TfrmGenerate::FormsPage,
+                                         TfrmGenerate::EventsPage, TfrmGenerate::HeaderPage};
 
 QByteArray readFile(const QString &path)
 {
@@ -67,14 +66,18 @@ protected:
     {
         IniDocument doc;
         EXPECT_TRUE(doc.open(projectFile));
-        return doc.readString(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("<missing>"));
+        return doc.readString(QString::fromLatin1(section), QString::fromLatin1(key),
+                              QStringLiteral("<missing>"));
     }
     void show()
     {
         window->prepare();
         window->show();
     }
-    template <typename T> T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    template <typename T> T *child(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
     // Check boxes and radio buttons are clicked on their indicator, as their
     // text may end before the widget does.
     void click(const char *name)
@@ -90,7 +93,7 @@ protected:
     QStringList memos() const
     {
         QStringList texts;
-        for (Page page : kPages)
+        for (TfrmGenerate::Page page : kPages)
             texts << window->page(page)->memo()->toPlainText();
         return texts;
     }
@@ -125,7 +128,8 @@ TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWrit
     GeneratedCode expected;
     ASSERT_TRUE(generateCode(*CodeGenerator::forLibrary(project.library()), {form},
                              QStringLiteral("App"), window->windowSettings(), expected, ui));
-    const QStringList *texts[] = {&expected.main, &expected.forms, &expected.events, &expected.header};
+    const QStringList *texts[] = {&expected.main, &expected.forms, &expected.events,
+                                  &expected.header};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(window->page(kPages[i])->lines(), *texts[i]) << i;
     EXPECT_EQ(projectValue("Code", "CreatorID") + projectValue("Code", "Output"), "ABCDout");
@@ -137,7 +141,8 @@ TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWrit
     EXPECT_EQ(QApplication::clipboard()->text(), memos()[3]);
     click("butSave");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/AppEvents.pc"))), "ab\r\ncde\r\n");
-    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/large1.bmp"))), AppIcons::defaultBitmap(IconSlot::Large1));
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/large1.bmp"))),
+              AppIcons::defaultBitmap(IconSlot::Large1));
     EXPECT_EQ(ui.texts().size(), 1); // the library is not beside the sources
 }
 
@@ -146,7 +151,8 @@ TEST_F(PToolBoxGenerateWindowTest, ShowsTheKeptSettingsAndTheMemoTargetSavesDocF
     project.addForm(QStringLiteral("Other"));
     writeProject("[Code]\r\nOutput=" + dir.filePath(QStringLiteral("docs")).toUtf8() +
                  "\r\nFirstForm=Form1\r\nMemo=1\r\nAppName=Notes\r\nColor=0\r\n"
-                 "[Icons]\r\nLarge1=" + bitmap("mine.bmp").toUtf8() + "\r\n");
+                 "[Icons]\r\nLarge1=" +
+                 bitmap("mine.bmp").toUtf8() + "\r\n");
     show();
     EXPECT_EQ(child<QComboBox>("cmbForms")->currentText(), QStringLiteral("Form1"));
     EXPECT_TRUE(child<QRadioButton>("rbtMemos")->isChecked());
@@ -182,7 +188,8 @@ TEST_F(GenerateWindowTest, IconsAndTheFolderArePickedWithTheirDialogsAndKeptBetw
     click("butGenerar");
     click("butSalir");
     show();
-    EXPECT_EQ(QDir(child<DirectoryEdit>("dedOutput")->text()).canonicalPath(), QDir(chosen).canonicalPath());
+    EXPECT_EQ(QDir(child<DirectoryEdit>("dedOutput")->text()).canonicalPath(),
+              QDir(chosen).canonicalPath());
     EXPECT_NE(window->icons().bitmap(IconSlot::Large8), AppIcons::defaultBitmap(IconSlot::Large8));
     EXPECT_EQ(memos(), QStringList(4));
     // Another project starts from its own folder and the built-in icons.
@@ -203,9 +210,8 @@ TEST_F(GenerateWindowTest, ALargeProjectGeneratesWhileTheWindowKeepsRunning)
     // Posted before Generate starts: it runs while the generator works, and
     // only then if the window's event loop keeps going.
     bool busySeen = false;
-    QTimer::singleShot(0, [&] {
-        busySeen = window->isBusy() && !child<QPushButton>("butGenerar")->isEnabled();
-    });
+    QTimer::singleShot(
+        0, [&] { busySeen = window->isBusy() && !child<QPushButton>("butGenerar")->isEnabled(); });
     click("butGenerar");
     EXPECT_TRUE(busySeen);
     EXPECT_TRUE(child<QPushButton>("butGenerar")->isEnabled());

@@ -93,6 +93,12 @@ protected:
                           Qt::NoButton, held, keys);
         QApplication::sendEvent(view, &event);
     }
+    DesignObject *placeButton(DesignForm &target, int x, int y)
+    {
+        project().setPressedTool(ControlKind::Button);
+        EXPECT_TRUE(project().librarySupport().createControlAt(target, x, y, target.screen()));
+        return project().selectedObject();
+    }
     DesignObject *placeWith(ControlKind kind, QPoint point)
     {
         project().setPressedTool(kind);
@@ -230,7 +236,8 @@ TEST_F(DesignWindowTest, TheWindowFollowsItsFormAndItsCloseBoxAsksAndHides)
     TChildFrm *firstFrame = frame;
     openForm();
     project().setPressedTool(ControlKind::Button);
-    QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {}, firstFrame->imgPalm()->widgetPoint({60, 60}));
+    QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
+                      firstFrame->imgPalm()->widgetPoint({60, 60}));
     EXPECT_EQ(project().currentDesignWindow(), first);
     EXPECT_EQ(window->clientArea()->activeSubWindow(), firstFrame);
     bool asked = false;
@@ -253,12 +260,14 @@ TEST_F(DesignWindowTest, TheProjectTreeAndTheWindowMenuPickTheForms)
     DesignObject *button = placeWith(ControlKind::Button, onScreen(10, 10));
     DesignForm *first = form;
     openForm();
-    EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(first->left(), first->top()) + QPoint(kCascadeStep, kCascadeStep));
+    EXPECT_EQ(QPoint(form->left(), form->top()),
+              QPoint(first->left(), first->top()) + QPoint(kCascadeStep, kCascadeStep));
     tree->syncNow();
     QTreeWidgetItem *line = tree->itemOf(button);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->parent(), tree->itemOf(first->screen()));
-    QTest::mouseClick(tree->tree()->viewport(), Qt::LeftButton, {}, tree->tree()->visualItemRect(line).center());
+    QTest::mouseClick(tree->tree()->viewport(), Qt::LeftButton, {},
+                      tree->tree()->visualItemRect(line).center());
     EXPECT_EQ(project().currentDesignWindow(), first);
     EXPECT_EQ(project().selectedObject(), button);
     first->undoStack().undo();
@@ -271,42 +280,25 @@ TEST_F(DesignWindowTest, TheProjectTreeAndTheWindowMenuPickTheForms)
     EXPECT_EQ(project().currentDesignWindow(), form);
 }
 
-namespace {
-
-class DesignerActions : public ::testing::Test
-{
-protected:
-    DesignerActions() { window.project().setLibrary(kLibraryCControls); }
-    DesignObject *placeButton(DesignForm &form, int x, int y)
-    {
-        window.project().setPressedTool(ControlKind::Button);
-        EXPECT_TRUE(window.project().librarySupport().createControlAt(form, x, y, form.screen()));
-        return window.project().selectedObject();
-    }
-    DesignForm &newForm(const char *name) { return window.formCommands().nuevoForm(QLatin1String(name)); }
-    void trigger(const char *name) { window.action(QLatin1String(name))->trigger(); }
-    QTemporaryDir dir;
-    TMainForm window{dir.filePath(QStringLiteral("options.ini"))};
-};
+// The menu, toolbar and shortcut commands run on the same main window.
+using DesignerActions = DesignWindowTest;
 
 TEST_F(DesignerActions, TheShortcutsCopyAControlToAnotherFormThroughTheSystemClipboard)
 {
-    DesignObject *button = placeButton(newForm("Source"), 20, 30);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    DesignObject *button = placeButton(*form, 20, 30);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
     ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kControlMimeType));
-    DesignForm &target = newForm("Target");
-    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    DesignForm &target = window->formCommands().nuevoForm(QStringLiteral("Target"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(target.screen()->children().size(), 1);
     EXPECT_EQ(target.screen()->children().at(0)->bounds(), button->bounds());
-    QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(target.screen()->children().isEmpty());
 }
 
 TEST_F(DesignerActions, APasteTheLibraryRefusesSaysWhyInTheStatusBar)
 {
-    DesignForm &form = newForm("Refusing");
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Refusing"));
     DesignObject *button = placeButton(form, 5, 5);
     auto *data = new QMimeData;
     data->setData(kControlMimeType, "[Zentiform Control]\r\nClass=TPTLabel\r\nLib=2\r\nName=X\r\n"
@@ -314,37 +306,37 @@ TEST_F(DesignerActions, APasteTheLibraryRefusesSaysWhyInTheStatusBar)
     QGuiApplication::clipboard()->setMimeData(data);
     trigger("mnuPaste");
     EXPECT_EQ(form.screen()->children().size(), 1);
-    EXPECT_EQ(window.project().selectedObject(), button);
-    EXPECT_TRUE(window.statusBar()->currentMessage().startsWith(QStringLiteral("A PToolBox Label cannot be pasted")));
+    EXPECT_EQ(project().selectedObject(), button);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("A PToolBox Label cannot be pasted")));
 }
 
 TEST_F(DesignerActions, TheEditMenuFollowsTheShownCurrentForm)
 {
-    DesignForm &shown = newForm("Shown");
+    DesignForm &shown = window->formCommands().nuevoForm(QStringLiteral("Shown"));
     placeButton(shown, 5, 5);
-    DesignForm &closed = newForm("Closed");
+    DesignForm &closed = window->formCommands().nuevoForm(QStringLiteral("Closed"));
     placeButton(closed, 5, 5);
-    QAction *undo = window.action(QStringLiteral("mnuUndo"));
+    QAction *undo = window->action(QStringLiteral("mnuUndo"));
     EXPECT_TRUE(undo->text().contains(closed.undoStack().undoText()));
     whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::No); });
-    window.formCommands().closeForm(&closed);
+    window->formCommands().closeForm(&closed);
     undo->trigger();
     EXPECT_EQ(closed.screen()->children().size(), 1);
     EXPECT_TRUE(shown.screen()->children().isEmpty());
-    EXPECT_TRUE(window.formCommands().closeForm(&shown));
+    EXPECT_TRUE(window->formCommands().closeForm(&shown));
     EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(DesignerActions, TheLayoutToolbarMenusAndPopupRunOnTheSelection)
 {
-    trigger("spbATop"); // no design window: nothing happens
-    DesignForm &form = newForm("Aligned");
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Aligned"));
     DesignObject *first = placeButton(form, 10, 10);
     DesignObject *second = placeButton(form, 60, 50);
     second->setWidth(70);
-    window.project().setSelectedObject(first);
+    project().setSelectedObject(first);
     MostrarSeleccionado(form, false);
-    window.project().setSelectedObject(second);
+    project().setSelectedObject(second);
     MostrarSeleccionado(form, true);
     trigger("spbATop");
     EXPECT_EQ(second->top(), first->top());
@@ -358,8 +350,7 @@ TEST_F(DesignerActions, TheLayoutToolbarMenusAndPopupRunOnTheSelection)
 
 TEST_F(DesignerActions, ExportPictureAsksForTheChoicesThenTheFileAndKeepsTheChoices)
 {
-    EXPECT_FALSE(window.action(QStringLiteral("mnuExportPicture"))->isEnabled());
-    newForm("Pictured");
+    window->formCommands().nuevoForm(QStringLiteral("Pictured"));
     QString fileTitle;
     whenModal<ExportPictureDialog>([&fileTitle](ExportPictureDialog &dialog) {
         dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->setCurrentIndex(2);
@@ -380,10 +371,9 @@ TEST_F(DesignerActions, ExportPictureAsksForTheChoicesThenTheFileAndKeepsTheChoi
 
 TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
 {
-    window.show();
-    window.project().setProjectName(QStringLiteral("App"));
-    DesignForm &form = newForm("Live");
-    auto *dock = window.findChild<CodeDock *>(QStringLiteral("dockCode"));
+    project().setProjectName(QStringLiteral("App"));
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Live"));
+    auto *dock = window->findChild<CodeDock *>(QStringLiteral("dockCode"));
     QSignalSpy generated(&dock->liveCode(), &LiveCode::generated);
     trigger("mnuViewCode");
     ASSERT_TRUE(generated.wait(5000));
@@ -396,7 +386,5 @@ TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
     dock->findChild<QPushButton *>(QStringLiteral("butCopyForms"))->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), forms->text());
     dock->close();
-    EXPECT_FALSE(window.action(QStringLiteral("mnuViewCode"))->isChecked());
+    EXPECT_FALSE(window->action(QStringLiteral("mnuViewCode"))->isChecked());
 }
-
-} // namespace

@@ -38,11 +38,15 @@ QString firstRow(const BitmapBits &bits)
 }
 
 // The middle of a cell of the bitmap grid.
-QPoint cellAt(int x, int y) { return {x * 11 + 5, y * 11 + 5}; }
+QPoint cellAt(int x, int y)
+{
+    return {x * 11 + 5, y * 11 + 5};
+}
 
 void dragOver(QWidget *grid, QPoint to, Qt::KeyboardModifiers keys = {})
 {
-    QMouseEvent move(QEvent::MouseMove, to, grid->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, keys);
+    QMouseEvent move(QEvent::MouseMove, to, grid->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     keys);
     QApplication::sendEvent(grid, &move);
 }
 
@@ -63,7 +67,8 @@ TEST(BitmapEditor, ReadsAnyTextAndWritesLowerCaseWholeDigitsPerRow)
         {9, 2, "", ".........", "000000"},
     };
     for (const auto &c : cases) {
-        TfrmBmpEd editor(c.width, c.height, QLatin1String(c.read), ui, BitGridView::kDefaultCellSize);
+        TfrmBmpEd editor(c.width, c.height, QLatin1String(c.read), ui,
+                         BitGridView::kDefaultCellSize);
         EXPECT_EQ(firstRow(editor.bits()), c.firstRow) << c.read;
         EXPECT_EQ(editor.stringBits(), c.written) << c.read;
     }
@@ -82,7 +87,8 @@ TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
     QTest::mouseClick(grid, Qt::RightButton, {}, cellAt(6, 6));
     EXPECT_FALSE(editor.bits().bit(2, 3) || editor.bits().bit(6, 6));
     // A double click's second press comes as the double click alone.
-    QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {}, grid->mapTo(&editor, cellAt(5, 5)));
+    QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {},
+                       grid->mapTo(&editor, cellAt(5, 5)));
     EXPECT_FALSE(editor.bits().bit(5, 5));
     QTest::mousePress(grid, Qt::LeftButton, {}, cellAt(0, 0));
     for (int x = 1; x < 4; ++x)
@@ -96,8 +102,9 @@ TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
         editor.findChild<QPushButton *>(QStringLiteral("butCrear"))->click();
         EXPECT_EQ(firstRow(editor.bits()), expected);
     }
-    EXPECT_EQ(ui.messages.back(), (UserInterface::Message{"Warning", "This operation erase the bitmap. Are you sure?",
-                                                           Button::Yes | Button::No, UserInterface::Icon::Warning}));
+    EXPECT_EQ(ui.messages.back(),
+              (UserInterface::Message{"Warning", "This operation erase the bitmap. Are you sure?",
+                                      Button::Yes | Button::No, UserInterface::Icon::Warning}));
 }
 
 TEST(ColorSetDialog, ShowsTheSevenColoursInTheirRolesAndAPickReachesThePreview)
@@ -108,18 +115,20 @@ TEST(ColorSetDialog, ShowsTheSevenColoursInTheirRolesAndAPickReachesThePreview)
     TfrmDlgColor dialog(select);
     EXPECT_TRUE(dialog.isDatePreviewShown() && !dialog.isTimePreviewShown());
     const TPTDialog &date = dialog.preview(PickerPreview::Kind::Date).dialog();
-    EXPECT_EQ((std::vector<PalmColor>{date.colorDialogFrame(), date.colorDialogFill(), date.colorFrame(),
-                                      date.colorFill(), date.colorText(), date.colorSelectedFill(),
-                                      date.colorSelectedFore()}),
-              (std::vector<PalmColor>{NameToColor("Red"), NameToColor("Blue"), NameToColor("Green"),
-                                      NameToColor("Yellow"), NameToColor("Navy"), NameToColor("White"),
-                                      NameToColor("Black")})); // an unknown name previews as black
+    EXPECT_EQ(
+        (std::vector<PalmColor>{date.colorDialogFrame(), date.colorDialogFill(), date.colorFrame(),
+                                date.colorFill(), date.colorText(), date.colorSelectedFill(),
+                                date.colorSelectedFore()}),
+        (std::vector<PalmColor>{NameToColor("Red"), NameToColor("Blue"), NameToColor("Green"),
+                                NameToColor("Yellow"), NameToColor("Navy"), NameToColor("White"),
+                                NameToColor("Black")})); // an unknown name previews as black
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.grid()->setCurrentCell(3, 0);
     QComboBox *list = dialog.colorList();
     ASSERT_TRUE(list->isVisible());
-    EXPECT_EQ(list->geometry().top(), dialog.grid()->visualItemRect(dialog.grid()->item(3, 0)).top());
+    EXPECT_EQ(list->geometry().top(),
+              dialog.grid()->visualItemRect(dialog.grid()->item(3, 0)).top());
     QTest::keyClick(list, Qt::Key_L);
     EXPECT_EQ(dialog.dotColors(), "Red,Blue,Green,Lime,Navy,White,Pink"); // the unknown name stays
     EXPECT_EQ(date.colorFill(), NameToColor("Lime"));
@@ -217,7 +226,8 @@ TEST_F(TableEditor, KeysOpenTheAlignmentListCellsKeepWhatTheyCanHoldAndTheButton
     EXPECT_EQ(line->text(), "40");
     pressKey(Qt::Key_Escape);
     ui.answers = {Button::Yes, Button::Yes, Button::Yes};
-    for (const char *name : {"butAddRow", "butAddCol", "butDeleteRow", "butDeleteCol", "butClearAll"}) {
+    for (const char *name :
+         {"butAddRow", "butAddCol", "butDeleteRow", "butDeleteCol", "butClearAll"}) {
         editor->setCurrentCell(3, 1);
         editor->button(QLatin1String(name))->click();
     }
@@ -232,15 +242,22 @@ class EditorDialogsFromTheSheet : public PropertyWindowFixture
 {
 protected:
     EditorDialogsFromTheSheet() : PropertyWindowFixture(kLibraryPToolBox) {}
+
+    // A bitmap of the given size shown on the sheet, its Bitmap row current.
+    TCCBitmap *bitmapOnTheSheet(int width, int height, const QString &bits)
+    {
+        auto *bitmap = place<TCCBitmap>(ControlKind::Bitmap, 10, 10);
+        bitmap->setBounds(bitmap->left(), bitmap->top(), width, height);
+        bitmap->setStringBits(bits);
+        window->sheet().refill();
+        clickValue("Bitmap");
+        return bitmap;
+    }
 };
 
 TEST_F(EditorDialogsFromTheSheet, OkStoresTheDrawingOrTheColoursAsOneUndoStep)
 {
-    auto *image = place<TCCBitmap>(ControlKind::Bitmap, 10, 10);
-    image->setBounds(image->left(), image->top(), 6, 2);
-    image->setStringBits(QStringLiteral("8080"));
-    window->sheet().refill();
-    clickValue("Bitmap");
+    TCCBitmap *image = bitmapOnTheSheet(6, 2, QStringLiteral("8080"));
     whenModal<TfrmBmpEd>([](TfrmBmpEd &editor) {
         QTest::mouseClick(editor.grid(), Qt::LeftButton, {}, cellAt(5, 0));
         QTest::mouseClick(editor.grid(), Qt::LeftButton, {}, cellAt(0, 1));
@@ -265,11 +282,7 @@ TEST_F(EditorDialogsFromTheSheet, OkStoresTheDrawingOrTheColoursAsOneUndoStep)
 
 TEST_F(EditorDialogsFromTheSheet, APictureTooLargeToDrawIsRefusedWithAMessage)
 {
-    auto *bitmap = place<TCCBitmap>(ControlKind::Bitmap, 10, 10);
-    bitmap->setBounds(bitmap->left(), bitmap->top(), 5000, 10);
-    bitmap->setStringBits(QStringLiteral("ff"));
-    window->sheet().refill();
-    clickValue("Bitmap");
+    TCCBitmap *bitmap = bitmapOnTheSheet(5000, 10, QStringLiteral("ff"));
     QTimer::singleShot(0, [] { // an editor must not open
         if (QWidget *modal = QApplication::activeModalWidget())
             ADD_FAILURE(), modal->close();

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "WhenModal.h"
 #include "core/app/Workspace.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
 #include "model/ModelFixture.h"
-#include "WhenModal.h"
 
 #include <QApplication>
 #include <QMdiArea>

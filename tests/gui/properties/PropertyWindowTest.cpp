@@ -3,9 +3,9 @@
 #include "core/ccontrols/CCListBox.h"
 #include "core/controls/CCButton.h"
 #include "core/designer/FormRenderer.h"
+#include "gui/properties/frmItemsEditor.h"
 #include "gui/properties/frmPropSelect.h"
 #include "gui/properties/frmZoom2x.h"
-#include "gui/properties/frmItemsEditor.h"
 
 #include <QComboBox>
 #include <QLineEdit>

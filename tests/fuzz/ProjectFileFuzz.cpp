@@ -18,11 +18,6 @@ namespace {
 
 QString g_projectPath;
 
-void copyForm(const QString &goldenFolder, const QString &name)
-{
-    QFile::copy(goldenFolder + u'/' + name, QDir::current().filePath(name));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -30,9 +25,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     fuzz::initialize(argc, argv);
     static QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    const QString golden = QStringLiteral(ZENTIFORM_FUZZ_FORMS_DIR);
-    copyForm(golden, QStringLiteral("ccontrols-all.zsc"));
-    copyForm(golden, QStringLiteral("ptoolbox-all.zsc"));
+    for (const QString name : {"ccontrols-all.zsc", "ptoolbox-all.zsc"})
+        QFile::copy(QStringLiteral(ZENTIFORM_FUZZ_FORMS_DIR "/") + name, QDir::current().filePath(name));
     g_projectPath = QDir::current().filePath(QStringLiteral("Fuzz.zpj"));
     return 0;
 }

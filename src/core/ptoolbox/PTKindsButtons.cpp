@@ -155,11 +155,15 @@ KindSpec select()
         .shortPrefix = "Sl", .longPrefix = "Select", .recordName = QStringLiteral("Select"),
         // Whatever the file holds: the tag is what makes the button a select
         // box. Within PToolBox the class is a select box by any tag, so a
-        // CControls button pasted in becomes one.
+        // CControls button pasted in becomes one. Its square dotted frame is
+        // the kind's own and no record keeps it, so a loaded select box must
+        // get it here, not only a placed one.
         .make =
             [] {
                 auto select = std::make_unique<TCCButton>();
                 select->setTag(TCCButton::kSelectTag);
+                select->setRadius(0);
+                select->setLine(2);
                 return std::unique_ptr<DesignObject>(std::move(select));
             },
         .place = placing<TCCButton>([](TCCButton &o, const QString &name, int x, int y) {
@@ -168,8 +172,6 @@ KindSpec select()
             o.setContent(name);
             o.setUserHeight(13);
             o.setUserWidth(34);
-            o.setRadius(0);
-            o.setLine(2);
             o.setAlignment(TextAlignment::Left);
             o.setShowForm(words::kNone);
             o.setDotTitle(QStringLiteral("Select..."));

@@ -37,7 +37,6 @@ protected:
         f.write(bytes);
     }
 
-    // Places a control of `kind` on the screen of `form`.
     DesignObject *place(DesignForm &form, ControlKind kind, int x = 10, int y = 10)
     {
         project.setPressedTool(kind);
@@ -45,15 +44,7 @@ protected:
         return project.selectedObject();
     }
 
-    // The last message asked, which must be the only one since `from`.
-    const UserInterface::Message &onlyMessageSince(std::size_t from) const
-    {
-        EXPECT_EQ(ui.messages.size(), from + 1);
-        return ui.messages.back();
-    }
-
-    // The zoom view's timer is on or off, not counted: what matters is that
-    // a command leaves it running.
+    // What matters is that a command leaves the zoom view running.
     bool zoomRunning() const { return !ui.zoomPaused; }
 
     ScriptedUserInterface ui;

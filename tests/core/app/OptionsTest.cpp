@@ -1,122 +1,86 @@
+#include "CommandsFixture.h"
 #include "core/app/Options.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 using namespace zf;
+using namespace zf::test;
 
-namespace {
+using OptionsFile = CommandsFixture;
 
-QByteArray readFile(const QString &path)
+TEST_F(OptionsFile, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-} // namespace
-
-TEST(Options, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("options.ini"));
+    const QString file = path(QStringLiteral("options.ini"));
     const struct
     {
         QByteArray text;
         int library;
         bool grid, shortNames;
         QStringList recent;
+        int recoveryDelay; // ms; out of range or unreadable minutes copy soon after each change
     } cases[] = {
         // A missing file gives the defaults and drops what was there before.
-        {{}, 2, true, false, {}},
+        {{}, 2, true, false, {}, Options::kRecoverySoon},
         // A gap is skipped; keys beyond the tenth entry are not part of the list.
-        {"[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n[MRU Items]\r\nF0=/p/b.zpj\r\n"
-         "F1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n",
-         1, false, true, {"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}},
-        // A library number that names neither library falls back to PToolBox;
-        // a damaged layout is dropped, not half applied.
-        {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\n", 2, false, false, {}},
+        {"[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\nRecoveryMinutes=1440\r\n[MRU Items]\r\n"
+         "F0=/p/b.zpj\r\nF1=/p/a.zpj\r\nF3=/p/c.zpj\r\nF10=/p/x.zpj\r\n",
+         1, false, true, {"/p/b.zpj", "/p/a.zpj", "/p/c.zpj"}, 1440 * 60000},
+        // An unknown library falls back to PToolBox; a damaged layout is dropped.
+        {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\nRecoveryMinutes=1441\r\n", 2,
+         false, false, {}, Options::kRecoverySoon},
+        {"[General]\r\nRecoveryMinutes=0\r\n", 2, true, false, {}, 0},
+        {"[General]\r\nRecoveryMinutes=-3\r\n", 2, true, false, {}, Options::kRecoverySoon},
+        {"[General]\r\nRecoveryMinutes=many\r\n", 2, true, false, {}, Options::kRecoverySoon},
     };
     for (const auto &c : cases) {
-        QFile::remove(path);
+        QFile::remove(file);
         if (!c.text.isEmpty())
-            writeFile(path, c.text);
-        Options options(path);
+            write(file, c.text);
+        Options options(file);
         options.setLibrary(3);
         options.recentProjects().add(QStringLiteral("/stale.zpj"));
         ASSERT_TRUE(options.load());
-        EXPECT_EQ(options.library(), c.library) << c.text.constData();
-        EXPECT_EQ(options.grid(), c.grid) << c.text.constData();
-        EXPECT_EQ(options.shortNames(), c.shortNames) << c.text.constData();
-        EXPECT_TRUE(options.toolbarLayout().isEmpty());
-        EXPECT_EQ(options.recentProjects().paths(), c.recent) << c.text.constData();
+        EXPECT_EQ(std::tuple(options.library(), options.grid(), options.shortNames(), options.toolbarLayout().isEmpty(),
+                             options.recentProjects().paths(), options.recoveryDelay()),
+                  std::tuple(c.library, c.grid, c.shortNames, true, c.recent, c.recoveryDelay))
+            << c.text.constData();
     }
 }
 
-TEST(Options, SaveWritesGeneralAndTheRecentList)
+TEST_F(OptionsFile, SaveRewritesGeneralAndTheRecentListAndKeepsForeignKeys)
 {
-    QTemporaryDir folder;
     // The configuration folder may not exist yet on a first run.
-    const QString path = folder.filePath(QStringLiteral("config/zentiform/options.ini"));
-    Options options(path);
+    const QString file = path(QStringLiteral("config/options.ini"));
+    Options options(file);
     ASSERT_TRUE(options.load());
     options.setLibrary(1);
     options.setGrid(false);
     options.setShortNames(true);
+    options.setRecoveryMinutes(7);
     options.setToolbarLayout(QByteArray("\x00\xFF layout", 9));
     options.recentProjects().add(QStringLiteral("/p/first.zpj"));
     options.recentProjects().add(QString::fromUtf8("/p/Café.zpj"));
     ASSERT_TRUE(options.save()) << options.errorString().toStdString();
-    EXPECT_EQ(readFile(path),
-              QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
-                         "Toolbars=AP8gbGF5b3V0\r\n"
-                         "[MRU Items]\r\nF0=/p/Caf\xE9.zpj\r\nF1=/p/first.zpj\r\n"));
-
-    Options reread(path);
+    EXPECT_EQ(read(file), QByteArray("[General]\r\nLib=1\r\nGrid=0\r\nShortNames=1\r\n"
+                                         "RecoveryMinutes=7\r\nToolbars=AP8gbGF5b3V0\r\n"
+                                         "[MRU Items]\r\nF0=/p/Caf\xE9.zpj\r\nF1=/p/first.zpj\r\n"));
+    Options reread(file);
     ASSERT_TRUE(reread.load());
     EXPECT_EQ(reread.toolbarLayout(), QByteArray("\x00\xFF layout", 9));
     EXPECT_EQ(reread.recentProjects().paths(), options.recentProjects().paths());
 
-    // A file where the folder should be is reported.
-    Options blocked(path + QStringLiteral("/options.ini"));
-    blocked.load();
-    EXPECT_FALSE(blocked.save());
-    EXPECT_FALSE(blocked.errorString().isEmpty());
-}
-
-TEST(Options, SaveErasesTheOldRecentListAndKeepsForeignKeys)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("options.ini"));
-    writeFile(path, "[General]\r\nLib=2\r\nTheme=dark\r\n"
-                    "[MRU Items]\r\nF0=/a\r\nF1=/b\r\nF2=/c\r\nF3=/d\r\n"
+    write(file, "[General]\r\nLib=2\r\nTheme=dark\r\n[MRU Items]\r\nF0=/a\r\nF1=/b\r\nF3=/d\r\n"
                     "[Other]\r\nx=1\r\n");
-    Options options(path);
     ASSERT_TRUE(options.load());
     options.recentProjects().clear();
     options.recentProjects().add(QStringLiteral("/z"));
     ASSERT_TRUE(options.save());
-    EXPECT_EQ(readFile(path), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\n"
-                                         "ShortNames=0\r\nToolbars=\r\n"
-                                         "[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
+    EXPECT_EQ(read(file), QByteArray("[General]\r\nLib=2\r\nTheme=dark\r\nGrid=1\r\nShortNames=0\r\n"
+                                         "Toolbars=\r\n[Other]\r\nx=1\r\n[MRU Items]\r\nF0=/z\r\n"));
 }
 
-TEST(Options, PortableFileBesideTheProgramWins)
+TEST_F(OptionsFile, PortableFileBesideTheProgramWins)
 {
-    QTemporaryDir program;
-    QTemporaryDir config;
-    EXPECT_EQ(Options::locate(program.path(), config.path()),
-              QDir(config.path()).filePath(QStringLiteral("options.ini")));
-    writeFile(QDir(program.path()).filePath(QStringLiteral("options.ini")), "");
-    EXPECT_EQ(Options::locate(program.path(), config.path()),
-              QDir(program.path()).filePath(QStringLiteral("options.ini")));
+    const QString config = path(QStringLiteral("config"));
+    EXPECT_EQ(Options::locate(dir.path(), config), config + QStringLiteral("/options.ini"));
+    write(path(QStringLiteral("options.ini")), "");
+    EXPECT_EQ(Options::locate(dir.path(), config), path(QStringLiteral("options.ini")));
 }

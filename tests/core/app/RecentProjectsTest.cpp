@@ -1,65 +1,38 @@
+#include "CommandsFixture.h"
 #include "core/app/RecentProjects.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 using namespace zf;
+using namespace zf::test;
 
-TEST(RecentProjects, AddingPutsThePathOnTop)
-{
-    RecentProjects recent;
-    recent.add(QStringLiteral("/p/a.zpj"));
-    recent.add(QStringLiteral("/p/b.zpj"));
-    recent.add(QStringLiteral("/p/c.zpj"));
-    EXPECT_EQ(recent.paths(), QStringList({"/p/c.zpj", "/p/b.zpj", "/p/a.zpj"}));
-    // A listed path moves to the top instead of appearing twice.
-    recent.add(QStringLiteral("/p/a.zpj"));
-    EXPECT_EQ(recent.paths(), QStringList({"/p/a.zpj", "/p/c.zpj", "/p/b.zpj"}));
-    // Paths differing in letter case are different files here.
-    recent.add(QStringLiteral("/p/A.zpj"));
-    EXPECT_EQ(recent.paths().size(), 4);
-    recent.clear();
-    EXPECT_TRUE(recent.isEmpty());
-}
+using RecentProjectFiles = CommandsFixture;
 
-TEST(RecentProjects, KeepsTheTenMostRecent)
+TEST(RecentProjects, AddingPutsThePathOnTopOfTheTenMostRecent)
 {
     RecentProjects recent;
     for (int i = 1; i <= 12; ++i)
         recent.add(QStringLiteral("/p/%1.zpj").arg(i));
     ASSERT_EQ(recent.paths().size(), RecentProjects::kMaxEntries);
-    EXPECT_EQ(recent.paths().first(), "/p/12.zpj");
-    EXPECT_EQ(recent.paths().last(), "/p/3.zpj");
-    // Moving a listed path up in a full list drops nothing.
+    EXPECT_EQ(QStringList({recent.paths().first(), recent.paths().last()}), QStringList({"/p/12.zpj", "/p/3.zpj"}));
+    // A listed path moves to the top instead of appearing twice; nothing else drops.
     recent.add(QStringLiteral("/p/3.zpj"));
-    EXPECT_EQ(recent.paths().size(), 10);
-    EXPECT_EQ(recent.paths().last(), "/p/4.zpj");
-}
-
-TEST(RecentProjects, StoredListIsCleanedWhenTaken)
-{
-    const RecentProjects recent(
-        QStringList{"/a", "", "/b", "/a", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j", "/k"});
-    EXPECT_EQ(recent.paths(),
+    EXPECT_EQ(recent.paths().mid(0, 2) + recent.paths().mid(9), QStringList({"/p/3.zpj", "/p/12.zpj", "/p/4.zpj"}));
+    // Paths differing in letter case are different files here.
+    recent.add(QStringLiteral("/P/3.zpj"));
+    EXPECT_EQ(recent.paths().mid(0, 2), QStringList({"/P/3.zpj", "/p/3.zpj"}));
+    // A stored list is cleaned when taken.
+    EXPECT_EQ(RecentProjects(QStringList{"/a", "", "/b", "/a", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j", "/k"})
+                  .paths(),
               QStringList({"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"}));
 }
 
-TEST(RecentProjects, RemoveObsoleteDropsOnlyMissingFiles)
+TEST_F(RecentProjectFiles, RemoveObsoleteDropsOnlyMissingFiles)
 {
-    QTemporaryDir folder;
-    const QString kept = folder.filePath(QStringLiteral("kept.zpj"));
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    RecentProjects recent;
-    recent.add(folder.filePath(QStringLiteral("gone.zpj")));
-    recent.add(kept);
-    recent.add(folder.path()); // a folder is not a project file
-    recent.add(folder.filePath(QStringLiteral("also gone.zpj")));
-    EXPECT_EQ(recent.removeObsolete(), 3);
-    EXPECT_EQ(recent.paths(), QStringList({kept}));
+    write(path(QStringLiteral("kept.zpj")), "");
+    recent.add(path(QStringLiteral("gone.zpj")));
+    recent.add(path(QStringLiteral("kept.zpj")));
+    recent.add(dir.path()); // a folder is not a project file
+    EXPECT_EQ(recent.removeObsolete(), 2);
+    EXPECT_EQ(recent.paths(), QStringList({path(QStringLiteral("kept.zpj"))}));
 }
 
 TEST(RecentProjects, MenuCaptionsNumberOneToNineThenZero)

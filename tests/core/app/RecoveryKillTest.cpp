@@ -20,11 +20,8 @@ using namespace zf::test;
 
 namespace {
 
-// How long the editor's changes may wait for their copy, in milliseconds.
-constexpr int kDelay = 250;
-// Room for a loaded machine, where a process may go unscheduled for a
-// while: an edit older than the delay and this is on disk, or the test
-// fails.
+constexpr int kDelay = 250; // how long the editor's changes may wait for their copy, in ms
+// Room for a loaded machine, where a process may go unscheduled for a while.
 constexpr int kSlack = 1000;
 constexpr qint64 kPatience = 20000;
 
@@ -39,24 +36,22 @@ protected:
 
     QString folder() const { return path(QStringLiteral("recovery%1").arg(m_round)); }
 
-    // Starts a new editor, with a folder of its own, once the last one is
-    // gone; returns when it showed its form.
+    // Starts a new editor with a folder of its own; returns when it showed its form.
     void start(unsigned seed, int delay)
     {
         ++m_round;
-        editor.setProgram(QStringLiteral(ZENTIFORM_RECOVERY_EDITOR));
-        editor.setArguments({folder(), QString::number(seed), QString::number(delay)});
         editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        editor.start(QStringLiteral(ZENTIFORM_RECOVERY_EDITOR),
+                     {folder(), QString::number(seed), QString::number(delay)});
         edits.clear();
-        editor.start();
         ASSERT_TRUE(editor.waitForStarted());
         clock.start();
         readUntil([&] { return !edits.empty(); }, kPatience);
         ASSERT_FALSE(edits.empty());
     }
 
-    // Takes the editor's lines as they come until `done` or the clock
-    // reads `until`.
+    // Takes the editor's lines (the state after each edit) as they come
+    // until `done` or the clock reads `until`.
     void readUntil(const std::function<bool()> &done, qint64 until)
     {
         while (!done() && clock.elapsed() < until) {
@@ -68,17 +63,15 @@ protected:
     }
 
     // The state the next start brings back: the form recovered, or the form
-    // as it was before the first edit when there is no copy.
+    // before the first edit when there is no copy.
     QByteArray nextStart()
     {
         projects.cerrarTodo();
         RecoveryCopies copies(folder());
         if (copies.isEmpty())
             return edits.front().state;
-        EXPECT_EQ(copies.forms().size(), 1u);
-        const std::vector<DesignForm *> recovered =
-            copies.recover(project, forms, kLibraryCControls);
-        if (recovered.size() != 1)
+        const std::vector<DesignForm *> recovered = copies.recover(project, forms, kLibraryCControls);
+        if (recovered.size() != 1 || copies.forms().size() != 1)
             return {};
         IniDocument doc;
         writeForm(doc, *recovered.front());
@@ -104,8 +97,7 @@ TEST_F(RecoveryKill, TheNextStartBringsBackEveryEditOlderThanTheDelay)
     std::uniform_int_distribution<int> lifetimes(kDelay + kSlack + 200, 3000);
     for (int round = 0; round < 3; ++round) {
         start(random(), kDelay);
-        const qint64 lifetime = lifetimes(random);
-        readUntil([] { return false; }, lifetime);
+        readUntil([] { return false; }, lifetimes(random));
         const qint64 killed = clock.elapsed();
         ::kill(pid_t(editor.processId()), SIGKILL);
         ASSERT_TRUE(editor.waitForFinished(int(kPatience)));
@@ -114,10 +106,10 @@ TEST_F(RecoveryKill, TheNextStartBringsBackEveryEditOlderThanTheDelay)
         while (due + 1 < edits.size() && edits[due + 1].seen <= killed - kDelay - kSlack)
             ++due;
         const QByteArray back = nextStart();
-        const bool kept = std::any_of(edits.begin() + qsizetype(due), edits.end(),
-                                      [&](const Edit &edit) { return edit.state == back; });
-        EXPECT_TRUE(kept) << "round " << round << ": killed after " << killed << " ms and "
-                          << edits.size() - 1 << " edits; edit " << due << " is lost";
+        EXPECT_TRUE(std::any_of(edits.begin() + qsizetype(due), edits.end(),
+                                [&](const Edit &edit) { return edit.state == back; }))
+            << "round " << round << ": killed after " << killed << " ms and " << edits.size() - 1
+            << " edits; edit " << due << " is lost";
     }
 }
 

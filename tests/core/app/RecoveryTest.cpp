@@ -1,6 +1,5 @@
 // Recovery copies of unsaved forms, and what a crashed run leaves behind.
 #include "CommandsFixture.h"
-#include "core/app/Options.h"
 #include "core/app/RecoveryCopies.h"
 #include "core/app/RecoverySession.h"
 #include "core/base/IniDocument.h"
@@ -39,160 +38,77 @@ protected:
         return doc.toBytes();
     }
 
-    // A copy as the form file it holds.
-    static QByteArray copiedForm(const QString &copy)
+    // A copy as the form file it holds, and the user's file it names.
+    static std::pair<QByteArray, QString> copied(const QString &copy)
     {
         IniDocument doc;
         doc.open(copy);
+        const QString file = doc.readString(kRecoverySection, u"File");
         doc.eraseSection(kRecoverySection);
-        return doc.toBytes();
+        return {doc.toBytes(), file};
     }
 
-    QStringList sessionFolders() const
+    // A run that writes the copies of the forms open now and dies without
+    // any clean-up.
+    void crash()
     {
-        return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        ASSERT_FALSE(ChildProcess::run([&] {
+                         (new RecoverySession(project, folder()))->writeCopies();
+                         _exit(0);
+                         return QByteArray();
+                     }).killed);
     }
+
+    QStringList sessionFolders() const { return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot); }
 };
 
-TEST_F(Recovery, CopiesOnlyShownFormsWithUnsavedChangesAndNeverOverTheUsersFile)
-{
-    RecoverySession session(project, folder());
-    ASSERT_FALSE(session.sessionFolder().isEmpty());
-    DesignForm &changed = changedForm(QStringLiteral("Changed"));
-    const QString userFile = path(QStringLiteral("Changed.zsc"));
-    write(userFile, "the user's own file");
-    changed.setFileName(userFile);
-    DesignForm &untouched = forms.nuevoForm(QStringLiteral("Untouched"));
-    DesignForm &closed = changedForm(QStringLiteral("Closed"));
-    closed.setShown(false);
-
-    ASSERT_TRUE(session.writeCopies());
-
-    const QStringList copies = QDir(session.sessionFolder()).entryList({QStringLiteral("*.zsc")});
-    ASSERT_EQ(copies.size(), 1);
-    EXPECT_FALSE(QFileInfo::exists(session.copyPath(untouched)));
-    EXPECT_FALSE(QFileInfo::exists(session.copyPath(closed)));
-    EXPECT_EQ(read(userFile), QByteArray("the user's own file"));
-
-    // The copy is the form as Save Form would write it, plus the user's file.
-    IniDocument copy;
-    ASSERT_TRUE(copy.open(session.copyPath(changed)));
-    EXPECT_EQ(copy.readString(kRecoverySection, u"File"), userFile);
-    copy.eraseSection(kRecoverySection);
-    EXPECT_EQ(copy.toBytes(), formText(changed));
-}
-
-TEST_F(Recovery, ASaveOrAClosedProjectRemovesTheCopyAndANormalEndTheFolder)
+TEST_F(Recovery, OnlyShownFormsWithUnsavedChangesAreCopiedAndOnlyUntilTheyAreSafe)
 {
     QString sessionFolder;
     {
         RecoverySession session(project, folder());
         sessionFolder = session.sessionFolder();
-        DesignForm &saved = changedForm(QStringLiteral("Saved"));
+        DesignForm &changed = changedForm(QStringLiteral("Changed"));
+        const QString userFile = path(QStringLiteral("Changed.zsc"));
+        write(userFile, "the user's own file");
+        changed.setFileName(userFile);
+        forms.nuevoForm(QStringLiteral("Untouched"));
+        changedForm(QStringLiteral("Closed")).setShown(false);
         DesignForm &dropped = changedForm(QStringLiteral("Dropped"));
         ASSERT_TRUE(session.writeCopies());
-        const QString savedCopy = session.copyPath(saved);
-        const QString droppedCopy = session.copyPath(dropped);
-        ASSERT_TRUE(QFileInfo::exists(savedCopy));
+        const QString copy = session.copyPath(changed);
+        QStringList expected{QFileInfo(copy).fileName(), QFileInfo(session.copyPath(dropped)).fileName()};
+        expected.sort();
+        EXPECT_EQ(QDir(sessionFolder).entryList({QStringLiteral("*.zsc")}, QDir::Files, QDir::Name), expected);
+        // The copy is the form as Save Form would write it, plus the user's file.
+        EXPECT_EQ(copied(copy), std::pair(formText(changed), userFile));
+        EXPECT_EQ(read(userFile), QByteArray("the user's own file"));
 
-        ui.files.push_back(path(QStringLiteral("Saved.zsc")));
-        ASSERT_EQ(forms.save(saved, false), FormCommands::SaveResult::Saved);
-        EXPECT_FALSE(QFileInfo::exists(savedCopy));
-        EXPECT_TRUE(QFileInfo::exists(droppedCopy));
-
-        // Undone back to the saved state: nothing to keep either.
-        saved.perform(QStringLiteral("Place"), [&] { place(saved, ControlKind::Label); });
+        // Saved, or undone back to the saved state: nothing to keep.
+        ui.answers = {Button::Yes};
+        ASSERT_EQ(forms.save(changed, false), FormCommands::SaveResult::Saved);
+        EXPECT_FALSE(QFileInfo::exists(copy));
+        changed.perform(QStringLiteral("Place"), [&] { place(changed, ControlKind::Label); });
         ASSERT_TRUE(session.writeCopies());
-        EXPECT_TRUE(QFileInfo::exists(session.copyPath(saved)));
-        saved.undoStack().undo();
-        EXPECT_FALSE(QFileInfo::exists(session.copyPath(saved)));
-
+        EXPECT_TRUE(QFileInfo::exists(session.copyPath(changed)));
+        changed.undoStack().undo();
+        EXPECT_FALSE(QFileInfo::exists(session.copyPath(changed)));
+        // A closed project takes its copies with it.
+        const QString droppedCopy = session.copyPath(dropped);
+        EXPECT_TRUE(QFileInfo::exists(droppedCopy));
         projects.cerrarTodo();
         EXPECT_FALSE(QFileInfo::exists(droppedCopy));
-        ASSERT_TRUE(session.writeCopies());
-        EXPECT_TRUE(QDir(sessionFolder).entryList({QStringLiteral("*.zsc")}).isEmpty());
         changedForm(QStringLiteral("Left"));
         ASSERT_TRUE(session.writeCopies());
     }
+    // A normal end removes the run's folder.
     EXPECT_FALSE(QFileInfo::exists(sessionFolder));
 }
 
-TEST_F(Recovery, ACrashedRunLeavesItsCopiesForTheNextAndARunningOneDoesNot)
+TEST_F(Recovery, ACrashedRunsFormsComeBackOnceUnderTheirOwnLibraryAndTheOthersWait)
 {
-    const QString userFile = path(QStringLiteral("Crashed.zsc"));
+    const QString userFile = path(QStringLiteral("Cc1.zsc"));
     write(userFile, "older version");
-    project.setLibrary(kLibraryPToolBox);
-    DesignForm &crashed = changedForm(QStringLiteral("Crashed"));
-    crashed.setFileName(userFile);
-    const QByteArray expected = formText(crashed);
-    changedForm(QStringLiteral("NeverSaved"));
-
-    // The crash: a copy of this process writes its copies and dies without
-    // any clean-up.
-    const ChildProcess::Result crash = ChildProcess::run([&] {
-        auto *session = new RecoverySession(project, folder());
-        session->writeCopies();
-        _exit(0);
-        return QByteArray();
-    });
-    ASSERT_FALSE(crash.killed);
-    ASSERT_EQ(sessionFolders().size(), 1);
-
-    // The next run: a session of its own, which is not offered.
-    projects.cerrarTodo();
-    project.setLibrary(kLibraryCControls);
-    RecoverySession running(project, folder());
-    changedForm(QStringLiteral("Running"));
-    ASSERT_TRUE(running.writeCopies());
-    ASSERT_EQ(sessionFolders().size(), 2);
-
-    RecoveryCopies copies(folder());
-    ASSERT_EQ(copies.forms().size(), 2u);
-    QStringList names;
-    for (const RecoveredForm &form : copies.forms()) {
-        names << form.formName;
-        EXPECT_EQ(form.library, kLibraryPToolBox);
-    }
-    names.sort();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Crashed"), QStringLiteral("NeverSaved")}));
-    // A second copy of the program started now does not offer them again.
-    EXPECT_TRUE(RecoveryCopies(folder()).isEmpty());
-
-    projects.cerrarTodo();
-    const std::vector<DesignForm *> recovered = copies.recover(project, forms, kLibraryPToolBox);
-    ASSERT_EQ(recovered.size(), 2u);
-    EXPECT_EQ(project.library(), kLibraryPToolBox);
-    DesignForm *form =
-        recovered[0]->name() == QLatin1String("Crashed") ? recovered[0] : recovered[1];
-    EXPECT_EQ(formText(*form), expected);
-    EXPECT_EQ(form->fileName(), userFile);
-    EXPECT_EQ(form->caption(), QStringLiteral("Crashed.zsc"));
-    EXPECT_FALSE(form->undoStack().isClean());
-    DesignForm *unsaved = form == recovered[0] ? recovered[1] : recovered[0];
-    EXPECT_TRUE(unsaved->fileName().isEmpty());
-    EXPECT_EQ(unsaved->caption(), QStringLiteral("NeverSaved.zsc"));
-    EXPECT_EQ(read(userFile), QByteArray("older version"));
-
-    copies.discard();
-    EXPECT_EQ(sessionFolders().size(), 1);
-    EXPECT_TRUE(QFileInfo::exists(running.sessionFolder()));
-}
-
-TEST_F(Recovery, ACrashedRunWithNothingLeftToOfferLeavesNoFolder)
-{
-    ChildProcess::run([&] {
-        new RecoverySession(project, folder());
-        _exit(0);
-        return QByteArray();
-    });
-    ASSERT_EQ(sessionFolders().size(), 1);
-    EXPECT_TRUE(RecoveryCopies(folder()).isEmpty());
-    EXPECT_TRUE(sessionFolders().isEmpty());
-}
-
-TEST_F(Recovery, EachFormComesBackUnderItsOwnLibraryAndTheOthersWait)
-{
-    // Two crashed runs, the PToolBox one last, each leaving two forms.
     std::map<QString, QByteArray> lost;
     for (int library : {kLibraryCControls, kLibraryPToolBox}) {
         projects.cerrarTodo();
@@ -200,13 +116,25 @@ TEST_F(Recovery, EachFormComesBackUnderItsOwnLibraryAndTheOthersWait)
         const QString prefix = library == kLibraryCControls ? QStringLiteral("Cc") : QStringLiteral("Pt");
         for (const QString &name : {prefix + u'1', prefix + u'2'})
             lost[name] = formText(changedForm(name));
-        ChildProcess::run([&] {
-            (new RecoverySession(project, folder()))->writeCopies();
-            _exit(0);
-            return QByteArray();
-        });
+        project.forms()[0]->setFileName(path(prefix + QStringLiteral("1.zsc")));
+        crash();
     }
     projects.cerrarTodo();
+    crash(); // with nothing to offer
+    // This run: a session of its own, which is not offered.
+    RecoverySession running(project, folder());
+    changedForm(QStringLiteral("Running"));
+    ASSERT_TRUE(running.writeCopies());
+    ASSERT_EQ(sessionFolders().size(), 4);
+    {
+        RecoveryCopies copies(folder());
+        EXPECT_EQ(copies.forms().size(), 4u);
+        // A second copy of the program started now does not offer them again.
+        EXPECT_TRUE(RecoveryCopies(folder()).isEmpty());
+    }
+    // The run with nothing to offer leaves no folder.
+    EXPECT_EQ(sessionFolders().size(), 3);
+
     const auto recoverIn = [&](int library, int asked) {
         RecoveryCopies copies(folder());
         std::map<QString, QByteArray> back;
@@ -214,30 +142,32 @@ TEST_F(Recovery, EachFormComesBackUnderItsOwnLibraryAndTheOthersWait)
             EXPECT_EQ(project.library(), library);
             back[form->name()] = formText(*form);
             EXPECT_TRUE(form->isModified());
+            EXPECT_EQ(form->caption(), form->name() + QStringLiteral(".zsc"));
+            EXPECT_EQ(form->fileName(), form->name().endsWith(u'1') ? path(form->caption()) : QString());
         }
         copies.removeRecovered();
         return back;
     };
-
     // An open project takes only forms of its own library; asking for the
     // other one loads nothing.
+    projects.cerrarTodo();
     project.setLibrary(kLibraryCControls);
     project.setProjectName(QStringLiteral("Open"));
     EXPECT_EQ(RecoveryCopies(folder()).recoverableLibraries(project), std::vector<int>{kLibraryCControls});
     EXPECT_TRUE(recoverIn(kLibraryCControls, kLibraryPToolBox).empty());
-    EXPECT_EQ(project.library(), kLibraryCControls);
-    const auto cc = recoverIn(kLibraryCControls, kLibraryCControls);
-    EXPECT_EQ(cc, (std::map<QString, QByteArray>{{"Cc1", lost["Cc1"]}, {"Cc2", lost["Cc2"]}}));
+    EXPECT_EQ(recoverIn(kLibraryCControls, kLibraryCControls),
+              (std::map<QString, QByteArray>{{"Cc1", lost["Cc1"]}, {"Cc2", lost["Cc2"]}}));
+    EXPECT_EQ(read(userFile), QByteArray("older version"));
     // Their copies and their run's folder are gone; the PToolBox run waits.
-    EXPECT_EQ(sessionFolders().size(), 1);
+    EXPECT_EQ(sessionFolders().size(), 2);
     EXPECT_TRUE(RecoveryCopies(folder()).recoverableLibraries(project).empty());
 
     // With nothing open the program may switch to the copies' library.
     projects.cerrarTodo();
     EXPECT_EQ(RecoveryCopies(folder()).recoverableLibraries(project), std::vector<int>{kLibraryPToolBox});
-    const auto pt = recoverIn(kLibraryPToolBox, kLibraryPToolBox);
-    EXPECT_EQ(pt, (std::map<QString, QByteArray>{{"Pt1", lost["Pt1"]}, {"Pt2", lost["Pt2"]}}));
-    EXPECT_TRUE(sessionFolders().isEmpty());
+    EXPECT_EQ(recoverIn(kLibraryPToolBox, kLibraryPToolBox),
+              (std::map<QString, QByteArray>{{"Pt1", lost["Pt1"]}, {"Pt2", lost["Pt2"]}}));
+    EXPECT_EQ(sessionFolders(), QStringList({QFileInfo(running.sessionFolder()).fileName()}));
 }
 
 TEST_F(Recovery, BothLibrariesAreOfferedTheMostRecentFirstAndAPartialFormKeepsItsCopy)
@@ -258,14 +188,14 @@ TEST_F(Recovery, BothLibrariesAreOfferedTheMostRecentFirstAndAPartialFormKeepsIt
     copies.removeRecovered();
     EXPECT_EQ(copies.forms().size(), 2u);
     EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/crashed/New.zsc")));
+    copies.discard();
+    EXPECT_TRUE(sessionFolders().isEmpty());
 }
 
 TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
 {
-    QString kept;
     {
         RecoverySession session(project, folder());
-        kept = session.sessionFolder();
         DesignForm &form = changedForm(QStringLiteral("Typed"));
         // A burst of edits is one write, after the delay, of the last state.
         session.setDelay(20);
@@ -274,21 +204,20 @@ TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
         const QString copy = session.copyPath(form);
         EXPECT_FALSE(QFileInfo::exists(copy));
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(copy); }, 10000));
-        EXPECT_EQ(copiedForm(copy), formText(form));
+        EXPECT_EQ(copied(copy).first, formText(form));
 
         // Without a delay nothing is written unasked.
         session.setDelay(0);
         form.perform(QStringLiteral("Place"), [&] { place(form, ControlKind::Label); });
         QTest::qWait(50);
-        EXPECT_NE(copiedForm(copy), formText(form));
+        EXPECT_NE(copied(copy).first, formText(form));
 
         // Made to end: the copies are brought up to date and stay, whatever
         // happens to the forms after.
         session.keepForNextStart();
-        EXPECT_EQ(copiedForm(copy), formText(form));
+        EXPECT_EQ(copied(copy).first, formText(form));
         projects.cerrarTodo();
     }
-    ASSERT_EQ(sessionFolders().size(), 1);
     EXPECT_EQ(RecoveryCopies(folder()).forms().size(), 1u);
 
     // finish() after the questions: the folder goes at once.
@@ -297,26 +226,6 @@ TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
     ASSERT_TRUE(asked.writeCopies());
     asked.finish();
     EXPECT_FALSE(QFileInfo::exists(asked.sessionFolder()));
-}
-
-TEST_F(Recovery, TheIntervalIsAnOptionThatFollowsEachChangeByDefault)
-{
-    const QString file = path(QStringLiteral("options.ini"));
-    Options options(file);
-    options.load();
-    EXPECT_EQ(options.recoveryDelay(), Options::kRecoverySoon);
-    for (const auto &[text, delay] : {std::pair{"0", 0}, {"12", 12 * 60000}, {"-3", Options::kRecoverySoon},
-                                      {"many", Options::kRecoverySoon}, {"1440", 1440 * 60000},
-                                      {"1441", Options::kRecoverySoon}}) {
-        write(file, QByteArray("[General]\r\nRecoveryMinutes=") + text + "\r\n");
-        options.load();
-        EXPECT_EQ(options.recoveryDelay(), delay) << text;
-    }
-    options.setRecoveryMinutes(7);
-    ASSERT_TRUE(options.save());
-    IniDocument doc;
-    ASSERT_TRUE(doc.open(file));
-    EXPECT_EQ(doc.readInt(u"General", u"RecoveryMinutes", -1), 7);
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 using Points = std::vector<QPoint>;
 
-TEST(WindowPlacement, ACascadeStartsAgainAStepFurtherRightBeforeLeavingTheAreasBottom)
+TEST(WindowPlacement, CascadesRestartAStepRightAndTilesFillRows)
 {
     const QSize window(100, 150);
     EXPECT_EQ(cascadePositions(6, window, {10, 0, 300, 220}),
@@ -16,30 +16,20 @@ TEST(WindowPlacement, ACascadeStartsAgainAStepFurtherRightBeforeLeavingTheAreasB
     // No two windows share a place, however small the area.
     EXPECT_EQ(cascadePositions(3, window, {0, 0, 110, 190}), (Points{{0, 0}, {24, 24}, {24, 0}}));
     EXPECT_EQ(cascadePositions(3, window, {5, 5, 50, 50}), (Points{{5, 5}, {29, 5}, {53, 5}}));
-    EXPECT_TRUE(cascadePositions(0, window, {0, 0, 500, 500}).empty());
-}
-
-TEST(WindowPlacement, TilesFillRowsAsWideAsTheAreaTakes)
-{
-    EXPECT_EQ(tilePositions(4, {100, 150}, {20, 10, 350, 400}),
-              (Points{{20, 10}, {120, 10}, {220, 10}, {20, 160}}));
+    EXPECT_EQ(tilePositions(4, window, {20, 10, 350, 400}), (Points{{20, 10}, {120, 10}, {220, 10}, {20, 160}}));
     // Narrower than one window: one column.
-    EXPECT_EQ(tilePositions(2, {100, 150}, {0, 0, 60, 400}), (Points{{0, 0}, {0, 150}}));
+    EXPECT_EQ(tilePositions(2, window, {0, 0, 60, 400}), (Points{{0, 0}, {0, 150}}));
 }
 
 TEST_F(CommandsFixture, NewFormsOpenCascadedFromTheOnesTheyWouldCover)
 {
-    project.setLibrary(kLibraryCControls);
+    const auto at = [](const DesignForm &form) { return QPoint(form.left(), form.top()); };
     DesignForm &first = forms.nuevoForm();
     DesignForm &second = forms.nuevoForm();
-    DesignForm &third = forms.nuevoForm();
-    const QPoint origin(first.left(), first.top());
-    EXPECT_EQ(QPoint(second.left(), second.top()), origin + QPoint(kCascadeStep, kCascadeStep));
-    EXPECT_EQ(QPoint(third.left(), third.top()), origin + 2 * QPoint(kCascadeStep, kCascadeStep));
+    EXPECT_EQ(at(forms.nuevoForm()), at(first) + 2 * QPoint(kCascadeStep, kCascadeStep));
     // A closed window leaves its place to the next new one.
     second.setShown(false);
-    DesignForm &fourth = forms.nuevoForm();
-    EXPECT_EQ(QPoint(fourth.left(), fourth.top()), QPoint(second.left(), second.top()));
+    EXPECT_EQ(at(forms.nuevoForm()), at(first) + QPoint(kCascadeStep, kCascadeStep));
 }
 
 } // namespace

@@ -1,15 +1,8 @@
 #include "core/base/FontValue.h"
-#include "core/base/IniDocument.h"
 
 #include <gtest/gtest.h>
 
 using namespace zf;
-
-TEST(FontValue, DefaultIsTheScreenFont)
-{
-    EXPECT_EQ(FontValue().toIniText(), "PalmText9,10,,0,clWindowText,2");
-    EXPECT_EQ(FontValue().color(), FontValue::kWindowTextColor);
-}
 
 // Six fields apart by commas or semicolons; a field that is missing, empty or
 // no valid value leaves what the font held.
@@ -36,19 +29,4 @@ TEST(FontValue, AppliedTextChangesTheFieldsItHoldsValid)
     font.applyIniText(u"PilotStandard,8,sub,1,clBlack,0");
     EXPECT_EQ(font.pitch(), FontValue::Pitch::Variable);
     EXPECT_EQ(FontValue::colorToText(0x00123456), "$00123456");
-}
-
-// A font key applies its text over the font given; a missing key leaves it.
-TEST(FontValue, AFontKeyReadsAndWritesItsText)
-{
-    IniDocument document;
-    document.parse("[F]\nfont=PilotBold;9,,0,clWindowText;1\n");
-    FontValue font;
-    font.applyIniText(u"PilotLarge,7,B,1,clRed,0");
-    document.readFont(u"F", u"font", font);
-    document.readFont(u"F", u"missing", font);
-    EXPECT_EQ(font.toIniText(), "PilotBold,9,,0,clWindowText,1");
-    font.setName(QStringLiteral("PilotLarge"));
-    document.writeFont(u"F", u"font", font);
-    EXPECT_EQ(document.readString(u"F", u"font"), "PilotLarge,9,,0,clWindowText,1");
 }

@@ -1,92 +1,25 @@
-#include "core/base/IniDocument.h"
+#include "files/FormFileSupport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace zf;
+using namespace zf::test;
 
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// Every value a reader can see, section by section, in file order.
-QStringList readableContent(const IniDocument &document)
-{
-    QStringList content;
-    for (const QString &section : document.sections()) {
-        content.append(QLatin1Char('[') + section + QLatin1Char(']'));
-        for (const QString &key : document.keys(section))
-            content.append(key + QLatin1Char('=') + document.readString(section, key));
-    }
-    return content;
-}
-
-// Writing a document and reading it again must show the same values.
-void expectSurvivesRewrite(const IniDocument &document)
-{
-    IniDocument reread;
-    reread.parse(document.toBytes());
-    EXPECT_EQ(readableContent(reread), readableContent(document));
-}
-
-} // namespace
-
+// A document given a new path replaces the file there with only what was
+// written.
 TEST(IniDocumentFile, SavingWritesOnlyWhatTheDocumentHolds)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("new.zsc"));
+    ASSERT_TRUE(writeFileBytes(path, "[FORM]\r\nName=Old\r\n[Stale]\r\nControl=Button\r\n"));
     IniDocument document;
-    EXPECT_TRUE(document.open(path));
-    EXPECT_TRUE(document.sections().isEmpty());
-    document.writeString(u"FORM", u"Name", QStringLiteral("Form1"));
+    document.setPath(path);
+    document.writeString(u"FORM", u"Name", QStringLiteral("New"));
     ASSERT_TRUE(document.save()) << document.errorString().toStdString();
-    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=Form1\r\n"));
-
-    // A new path replaces the file there with only what was written.
-    writeFile(path, "[FORM]\r\nName=Old\r\n[Stale]\r\nControl=Button\r\n");
-    IniDocument other;
-    other.setPath(path);
-    other.writeString(u"FORM", u"Name", QStringLiteral("New"));
-    ASSERT_TRUE(other.save());
-    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nName=New\r\n"));
-}
-
-TEST(IniDocumentFile, FailedSaveLeavesTheOldFileWholeAndSaysWhy)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("locked.zpj"));
-    const QByteArray original = "[Project]\r\nName=keep me\r\n";
-    writeFile(path, original);
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-
-    IniDocument document;
-    ASSERT_TRUE(document.open(path));
-    document.writeString(u"Project", u"Name", QStringLiteral("changed"));
-    EXPECT_FALSE(document.save());
-    EXPECT_FALSE(document.errorString().isEmpty());
-    EXPECT_EQ(readFile(path), original);
-
-    // A folder that cannot hold files: here a plain file stands where the
-    // folder should be, which fails even for the superuser.
-    IniDocument nowhere;
-    nowhere.setPath(path + QStringLiteral("/inside.zsc"));
-    nowhere.writeString(u"A", u"k", QStringLiteral("v"));
-    EXPECT_FALSE(nowhere.save());
-    EXPECT_FALSE(nowhere.errorString().isEmpty());
+    EXPECT_EQ(fileBytes(path), QByteArray("[FORM]\r\nName=New\r\n"));
 }
 
 TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
@@ -94,25 +27,21 @@ TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
     QTemporaryDir folder;
     IniDocument document;
     // Each refusal names its reason, reading and writing alike.
-    const struct
-    {
-        QString path;
-        const char *reason;
-    } refused[] = {
+    const std::pair<QString, const char *> refused[] = {
         {folder.path(), "is a folder, not a file"},
         {QStringLiteral("/dev/null"), "is a device, not a file"},
         {folder.filePath(QString(256, QLatin1Char('n'))), "the path is too long"},
         {folder.path() + QStringLiteral("/abc").repeated(1100), "the path is too long"},
     };
-    for (const auto &r : refused) {
+    for (const auto &[path, reason] : refused) {
         // A shared machine's /dev/null has been seen replaced by a plain file.
-        if (r.path.startsWith(QLatin1String("/dev/")) && QFileInfo(r.path).isFile())
+        if (path.startsWith(QLatin1String("/dev/")) && QFileInfo(path).isFile())
             continue;
-        EXPECT_FALSE(document.open(r.path));
-        EXPECT_EQ(document.errorString(), QLatin1String(r.reason));
+        EXPECT_FALSE(document.open(path));
+        EXPECT_EQ(document.errorString(), QLatin1String(reason));
         document.writeString(u"S", u"K", QStringLiteral("v"));
         EXPECT_FALSE(document.save());
-        EXPECT_EQ(document.errorString(), QLatin1String(r.reason));
+        EXPECT_EQ(document.errorString(), QLatin1String(reason));
     }
 
     // Bigger than any settings file: refused without reading it. The file is
@@ -127,40 +56,11 @@ TEST(IniDocumentFile, UnreadablePathsGiveAnErrorAndAnEmptyDocument)
     EXPECT_TRUE(document.sections().isEmpty());
 }
 
-TEST(IniDocumentFile, Windows1252FilesReadAndRoundTrip)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("latin.zsc"));
-    const QByteArray original = "[FORM]\r\nTitle=Pr\xE9"
-                                "f\xE9rences \x80\r\n[Lb\xE9]\r\nItem0=\xC7"
-                                "a\r\n";
-    writeFile(path, original);
-    IniDocument document;
-    ASSERT_TRUE(document.open(path));
-    EXPECT_EQ(document.sourceEncoding(), TextEncoding::Windows1252);
-    EXPECT_EQ(document.readString(u"FORM", u"Title"), QString::fromUtf8("Préférences €"));
-    EXPECT_EQ(document.readString(u"LBÉ", u"item0"), QString::fromUtf8("Ça"));
-    ASSERT_TRUE(document.save());
-    EXPECT_EQ(readFile(path), original);
-
-    // One character beyond 1252 turns the whole file into UTF-8, and nothing
-    // is lost either way.
-    document.writeString(u"FORM", u"Title", QString::fromUtf8("Ωmega é"));
-    ASSERT_TRUE(document.save());
-    EXPECT_EQ(readFile(path), QByteArray("[FORM]\r\nTitle=\xCE\xA9mega \xC3\xA9\r\n"
-                                         "[Lb\xC3\xA9]\r\nItem0=\xC3\x87"
-                                         "a\r\n"));
-    ASSERT_TRUE(document.open(path));
-    EXPECT_EQ(document.sourceEncoding(), TextEncoding::Utf8);
-    EXPECT_EQ(document.readString(u"Lbé", u"Item0"), QString::fromUtf8("Ça"));
-}
-
 TEST(IniDocumentFile, DuplicatesAreReadFromTheirFirstAppearance)
 {
     IniDocument document;
     document.parse("[A]\nk=first\nk=second\n[B]\nx=1\n[a]\nk=third\nonly=here\n");
     EXPECT_EQ(document.readString(u"A", u"k"), "first");
-    EXPECT_FALSE(document.hasKey(u"A", u"only"));
     EXPECT_EQ(document.sections(), QStringList({"A", "B"}));
     EXPECT_EQ(document.keys(u"a"), QStringList({"k"}));
 
@@ -186,7 +86,6 @@ TEST(IniDocumentFile, MalformedAndTruncatedTextKeepsWhatIsReadable)
     EXPECT_EQ(document.readString(u"Last", u"nul"), QStringView(u"a\0b", 3).toString());
     // A sequence cut short is not UTF-8, so the file reads as 1252.
     EXPECT_EQ(document.readString(u"Last", u"end"), QString::fromUtf8("truncÃ"));
-    expectSurvivesRewrite(document);
 }
 
 TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)
@@ -200,7 +99,6 @@ TEST(IniDocumentFile, WrittenNamesAndValuesCannotBreakTheLayout)
     document.writeString(u"Lbl1", u" ", QStringLiteral("no name"));
     EXPECT_EQ(document.toBytes(), QByteArray("[Lbl1]\r\nContent=two  lines [FORM] Lib=1\r\n"
                                              "[Sec tion]\r\nKe y=w\r\n"));
-    expectSurvivesRewrite(document);
 }
 
 TEST(IniDocumentFile, LargeSectionsFindTheirKeys)
@@ -208,16 +106,12 @@ TEST(IniDocumentFile, LargeSectionsFindTheirKeys)
     // Enough keys for a section to switch to its hash; the rules must not
     // change with it.
     IniDocument document;
-    QStringList items;
-    for (int i = 0; i < 500; ++i)
-        items.append(QStringLiteral("line %1").arg(i));
-    document.writeList(u"Items", items);
+    document.writeList(u"Items", QStringList(500, QStringLiteral("line")));
     document.writeString(u"Items", u"item250", QStringLiteral("changed"));
     document.writeString(u"Items", u"Extra", QStringLiteral("x"));
     QStringList read;
     document.readList(u"ITEMS", read);
-    ASSERT_EQ(read.size(), 500);
-    EXPECT_EQ(read[250], "changed");
+    EXPECT_EQ(read, QStringList(250, "line") + QStringList{"changed"} + QStringList(249, "line"));
     EXPECT_EQ(document.keys(u"Items").size(), 502);
     EXPECT_EQ(document.keys(u"Items").last(), "Extra");
 }

@@ -30,38 +30,15 @@ using CliRender = CliTest;
 TEST_F(CliRender, WritesTheDesignWindowsPictureWholeOrItsScreenScaledWithoutSmoothing)
 {
     const QString out = path(QStringLiteral("out.png"));
-    for (const char *name : {"ccontrols-all.zsc", "ptoolbox-all.zsc"}) {
-        const CliRun run = runCli({QStringLiteral("render"), golden(name), QStringLiteral("-o"), out});
-        EXPECT_EQ(run.exitCode, 0) << name << run.err.toStdString();
-        EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32),
-                  expected(golden(name), RenderArea::Device))
-            << name;
-    }
-    const CliRun run = runCli({"render", golden("ccontrols-all.zsc"), "--screen-only", "--scale", "3",
-                               "-o", out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
-    const QImage screen = expected(golden("ccontrols-all.zsc"), RenderArea::Screen);
-    ASSERT_EQ(picture.size(), screen.size() * 3);
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x)
-            ASSERT_EQ(picture.pixel(x, y), screen.pixel(x / 3, y / 3)) << x << ", " << y;
-    }
-}
+    const CliRun run = runCli({"render", golden("ptoolbox-all.zsc"), "-o", out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32),
+              expected(golden("ptoolbox-all.zsc"), RenderArea::Device));
 
-TEST_F(CliRender, RefusesSizesItCannotDraw)
-{
-    const QString out = path(QStringLiteral("out.png"));
-    EXPECT_EQ(runCli({QStringLiteral("render"), golden("ccontrols-all.zsc")}).exitCode, 2);
-    const QStringList sizes[] = {{"--scale", "0"},  {"--scale", "17"}, {"--scale", "2.5"},
-                                 {"--scale", "x"},  {"--size", "0"},   {"--size", "4097"},
-                                 {"--scale", "2", "--size", "64"}};
-    for (const QStringList &size : sizes) {
-        const CliRun run = runCli(QStringList{QStringLiteral("render"), golden("ccontrols-all.zsc"),
-                                              QStringLiteral("-o"), out} + size);
-        EXPECT_EQ(run.exitCode, 2) << size.join(u' ').toStdString();
-        EXPECT_TRUE(run.err.contains(size.size() > 2 ? QStringLiteral("either") : size.first().mid(2)))
-            << run.err.toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(out));
+    const CliRun scaled =
+        runCli({"render", golden("ccontrols-all.zsc"), "--screen-only", "--scale", "3", "-o", out});
+    ASSERT_EQ(scaled.exitCode, 0) << scaled.err.toStdString();
+    const QImage screen = expected(golden("ccontrols-all.zsc"), RenderArea::Screen);
+    EXPECT_EQ(QImage(out).convertToFormat(QImage::Format_RGB32),
+              screen.scaled(screen.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "files/FormFileSupport.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,8 +16,6 @@ struct CliRun
     int exitCode = -1;
     QString out;
     QString err;
-
-    QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
 // Runs `program` with `arguments` and waits for it.
@@ -26,18 +23,10 @@ inline CliRun runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000)) {
-        ADD_FAILURE() << program.toStdString() << " did not finish";
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString() << " did not finish";
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 inline CliRun runCli(const QStringList &arguments)
@@ -54,21 +43,21 @@ protected:
     QString write(const QString &name, const QByteArray &bytes) const
     {
         QDir().mkpath(QFileInfo(path(name)).absolutePath());
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        EXPECT_TRUE(writeFileBytes(path(name), bytes));
+        return path(name);
     }
 
-    static QByteArray read(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QString golden(const char *name) { return goldenForm(QString::fromLatin1(name)); }
 
-    static QString golden(const char *name)
+    // A CControls project of two forms, as the designer leaves it on disk.
+    QString writeProject() const
     {
-        return QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/forms/") + QLatin1String(name);
+        write(QStringLiteral("first.zsc"), "[FORM]\r\nName=First\r\nTitle=First\r\nLib=1\r\n"
+                                           "[BtGo]\r\nControl=Button\r\nName=BtGo\r\nShowForm=Second\r\n");
+        write(QStringLiteral("second.zsc"), "[FORM]\r\nName=Second\r\nTitle=Second\r\nLib=1\r\n");
+        return write(QStringLiteral("App.zpj"),
+                     "[Project]\r\nName=x\r\nLib=1\r\n[Code]\r\nCreatorID=ABCD\r\nFirstForm=First\r\n"
+                     "Output=src\r\n[ActiveForms]\r\nForm0=first.zsc\r\nForm3=second.zsc\r\n");
     }
 
     QTemporaryDir dir;

@@ -17,7 +17,7 @@ TEST_F(Thumbnailer, TheInstalledEntryDrawsFormsAndRefusesBadFiles)
     ASSERT_EQ(install.exitCode, 0) << install.err.toStdString();
     // A desktop entry: "[Thumbnailer Entry]", then key=value lines.
     const QStringList lines =
-        QString::fromUtf8(read(path("share/thumbnailers/zentiform.thumbnailer"))).split(u'\n');
+        QString::fromUtf8(fileBytes(path("share/thumbnailers/zentiform.thumbnailer"))).split(u'\n');
     EXPECT_EQ(lines.first(), QStringLiteral("[Thumbnailer Entry]"));
     QMap<QString, QString> entry;
     for (const QString &line : lines.mid(1))

@@ -51,37 +51,27 @@ TEST(AppIconsTest, EverySlotStartsWithAPictureOfItsSizeAndDepth)
     EXPECT_EQ(iconOpenTitle(IconSlot::Small1), QStringLiteral("Open 1 bit small icon"));
 }
 
-TEST(AppIconsTest, APickedFileIsKeptByteForByte)
+// A picked bitmap is kept byte for byte; what is no bitmap leaves the slot
+// alone.
+TEST(AppIconsTest, APickedFileIsKeptByteForByteAndNoBitmapIsRefused)
 {
     QTemporaryDir dir;
     AppIcons icons;
     // A 2-bit bitmap as handheld tools write it, which Qt itself cannot read.
     QByteArray twoBit = AppIcons::defaultBitmap(IconSlot::Large2);
     qToLittleEndian<quint16>(2, reinterpret_cast<uchar *>(twoBit.data()) + 28);
-    const QString path = writeFile(dir, "mine.bmp", twoBit);
     QString error;
-    ASSERT_TRUE(icons.load(IconSlot::Large2, path, &error)) << error.toStdString();
+    ASSERT_TRUE(icons.load(IconSlot::Large2, writeFile(dir, "mine.bmp", twoBit), &error));
     EXPECT_EQ(icons.bitmap(IconSlot::Large2), twoBit);
-}
 
-TEST(AppIconsTest, WhatIsNoBitmapLeavesTheSlotAlone)
-{
-    QTemporaryDir dir;
-    AppIcons icons;
-    const QByteArray before = icons.bitmap(IconSlot::Small8);
-    QString error;
     const QString text = writeFile(dir, "text.bmp", "BM but not a bitmap at all");
-    EXPECT_FALSE(icons.load(IconSlot::Small8, text, &error));
+    EXPECT_FALSE(icons.load(IconSlot::Large2, text, &error));
     EXPECT_EQ(error, text + QStringLiteral(" is not a valid bitmap"));
-    const QString truncated =
-        writeFile(dir, "cut.bmp", AppIcons::defaultBitmap(IconSlot::Small8).left(20));
-    EXPECT_FALSE(icons.load(IconSlot::Small8, truncated, &error));
-    EXPECT_FALSE(icons.load(IconSlot::Small8, dir.filePath(QStringLiteral("none.bmp")), &error));
-    const QString huge = writeFile(dir, "huge.bmp",
-                                   AppIcons::defaultBitmap(IconSlot::Small8) +
-                                       QByteArray(AppIcons::kMaxFileSize, '\0'));
-    EXPECT_FALSE(icons.load(IconSlot::Small8, huge, &error));
-    EXPECT_EQ(icons.bitmap(IconSlot::Small8), before);
+    for (const QString &path :
+         {writeFile(dir, "cut.bmp", twoBit.left(20)), dir.filePath(QStringLiteral("none.bmp")),
+          writeFile(dir, "huge.bmp", twoBit + QByteArray(AppIcons::kMaxFileSize, '\0'))})
+        EXPECT_FALSE(icons.load(IconSlot::Large2, path, &error)) << path.toStdString();
+    EXPECT_EQ(icons.bitmap(IconSlot::Large2), twoBit);
 }
 
 TEST(AppIconsTest, StoredPathsLoadWhenTheirFilesExist)

@@ -14,35 +14,19 @@ class CCode : public CodegenFixture
 {
 protected:
     CCode() { project.setLibrary(kLibraryCControls); }
-
-    // "Main" with one object of every kind, a dialog and a menu bar with two
-    // menus, and the empty form "About".
-    void buildDemo()
-    {
-        main = load("cc_demo.zsc");
-        about = addForm(QStringLiteral("About"), QStringLiteral("About us"));
-        forms = {main, about};
-    }
-
-    GeneratedCode generate(bool memo, const DesignForm *first)
-    {
-        GeneratedCode code;
-        CCCodeGenerator().generate({forms, first, QStringLiteral("Demo"), memo, false}, code);
-        return code;
-    }
-
-    DesignForm *main = nullptr;
-    DesignForm *about = nullptr;
-    FormList forms;
 };
 
 } // namespace
 
+// "Main" holds one object of every kind, a dialog and a menu bar with two
+// menus; the empty form "About" comes second and is shown first.
 TEST_F(CCode, GeneratesEveryKindDialogsAndMenusAndTitlesTheMemoIncludeFiles)
 {
-    buildDemo();
+    DesignForm *main = load("cc_demo.zsc");
+    DesignForm *about = addForm(QStringLiteral("About"), QStringLiteral("About us"));
     for (bool memo : {false, true}) {
-        const GeneratedCode code = generate(memo, about);
+        GeneratedCode code;
+        CCCodeGenerator().generate({{main, about}, about, QStringLiteral("Demo"), memo, false}, code);
         const auto expected = [memo](const char *title, const char *file) {
             return text((memo ? QStringList{title} : QStringList()) + golden(file));
         };
@@ -51,19 +35,6 @@ TEST_F(CCode, GeneratesEveryKindDialogsAndMenusAndTitlesTheMemoIncludeFiles)
         EXPECT_EQ(text(code.events), expected("/$ DemoEvents.pc", "cc_events.pc")) << memo;
         EXPECT_EQ(text(code.header), expected("/$ Demo.h", "cc_header.h")) << memo;
     }
-}
-
-TEST_F(CCode, MainShowsTheChosenFirstFormAndListsFormsInTheGivenOrder)
-{
-    buildDemo();
-    forms = {about, main};
-    const GeneratedCode code = generate(false, main);
-    EXPECT_EQ(code.main.mid(6, 5),
-              QStringList({"main(){", "  graph_on();", "  title(\"\");", "  Main();", "}"}));
-    EXPECT_EQ(code.header,
-              QStringList({"//Form and dialog prototypes", "About();", "Main();", "DlgAsk();"}));
-    // Without a first form, main() shows the first of the list.
-    EXPECT_EQ(generate(false, nullptr).main.at(9), QStringLiteral("  About();"));
 }
 
 TEST_F(CCode, AFormWithOnlyAMenuStartsTheEventChainWithItsBar)

@@ -68,7 +68,6 @@ protected:
 TEST(GenerateSettingsTest, ReadsAndWritesTheCodeAndIconsSections)
 {
     IniDocument doc;
-    // A project without settings: the output is the folder shown, colour on.
     GenerateSettings s = GenerateSettings::read(doc, true, QStringLiteral("/shown"));
     EXPECT_EQ(s.output, QStringLiteral("/shown"));
     EXPECT_TRUE(s.color);
@@ -174,37 +173,28 @@ TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
     }
 }
 
-TEST_F(CodeOutputs, NoForAnExistingFileSkipsItButNotTheIconsOrTheCheck)
+// No skips the file but not the icons or the library check; Cancel stops
+// before anything is written.
+TEST_F(CodeOutputs, NoSkipsAnExistingFileAndCancelWritesNothing)
 {
     QDir().mkpath(output.folder);
     writeBytes(out(QStringLiteral("App.h")), "mine");
     AppIcons icons;
     output.icons = &icons;
     output.library = &generator;
-    ui.answers = {Button::No};
-    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0], (UserInterface::Message{"Warning", out("App.h") + kReplace,
-                                                      Button::Yes | Button::No | Button::Cancel,
-                                                      Icon::Warning, Button::No}));
-    EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
-    EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("small8.bmp"))));
-    EXPECT_TRUE(ui.messages[1].text.startsWith(QStringLiteral("CControls library not found")));
-}
-
-TEST_F(CodeOutputs, CancelStopsTheSaveBeforeAnythingIsWritten)
-{
-    QDir().mkpath(output.folder);
-    writeBytes(out(QStringLiteral("AppForms.pc")), "old");
-    AppIcons icons;
-    output.icons = &icons;
-    output.library = &generator;
-    ui.answers = {Button::Cancel};
-    EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Cancelled);
-    EXPECT_EQ(readFile(out(QStringLiteral("AppForms.pc"))), QByteArray("old"));
-    EXPECT_EQ(QDir(output.folder).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("AppForms.pc")});
-    EXPECT_EQ(ui.messages.size(), 1u); // no library warning after a Cancel
+    for (const Button answer : {Button::Cancel, Button::No}) {
+        ui.messages.clear();
+        ui.answers = {answer};
+        EXPECT_EQ(saveSourceFiles(output, ui),
+                  answer == Button::No ? SaveOutcome::Completed : SaveOutcome::Cancelled);
+        EXPECT_EQ(ui.messages[0], (UserInterface::Message{"Warning", out("App.h") + kReplace,
+                                                          Button::Yes | Button::No | Button::Cancel,
+                                                          Icon::Warning, Button::No}));
+        EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
+        EXPECT_EQ(QDir(output.folder).entryList(QDir::Files | QDir::Hidden).size(),
+                  answer == Button::No ? qsizetype(4 + std::size(kIconSlots)) : 1);
+        EXPECT_EQ(ui.messages.size(), answer == Button::No ? 2u : 1u);
+    }
 }
 
 TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
@@ -324,17 +314,15 @@ TEST_F(CodeOutputs, WarnsAboutNamesTheGeneratedCodeCannotTake)
     add<TPTLabel>(form, form->screen(), QStringLiteral("bt"), 0, 0, 0, 0);
     EXPECT_EQ(PTCodeGenerator().warnings({form}),
               QStringList{"Main: the name \"bt\" is reserved in the generated code"});
-}
 
-TEST_F(CodeOutputs, NamesCountAsTheGeneratedCodeDefinesThem)
-{
-    // A plain picture has no name in CControls code; a dialog has two.
-    DesignForm *other = addForm(QStringLiteral("Other"), QStringLiteral("Other"));
+    // Names count as the generated code defines them: a plain picture has
+    // none in CControls code; a dialog has two.
+    other = addForm(QStringLiteral("Other2"), QStringLiteral("Other2"));
     add<TCCBitmap>(other, other->screen(), QStringLiteral("Lb"), 0, 0, 8, 8);
     add<TPTDialog>(other, other->screen(), QStringLiteral("Dlg"), 0, 0, 100, 100);
     add<TCCLabel>(form, form->screen(), QStringLiteral("hDlg"), 0, 0, 32, 13);
     EXPECT_EQ(generator.warnings({form, other}),
-              QStringList{"The name \"hDlg\" is used more than once (Main, Other)"});
+              QStringList{"The name \"hDlg\" is used more than once (Main, Other2)"});
 
     // A PToolBox radio group defines one name per item.
     DesignForm *pt = addForm(QStringLiteral("Pt"), QStringLiteral("Pt"));

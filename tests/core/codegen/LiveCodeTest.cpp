@@ -1,6 +1,5 @@
 #include "CodegenFixture.h"
 #include "core/controls/CCButton.h"
-#include "core/controls/CCRadio.h"
 #include "core/codegen/CodeText.h"
 #include "core/codegen/LiveCode.h"
 #include "core/files/FormFileCheck.h"
@@ -74,16 +73,6 @@ TEST_F(LineOwners, AControlOwnsExactlyItsOwnLines)
     EXPECT_EQ(ownedLines(code.events, code.owners[2], button),
               QStringList({"OnBt(){", "}", "", "    if (Cevent(Bt,e)) OnBt();"}));
     EXPECT_EQ(ownedLines(code.main, code.owners[0], dialog).first(), QStringLiteral("D(){"));
-
-    project.setLibrary(kLibraryPToolBox);
-    DesignForm *pt = addForm(QStringLiteral("G"), QStringLiteral("T"));
-    auto *radio = add<TCCRadio>(pt, pt->screen(), QStringLiteral("Ra"), 10, 10, 31, 12);
-    radio->setItems({"a", "b", "c"});
-    GeneratedCode ptCode;
-    CodeGenerator::forLibrary(project.library())->generate({{pt}, nullptr, "P", false, false},
-                                                       ptCode);
-    EXPECT_EQ(ownedLines(ptCode.header, ptCode.owners[3], radio),
-              QStringList({"#define Ra0 3001", "#define Ra1 3002", "#define Ra2 3003"}));
 }
 
 TEST_F(LineOwners, LiveCodeFollowsEveryChangeAndCoalescesBursts)

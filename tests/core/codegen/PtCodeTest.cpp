@@ -15,47 +15,30 @@ class PtCode : public CodegenFixture
 protected:
     PtCode() { project.setLibrary(kLibraryPToolBox); }
 
-    // "Main" with one object of every kind and a dialog; "Second" holding
-    // only a field.
-    void buildDemo()
+    TCCButton *addSelect(DesignForm *form)
     {
-        main = load("pt_demo.zsc");
-        second = load("pt_demo_second.zsc");
-        forms = {main, second};
-    }
-
-    TCCButton *addSelect(DesignContainer *s, const QString &name, int left, const QString &text)
-    {
-        auto *select = add<TCCButton>(main, s, name, left, 29, 50, 15);
+        auto *select = add<TCCButton>(form, form->screen(), QStringLiteral("Sl"), 0, 29, 50, 15);
         select->setTag(TCCButton::kSelectTag);
-        select->setContent(text);
+        select->setContent(QStringLiteral("S"));
         return select;
     }
-
-    GeneratedCode generate(bool color, bool memo = false)
-    {
-        GeneratedCode code;
-        PTCodeGenerator().generate({forms, main, QStringLiteral("Pt"), memo, color}, code);
-        return code;
-    }
-
-    DesignForm *main = nullptr;
-    DesignForm *second = nullptr;
-    FormList forms;
 };
 
 } // namespace
 
+// "Main" holds one object of every kind and a dialog; "Second" only a field.
 TEST_F(PtCode, GeneratesEveryKindWithAndWithoutColourAndTitlesTheMemoIncludeFiles)
 {
-    buildDemo();
+    DesignForm *main = load("pt_demo.zsc");
+    const FormList forms = {main, load("pt_demo_second.zsc")};
     const struct
     {
         bool color, memo;
         const char *suffix;
     } cases[] = {{true, false, "color"}, {false, false, "plain"}, {false, true, "plain"}};
     for (const auto &c : cases) {
-        const GeneratedCode code = generate(c.color, c.memo);
+        GeneratedCode code;
+        PTCodeGenerator().generate({forms, main, QStringLiteral("Pt"), c.memo, c.color}, code);
         const auto expected = [&](const char *title, const char *file, const char *extension) {
             return text((c.memo && *title ? QStringList{title} : QStringList()) +
                         golden(QStringLiteral("pt_%1_%2.%3").arg(file, c.suffix, extension)));
@@ -70,10 +53,10 @@ TEST_F(PtCode, GeneratesEveryKindWithAndWithoutColourAndTitlesTheMemoIncludeFile
 
 TEST_F(PtCode, ASelectWithoutPickerHasAnEmptyCase)
 {
-    main = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    addSelect(main->screen(), QStringLiteral("Sl"), 0, QStringLiteral("S"));
+    DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
+    addSelect(form);
     QStringList events;
-    GeneratePtEvents(events, false, {main}, QStringLiteral("P"), true);
+    GeneratePtEvents(events, false, {form}, QStringLiteral("P"), true);
     EXPECT_EQ(events.mid(5, 4), QStringList({"", "    case Sl:", "    break;", ""}));
 }
 
@@ -83,7 +66,6 @@ TEST_F(PtCode, ProjectFlagsLookIntoEveryFormAndDialog)
     auto *dialog = add<TPTDialog>(one, one->screen(), QStringLiteral("D"), 0, 0, 100, 100);
     add<TPTEdit>(one, dialog, QStringLiteral("Fl"), 0, 0, 30, 15);
     DesignForm *two = addForm(QStringLiteral("Two"), QStringLiteral("Two"));
-    main = two;
     add<TPTButton>(two, two->screen(), QStringLiteral("Rep"), 0, 0, 40, 14)->setButtonType(1);
     const auto flags = [&] {
         const PtProjectFlags f = PtProjectFlags::of({one, two});
@@ -91,7 +73,7 @@ TEST_F(PtCode, ProjectFlagsLookIntoEveryFormAndDialog)
     };
     // A repeat button is no ordinary button.
     EXPECT_EQ(flags(), (std::vector<bool>{true, false, false, false}));
-    auto *select = addSelect(two->screen(), QStringLiteral("Sl"), 0, QStringLiteral("S"));
+    auto *select = addSelect(two);
     EXPECT_EQ(flags(), (std::vector<bool>{true, true, false, false}));
     select->setDotPicker(3); // not a picker the events know, but not "none" either
     EXPECT_EQ(flags(), (std::vector<bool>{true, true, false, true}));

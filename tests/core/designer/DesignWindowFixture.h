@@ -25,8 +25,7 @@ protected:
         }
     }
 
-    // A press and release of one button on a control of the screen, without
-    // moving; `shift` holds the keys (Shift, Ctrl), the buttons are added.
+    // A press and release without moving; `keys` are Shift and Ctrl.
     void click(DesignObject *control, MouseButton button = MouseButton::Left, ShiftState keys = {})
     {
         const ShiftState held =
@@ -36,8 +35,7 @@ protected:
         editor.mouseUp(*control, button, keys, {1, 1});
     }
 
-    // Presses the left button at `at` inside the control, moves the mouse
-    // by each of `moves` in turn (from the press point) and releases it.
+    // A left-button drag from `at` through each of `moves` (from the press point).
     void drag(DesignObject *control, QPoint at, std::initializer_list<QPoint> moves,
               ShiftState keys = {})
     {
@@ -50,8 +48,7 @@ protected:
 
     DesignObject *placeKind(ControlKind kind, int x, int y) { return place(*form, kind, x, y); }
 
-    // A button (or `kind`) in `container`, the screen when null, given its
-    // design rectangle.
+    // A button (or `kind`) in `container` (the screen when null) at `bounds`.
     DesignObject *placeAt(const QRect &bounds, DesignContainer *container = nullptr,
                           ControlKind kind = ControlKind::Button)
     {

@@ -13,11 +13,7 @@
 using namespace zf;
 using namespace zf::test;
 
-namespace {
-
 using DesignWindowRulesTest = DesignWindowFixture;
-
-} // namespace
 
 // With the grid on, the snapped point; without it, where released. Only the
 // left button places, and every release hands the arrow keys to the form.
@@ -30,8 +26,7 @@ TEST_F(DesignWindowRulesTest, AClickWithAKindPlacesItAndSelectsIt)
         DesignObject *button = project.selectedObject();
         EXPECT_EQ(QPoint(button->userLeft(), button->userTop()),
                   grid ? QPoint(8, 8) : QPoint(6, 10));
-        EXPECT_EQ(project.pressedTool(), std::nullopt);
-        EXPECT_TRUE(button->isSelected());
+        EXPECT_TRUE(button->isSelected() && !project.pressedTool());
     }
     SwitchCursorKeysOff(project);
     project.setPressedTool(ControlKind::Label);
@@ -49,9 +44,7 @@ TEST_F(DesignWindowRulesTest, TheEmptyScreenSelectsTheForm)
     rules.screenPressed(*form);
     EXPECT_EQ(form->lastSelected(), form->screen());
     EXPECT_TRUE(zoomRunning());
-    EXPECT_EQ(project.selectedObject(), form->screen());
     EXPECT_FALSE(first->isSelected());
-
     click(first);
     rules.screenReleased(*form, *form->screen(), MouseButton::Left, {50, 50}); // no kind
     EXPECT_EQ(project.selectedObject(), form->screen());
@@ -62,7 +55,6 @@ TEST_F(DesignWindowRulesTest, TheEmptyScreenSelectsTheForm)
 TEST_F(DesignWindowRulesTest, ADialogTakesTheControlsReleasedOnIt)
 {
     auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
-    ASSERT_NE(dialog, nullptr);
     for (const QPoint at : {QPoint(13, 6), QPoint(13, 30)}) {
         project.setPressedTool(ControlKind::CheckBox);
         rules.screenReleased(*form, *dialog, MouseButton::Left, at);
@@ -75,8 +67,7 @@ TEST_F(DesignWindowRulesTest, ADialogTakesTheControlsReleasedOnIt)
     project.setSelectedObject(dialog);
     rules.screenReleased(*form, *dialog, MouseButton::Left, {30, 30});
     EXPECT_EQ(project.selectedObject(), dialog);
-    EXPECT_TRUE(dialog->isSelected());
-    EXPECT_FALSE(box->isSelected());
+    EXPECT_TRUE(dialog->isSelected() && !box->isSelected());
 }
 
 // Shift adds (nothing changes for one already selected); a plain click, or
@@ -119,8 +110,7 @@ TEST_F(DesignWindowRulesTest, TheRightButtonShowsTheControlAndKeepsTheMarks)
     snap.mouseUp(*second, MouseButton::Right, {}, {});
     EXPECT_EQ(editorsHidden.count(), 2);
     EXPECT_EQ(project.selectedObject(), second);
-    EXPECT_TRUE(first->isSelected());
-    EXPECT_FALSE(second->isSelected());
+    EXPECT_TRUE(first->isSelected() && !second->isSelected());
 
     // With the left button still held the release is {Right}: nothing shown.
     project.setSelectedObject(first);
@@ -132,7 +122,6 @@ TEST_F(DesignWindowRulesTest, ReleasingOnAMenuShowsItAloneAndOpen)
 {
     DesignObject *label = placeKind(ControlKind::Label, 10, 40);
     auto *menu = objectCast<TCCMenu>(placeKind(ControlKind::Menu, 0, 0));
-    ASSERT_NE(menu, nullptr);
     menu->setTest(0);
     click(label);
     QSignalSpy editorsHidden(&workspace, &Workspace::propertyEditorsHidden);
@@ -151,8 +140,7 @@ TEST_F(DesignWindowRulesTest, MakingAWindowCurrentShowsWhatWasSelectedThere)
     EXPECT_EQ(project.selectedObject(), other.screen());
     rules.makeCurrent(*form);
     EXPECT_EQ(project.currentDesignWindow(), form);
-    EXPECT_EQ(project.selectedObject(), button);
-    EXPECT_TRUE(button->isSelected());
+    EXPECT_TRUE(project.selectedObject() == button && button->isSelected());
 
     rules.makeCurrent(other);
     form->setLastSelected(nullptr);
@@ -181,9 +169,7 @@ TEST_F(DesignWindowRulesTest, DeleteShowsTheFormWhateverItDid)
     EXPECT_EQ(project.selectedObject(), form->screen());
     DeleteSelectedControl(*form);
     EXPECT_EQ(form->screen()->children().size(), 1);
-
     project.setSelectedObject(dialog);
-    ASSERT_EQ(form->currentDialog(), dialog);
     DeleteSelectedControl(*form);
     EXPECT_EQ(form->currentDialog(), nullptr);
     EXPECT_TRUE(form->screen()->children().isEmpty());

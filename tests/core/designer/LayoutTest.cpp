@@ -63,8 +63,6 @@ const LayoutCase kCases[] = {
      {{K::Button, {0, 5, 46, 17}}, {K::List, {10, 40, 40, 29}}}},
     {"ALabelAsReferenceMakesSameWidthDoNothing", PT, "01", Op::Width,
      {{K::Label, {0, 5, 0, 0}}, {K::Button, {0, 40, 46, 17}}}},
-    {"ALabelAsReferenceMakesSameHeightDoNothing", PT, "01", Op::Height,
-     {{K::Label, {0, 5, 0, 0}}, {K::Button, {0, 40, 46, 17}}}},
     {"ALabelAsTargetIsPassedBy", PT, "102", Op::Width,
      {{K::Label, {0, 5, 0, 0}}, {K::Button, {0, 40, 46, 17}},
       {K::Button, {0, 80, 30, 20}, {0, 80, 46, 20}}}},
@@ -72,8 +70,6 @@ const LayoutCase kCases[] = {
      {{K::Dialog, kDialog}, {K::Button, {70, 5, 46, 17}}, {K::Button, {30, 10, 46, 17}, {}, 0},
       {K::Button, {5, 40, 46, 17}, {30, 40, 46, 17}, 0}}},
     {"OneSelectedChangesNothing", PT, "0", Op::Right,
-     {{K::Button, {7, 9, 46, 17}}}},
-    {"NoneSelectedChangesNothing", PT, "", Op::Height,
      {{K::Button, {7, 9, 46, 17}}}},
     {"CheckBoxAlignsLeftByPalm", CC, "01", Op::Left,
      {{K::Button, {30, 5, 40, 16}}, {K::CheckBox, {80, 40, 50, 13}, {30, 40, 50, 13}}}},
@@ -92,9 +88,6 @@ const LayoutCase kCases[] = {
      {{K::Button, {3, 4, 46, 14}, {57, 4, 46, 14}},
       {K::Button, {90, 40, 45, 13}, {57, 40, 45, 13}},
       {K::Button, {0, 70, 201, 14}, {-20, 70, 201, 14}}, {K::Button, {9, 100, 40, 14}}}},
-    {"CenterVertically", PT, "01", Op::CenterV,
-     {{K::Button, {3, 4, 46, 14}, {3, 73, 46, 14}},
-      {K::Button, {90, 40, 45, 13}, {90, 73, 45, 13}}}},
     {"ASelectedDialogAndItsSelectedControlsAreCentredTogether", PT, "10", Op::CenterH,
      {{K::Dialog, {0, 20, 152, 80}, {4, 20, 152, 80}},
       {K::Button, {2, 3, 46, 14}, {53, 3, 46, 14}, 0}, {K::Button, {60, 40, 30, 14}, {}, 0}}},
@@ -106,8 +99,6 @@ const LayoutCase kCases[] = {
     {"ANegativeGapIsTruncatedTowardZero", PT, "012", Op::SpaceV,
      {{K::Button, {0, 0, 46, 40}}, {K::Button, {0, 20, 46, 40}, {0, 38, 46, 40}},
       {K::Button, {0, 75, 46, 40}, {0, 76, 46, 40}}}},
-    {"TwoSpacedControlsStay", PT, "01", Op::SpaceH,
-     {{K::Button, {0, 0, 46, 40}}, {K::Button, {73, 20, 46, 40}}}},
     {"NegativePositionsSortFirstAndTiesKeepChildOrder", PT, "012", Op::SpaceH,
      {{K::Button, {30, 0, 10, 14}, {15, 0, 10, 14}}, {K::Button, {30, 20, 30, 14}},
       {K::Button, {-10, 40, 20, 14}}}},
@@ -131,14 +122,12 @@ TEST_P(LayoutCommands, MoveTheSelectedControlsOfEachGroup)
 {
     const LayoutCase &c = GetParam();
     std::vector<DesignObject *> objects;
+    std::vector<QRect> before;
     for (const Placed &p : c.controls) {
         auto *container = p.in < 0 ? nullptr : objectCast<TPTDialog>(objects[p.in]);
-        objects.push_back(placeAt(p.kind, p.start.x(), p.start.y(), p.start.width(),
-                                  p.start.height(), container));
+        objects.push_back(placeAt(p.kind, p.start, container));
+        before.push_back(objects.back()->bounds());
     }
-    std::vector<QRect> before;
-    for (DesignObject *object : objects)
-        before.push_back(object->bounds());
     for (const char *index = c.clicks; *index; ++index)
         click(objects[*index - '0'], index != c.clicks);
     std::vector<PalmColor> colours;
@@ -162,15 +151,13 @@ INSTANTIATE_TEST_SUITE_P(BothLibraries, LayoutCommands, ::testing::ValuesIn(kCas
 
 TEST_F(LayoutFixture, LayoutCommandsDoNothingWithAnotherLibraryValue)
 {
-    DesignObject *a = placeAt(ControlKind::Button, 10, 5, 40, 16);
-    DesignObject *b = placeAt(ControlKind::Button, 60, 50, 50, 20);
-    click(a);
+    click(placeAt(ControlKind::Button, {10, 5, 40, 16}));
+    DesignObject *b = placeAt(ControlKind::Button, {60, 50, 50, 20});
     click(b, true);
     project.setLibrary(3);
     for (int op = 0; op <= int(Op::SpaceV); ++op)
         run(*form, Op(op));
     EXPECT_EQ(b->bounds(), QRect(60, 50, 50, 20));
-    EXPECT_EQ(a->bounds(), QRect(10, 5, 40, 16));
 }
 
 // The widths come from the published advances of the handheld's fonts:
@@ -181,44 +168,38 @@ struct FitCase
 {
     int library;
     ControlKind kind;
-    const char *row, *text, *font; // font empty: the kind's own
-    QSize fitted;                  // design size
+    const char *text, *font; // font empty: the kind's own
+    QSize fitted;            // design size
 };
 
 const FitCase kFitCases[] = {
-    {kLibraryCControls, ControlKind::Label, "Content", "Hello", "", {24, 13}},
-    {kLibraryCControls, ControlKind::Button, "Content", "OK", "", {23, 14}},
-    {kLibraryCControls, ControlKind::Button, "Content", "OK", "Large", {25, 17}},
-    {kLibraryCControls, ControlKind::Switch, "Content", "OK", "", {23, 14}},
-    {kLibraryCControls, ControlKind::CheckBox, "Content", "Sound", "", {39, 13}},
-    {kLibraryPToolBox, ControlKind::Button, "Text", "Go", "", {21, 14}},
-    {kLibraryPToolBox, ControlKind::Select, "Text", "Go", "", {18, 14}},
-    {kLibraryPToolBox, ControlKind::Push, "Text", "Go", "", {21, 14}},
-    {kLibraryPToolBox, ControlKind::CheckBox, "Text", "Sound", "", {44, 13}},
+    {kLibraryCControls, ControlKind::Label, "Hello", "", {24, 13}},
+    {kLibraryCControls, ControlKind::Button, "OK", "", {23, 14}},
+    {kLibraryCControls, ControlKind::Button, "OK", "Large", {25, 17}},
+    {kLibraryCControls, ControlKind::CheckBox, "Sound", "", {39, 13}},
+    {kLibraryPToolBox, ControlKind::Button, "Go", "", {21, 14}},
+    {kLibraryPToolBox, ControlKind::Select, "Go", "", {18, 14}},
+    {kLibraryPToolBox, ControlKind::CheckBox, "Sound", "", {44, 13}},
 };
 
 class FitToText : public LayoutFixture, public ::testing::WithParamInterface<FitCase>
 {
 protected:
     FitToText() : LayoutFixture(GetParam().library) {}
-
-    DesignObject *placeWithText(const FitCase &c)
-    {
-        DesignObject *object = place(c.kind, 20, 20);
-        form->perform(QStringLiteral("Edit"), [&] {
-            const LibrarySupport &library = project.librarySupport();
-            library.applyPropertyValue(*object, QLatin1String(c.row), QLatin1String(c.text));
-            if (*c.font)
-                library.applyPropertyValue(*object, QStringLiteral("Font"), QLatin1String(c.font));
-        });
-        return object;
-    }
 };
 
 TEST_P(FitToText, SizesEachKindToItsTextInItsFont)
 {
     const FitCase &c = GetParam();
-    DesignObject *object = placeWithText(c);
+    DesignObject *object = place(c.kind, 20, 20);
+    form->perform(QStringLiteral("Edit"), [&] {
+        const LibrarySupport &library = project.librarySupport();
+        const bool cc = c.library == kLibraryCControls;
+        library.applyPropertyValue(*object, cc ? QStringLiteral("Content") : QStringLiteral("Text"),
+                                   QLatin1String(c.text));
+        if (*c.font)
+            library.applyPropertyValue(*object, QStringLiteral("Font"), QLatin1String(c.font));
+    });
     // Selected with a control that has no text to fit.
     DesignObject *list =
         place(c.library == kLibraryCControls ? ControlKind::ListBox : ControlKind::List, 60, 80);
@@ -231,8 +212,7 @@ TEST_P(FitToText, SizesEachKindToItsTextInItsFont)
         FitSelectedToText(*form);
         EXPECT_EQ(object->bounds(), QRect(before.topLeft(), c.fitted));
         EXPECT_EQ(list->bounds(), listBounds);
-        EXPECT_TRUE(object->isSelected() && list->isSelected()); // the selection stays whole
-        EXPECT_EQ(undoSteps(), steps);
+        EXPECT_TRUE(object->isSelected() && list->isSelected() && undoSteps() == steps);
     }
 }
 
@@ -245,16 +225,13 @@ TEST_F(LayoutFixture, FitToTextSizesTheSelectedMenusTopicAndList)
         menu->setTopic(QStringLiteral("File"));
         menu->setItems({QStringLiteral("New"), QStringLiteral("Open"), QStringLiteral("Quit")});
     });
-    ASSERT_EQ(project.selectedObject(), menu);
     FitSelectedToText(*form);
-    EXPECT_EQ(menu->topicWidth(), 23);
-    EXPECT_EQ(menu->userWidth(), 32);
-    EXPECT_EQ(menu->width(), 35);
+    EXPECT_EQ(std::tuple(menu->topicWidth(), menu->userWidth(), menu->width()),
+              std::tuple(23, 32, 35));
     // A long topic over a short list: the design rectangle follows the topic.
     form->perform(QStringLiteral("Edit"), [&] { menu->setTopic(QStringLiteral("FileFileFile")); });
     FitSelectedToText(*form);
-    EXPECT_EQ(menu->topicWidth(), 57);
-    EXPECT_EQ(menu->width(), 61);
+    EXPECT_EQ(std::tuple(menu->topicWidth(), menu->width()), std::tuple(57, 61));
 }
 
 QStringList linesOf(const DesignForm &form)

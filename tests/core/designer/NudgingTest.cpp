@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <cctype>
 #include <gtest/gtest.h>
-#include <map>
+#include <string_view>
 
 using namespace zf;
 using namespace zf::test;
@@ -29,13 +29,10 @@ protected:
 
     bool press(char key)
     {
-        static const std::map<char, NudgeKey> keys = {{' ', NudgeKey::Space},
-                                                      {'L', NudgeKey::Left},
-                                                      {'U', NudgeKey::Up},
-                                                      {'R', NudgeKey::Right},
-                                                      {'D', NudgeKey::Down}};
-        const bool shift = std::islower(key);
-        return NudgeKeyPressed(project, keys.at(char(std::toupper(key))), shift);
+        const NudgeKey keys[] = {NudgeKey::Space, NudgeKey::Left, NudgeKey::Up, NudgeKey::Right,
+                                 NudgeKey::Down};
+        const auto index = std::string_view(" LURD").find(char(std::toupper(key)));
+        return NudgeKeyPressed(project, keys[index], std::islower(key));
     }
 };
 
@@ -70,24 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
         NudgeCase{true, " lu", {3, 20, 39, 15}},
         // Shrinking stops at one pixel.
         NudgeCase{true, " llllllllllllllllllllllllllllllllllllllllllll", {3, 20, 1, 16}},
-        NudgeCase{false, "R", {4, 20, 40, 16}}, NudgeCase{false, " RR", {5, 20, 40, 16}}));
+        NudgeCase{false, " RR", {5, 20, 40, 16}}));
 
-class NudgingRules : public DesignWindowFixture
-{
-protected:
-    DesignObject *labelAt(int left, int top)
-    {
-        DesignObject *label = placeKind(ControlKind::Label, 10, 10);
-        label->setLeft(left);
-        label->setTop(top);
-        click(label);
-        return label;
-    }
-};
+using NudgingRules = DesignWindowFixture;
 
 TEST_F(NudgingRules, StatusTextsAndSwitchingTheKeys)
 {
-    DesignObject *label = labelAt(10, 10);
+    DesignObject *label = placeAt({10, 10, 40, 13}, nullptr, ControlKind::Label);
+    click(label);
     EXPECT_EQ(CursorKeysStatusText(project), QStringLiteral("Cursor keys activated - Grid Step"));
     QSignalSpy announced(&project, &DesignProject::cursorKeysChanged);
     NudgeKeyPressed(project, NudgeKey::Space);
@@ -99,8 +86,7 @@ TEST_F(NudgingRules, StatusTextsAndSwitchingTheKeys)
     EXPECT_EQ(CursorKeysStatusText(project), QString());
     for (NudgeKey key : {NudgeKey::Right, NudgeKey::Space, NudgeKey::Delete})
         EXPECT_FALSE(NudgeKeyPressed(project, key));
-    EXPECT_EQ(label->left(), 10);
-    EXPECT_TRUE(project.gridStep());
+    EXPECT_TRUE(label->left() == 10 && project.gridStep());
     EXPECT_EQ(form->screen()->children().size(), 1);
 
     // A click on a control hands them back, announced even when already on.
@@ -111,7 +97,8 @@ TEST_F(NudgingRules, StatusTextsAndSwitchingTheKeys)
     EXPECT_EQ(announced.count(), 5);
 
     // Nudging another control starts a new undo step.
-    DesignObject *other = labelAt(40, 40);
+    DesignObject *other = placeAt({40, 40, 40, 13}, nullptr, ControlKind::Label);
+    click(other);
     const int steps = form->undoStack().count();
     NudgeKeyPressed(project, NudgeKey::Right);
     click(label);
@@ -126,19 +113,15 @@ TEST_F(NudgingRules, StatusTextsAndSwitchingTheKeys)
 
 TEST_F(NudgingRules, OnlyControlsMoveAndDeleteActsOnTheCurrentWindow)
 {
-    DesignObject *label = labelAt(10, 10);
-    rules.screenPressed(*form);
-    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Right));
-    EXPECT_EQ(form->screen()->left(), 4);
-
+    DesignObject *label = placeKind(ControlKind::Label, 10, 10);
     DesignObject *menu = placeKind(ControlKind::Menu, 0, 0);
     const int left = menu->left();
-    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Left));
-    project.setSelectedObject(menuBarOf(*form));
-    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Left));
-    EXPECT_EQ(menu->left(), left);
-    project.setSelectedObject(nullptr);
-    EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Up));
+    DesignObject *bar = menuBarOf(*form), *screen = form->screen();
+    for (DesignObject *object : {menu, bar, screen, static_cast<DesignObject *>(nullptr)}) {
+        project.setSelectedObject(object);
+        EXPECT_FALSE(NudgeKeyPressed(project, NudgeKey::Left));
+    }
+    EXPECT_EQ(std::pair(menu->left(), screen->left()), std::pair(left, 4));
 
     click(label);
     EXPECT_TRUE(NudgeKeyPressed(project, NudgeKey::Delete));

@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 
+#include <cerrno>
 #include <csignal>
 
 #include <grp.h>
@@ -9,13 +10,13 @@
 
 namespace zf::test {
 
-ChildProcess::ChildProcess(const std::function<QByteArray()> &body)
+ChildProcess::Result ChildProcess::run(const std::function<QByteArray()> &body)
 {
     int fds[2];
     if (pipe(fds) != 0)
-        return;
-    m_pid = fork();
-    if (m_pid == 0) {
+        return {true, -1, {}};
+    const pid_t pid = fork();
+    if (pid == 0) {
         close(fds[0]);
         const QByteArray report = body();
         for (qsizetype written = 0, n = 0; written < report.size(); written += n) {
@@ -28,42 +29,18 @@ ChildProcess::ChildProcess(const std::function<QByteArray()> &body)
         _exit(0);
     }
     close(fds[1]);
-    if (m_pid < 0)
-        close(fds[0]);
-    else
-        m_pipe = fds[0];
-}
-
-ChildProcess::~ChildProcess()
-{
-    if (m_pid > 0) {
-        kill();
-        wait();
-    }
-}
-
-void ChildProcess::kill()
-{
-    if (m_pid > 0)
-        ::kill(m_pid, SIGKILL);
-}
-
-ChildProcess::Result ChildProcess::wait()
-{
     Result result{true, -1, {}};
-    if (m_pid <= 0)
-        return result;
     // Read before reaping: a report larger than the pipe holds would
     // otherwise keep the child from ending.
     char buffer[4096];
-    for (ssize_t n; (n = read(m_pipe, buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; pid > 0 && (n = read(fds[0], buffer, sizeof buffer)) > 0;)
         result.report.append(buffer, n);
-    close(m_pipe);
-    m_pipe = -1;
+    close(fds[0]);
     int status = 0;
-    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    m_pid = -1;
+    if (pid < 0)
+        return result;
     result.killed = WIFSIGNALED(status);
     result.code = result.killed ? WTERMSIG(status) : WEXITSTATUS(status);
     if (result.killed)

@@ -4,16 +4,13 @@
 
 #include <functional>
 
-#include <sys/types.h>
-
 namespace zf::test {
 
 // A copy of the test process, made by fork(), that runs one function and
 // hands back the bytes it returns. For what the test process itself must
-// not go through: lower privileges, a file-size limit, being killed.
-class ChildProcess
+// not go through: lower privileges, a file-size limit, a crash.
+struct ChildProcess
 {
-public:
     struct Result
     {
         bool killed = false; // ended by a signal
@@ -21,24 +18,7 @@ public:
         QByteArray report;   // what the function returned; empty when killed
     };
 
-    // Starts the child at once.
-    explicit ChildProcess(const std::function<QByteArray()> &body);
-    // A child still running is killed and reaped.
-    ~ChildProcess();
-    ChildProcess(const ChildProcess &) = delete;
-    ChildProcess &operator=(const ChildProcess &) = delete;
-
-    // SIGKILL, which nothing in the child can catch or delay.
-    void kill();
-    // Waits for the child to end.
-    Result wait();
-
-    // Runs `body` in a child and waits for it.
-    static Result run(const std::function<QByteArray()> &body) { return ChildProcess(body).wait(); }
-
-private:
-    pid_t m_pid = -1;
-    int m_pipe = -1;
+    static Result run(const std::function<QByteArray()> &body);
 };
 
 // In a child: gives up root, so that file permissions hold for it as for

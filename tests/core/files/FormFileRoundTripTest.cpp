@@ -8,8 +8,8 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
-#include "core/controls/CCButton.h"
 #include "core/model/PTDialog.h"
+#include "core/controls/CCButton.h"
 #include "core/ptoolbox/PTButton.h"
 
 using namespace zf;
@@ -37,10 +37,7 @@ TEST_P(FormFileTrip, FilesSaveAsTheDesignerWouldHaveSavedThem)
     const QString prefix = GetParam() == kLibraryCControls ? "ccontrols" : "ptoolbox";
     for (const auto &[input, expected] : {std::pair{"-all.zsc", "-all.zsc"},
                                           std::pair{"-sparse.zsc", "-sparse-resaved.zsc"}}) {
-        IniDocument doc;
-        ASSERT_TRUE(doc.open(goldenForm(prefix + QLatin1String(input))));
-        DesignForm *loaded = project.addForm(readFormName(doc));
-        EXPECT_TRUE(readForm(*loaded, doc).empty()) << input;
+        DesignForm *loaded = loadForm(project, goldenDocument(prefix + QLatin1String(input)));
         EXPECT_EQ(formBytes(*loaded).toStdString(),
                   fileBytes(goldenForm(prefix + QLatin1String(expected))).toStdString())
             << input;
@@ -57,17 +54,9 @@ INSTANTIATE_TEST_SUITE_P(BothLibraries, FormFileTrip,
 // and still shows the wrong thing: these values are checked in the model.
 TEST_F(FormFileState, TheCControlsGoldenFileLoadsIntoItsObjects)
 {
-    const QString path = goldenForm(QStringLiteral("ccontrols-all.zsc"));
-    IniDocument doc;
-    ASSERT_TRUE(doc.open(path));
-    DesignForm *f = project.addForm(readFormName(doc));
-    ASSERT_TRUE(readForm(*f, doc).empty());
+    DesignForm *f = loadForm(project, goldenDocument(u"ccontrols-all.zsc"));
     const auto get = [&](const char *name) { return f->findOwned(QLatin1String(name)); };
 
-    EXPECT_EQ(f->fileName(), path);
-    EXPECT_EQ(f->caption(), QStringLiteral("ccontrols-all.zsc"));
-    // Loading is no edit: nothing to undo.
-    EXPECT_EQ(f->undoStack().count(), 0);
     EXPECT_EQ(objectCast<TCCLabel>(get("Lb2"))->alignment(), TextAlignment::Center);
     EXPECT_EQ(objectCast<TCCEdit>(get("Ed5"))->alignment(), TextAlignment::Right);
     EXPECT_EQ(get("Tb12")->bounds(), QRect(5, 100, 77, 46));
@@ -83,10 +72,7 @@ TEST_F(FormFileState, TheCControlsGoldenFileLoadsIntoItsObjects)
 
 TEST_F(PTFormFileState, ThePToolBoxGoldenFileLoadsIntoItsObjects)
 {
-    IniDocument doc;
-    ASSERT_TRUE(doc.open(goldenForm(QStringLiteral("ptoolbox-all.zsc"))));
-    DesignForm *f = project.addForm(readFormName(doc));
-    ASSERT_TRUE(readForm(*f, doc).empty());
+    DesignForm *f = loadForm(project, goldenDocument(u"ptoolbox-all.zsc"));
     const auto get = [&](const char *name) { return f->findOwned(QLatin1String(name)); };
 
     // The file keeps the design rectangle, the handheld its own.
@@ -98,51 +84,4 @@ TEST_F(PTFormFileState, ThePToolBoxGoldenFileLoadsIntoItsObjects)
     EXPECT_EQ(f->currentDialog(), get("Dialog12"));
     EXPECT_EQ(get("Button13")->palmForm(), get("Dialog12"));
     EXPECT_EQ(get("Label4")->palmForm(), f->screen());
-}
-
-TEST_F(PTFormFileState, EveryDialogSavedShownIsShownAndTheLastIsCurrent)
-{
-    DesignForm *f = loadForm(project, iniText({
-        "[FORM]", "Name=F", "Lib=2",
-        "[D1]", "Control=Dialog", "Name=D1", "Test=1",
-        "[D2]", "Control=Dialog", "Name=D2", "Test=1",
-        "[D3]", "Control=Dialog", "Name=D3",
-    }));
-    const auto shown = [&](const char *name) { return f->findOwned(QLatin1String(name))->isVisible(); };
-    EXPECT_TRUE(shown("D1"));
-    EXPECT_TRUE(shown("D2"));
-    EXPECT_FALSE(shown("D3"));
-    EXPECT_EQ(f->currentDialog(), f->findOwned(QStringLiteral("D2")));
-}
-
-// Loading finds each container by a table, not by walking the screen; the
-// rule stays the form's: the first object of the name, a container, else the
-// screen.
-TEST_F(FormFileState, EachControlGoesWhereItsParentSays)
-{
-    DesignForm *loaded = loadForm(project, iniText({
-        "[FORM]", "Name=F", "Lib=1",
-        "[Dlg]", "Control=Dialog", "Name=Dlg",
-        "[InDialog]", "Control=Label", "Name=InDialog", "Parent=Dlg",
-        "[OnScreen]", "Control=Label", "Name=OnScreen", "Parent=panScreen",
-        "[NoParent]", "Control=Label", "Name=NoParent",
-        "[Unknown]", "Control=Label", "Name=Unknown", "Parent=Nowhere",
-        "[InLabel]", "Control=Label", "Name=InLabel", "Parent=OnScreen",
-        "[WrongCase]", "Control=Label", "Name=WrongCase", "Parent=dlg",
-        "[Early]", "Control=Label", "Name=Early", "Parent=Dlg2",
-        "[Dlg2]", "Control=Dialog", "Name=Dlg2",
-        "[Late]", "Control=Label", "Name=Late", "Parent=Dlg2",
-    }));
-    const auto parentOf = [&](const char *name) {
-        const DesignObject *object = loaded->findOwned(QLatin1String(name));
-        return object && object->parent() ? object->parent()->name() : QStringLiteral("?");
-    };
-    const QString screen = loaded->screen()->name();
-    const std::pair<const char *, QString> cases[] = {
-        {"InDialog", QStringLiteral("Dlg")}, {"OnScreen", screen}, {"NoParent", screen},
-        {"Unknown", screen},  {"InLabel", screen}, {"WrongCase", screen},
-        {"Early", screen},    {"Late", QStringLiteral("Dlg2")},
-    };
-    for (const auto &[name, parent] : cases)
-        EXPECT_EQ(parentOf(name), parent) << name;
 }

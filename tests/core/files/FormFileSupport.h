@@ -8,21 +8,9 @@
 #include <QFile>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 namespace zf::test {
-
-// A form file's text from lines written as the tests read best: "\n" apart.
-inline QByteArray iniText(const QStringList &lines)
-{
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
-inline IniDocument parsedDocument(QByteArrayView bytes)
-{
-    IniDocument doc;
-    doc.parse(bytes);
-    doc.setPath(QStringLiteral("/forms/Test.zsc"));
-    return doc;
-}
 
 inline QByteArray formBytes(const DesignForm &form)
 {
@@ -31,15 +19,12 @@ inline QByteArray formBytes(const DesignForm &form)
     return doc.toBytes();
 }
 
-// Reads `bytes` into a new form of `project` (not made current).
-inline DesignForm *loadForm(DesignProject &project, QByteArrayView bytes,
-                            FileProblems *problems = nullptr)
+// Reads `doc` into a new form of `project` (not made current), which must
+// find no problem in it.
+inline DesignForm *loadForm(DesignProject &project, const IniDocument &doc)
 {
-    const IniDocument doc = parsedDocument(bytes);
     DesignForm *form = project.addForm(readFormName(doc));
-    const FileProblems found = readForm(*form, doc);
-    if (problems)
-        *problems = found;
+    EXPECT_TRUE(readForm(*form, doc).empty()) << doc.path().toStdString();
     return form;
 }
 
@@ -55,9 +40,16 @@ inline bool writeFileBytes(const QString &path, QByteArrayView bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size();
 }
 
-inline QString goldenForm(const QString &name)
+inline QString goldenForm(QStringView name)
 {
-    return QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/forms/") + name;
+    return QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/forms/") + name.toString();
+}
+
+inline IniDocument goldenDocument(QStringView name)
+{
+    IniDocument doc;
+    EXPECT_TRUE(doc.open(goldenForm(name)));
+    return doc;
 }
 
 } // namespace zf::test

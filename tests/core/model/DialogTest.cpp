@@ -22,28 +22,6 @@ TEST_F(Dialogs, NewDialogLiesAtOnePlaceTakesTheScreensGridAndIsShown)
     EXPECT_EQ(form->snapDialogGridSize(), 4);
 }
 
-TEST_F(Dialogs, OnlyOneDialogIsShown)
-{
-    auto *first = place<TPTDialog>(ControlKind::Dialog);
-    auto *second = place<TPTDialog>(ControlKind::Dialog);
-    EXPECT_EQ(first->tag(), 0);
-    EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(form->currentDialog(), second);
-
-    form->showDialog(first);
-    EXPECT_EQ(second->tag(), 0);
-    EXPECT_FALSE(second->isVisible());
-    EXPECT_EQ(form->currentDialog(), first);
-
-    form->hideDialog(second); // not the current one
-    EXPECT_EQ(form->currentDialog(), first);
-    form->hideDialog(first);
-    EXPECT_EQ(form->currentDialog(), nullptr);
-    EXPECT_EQ(first->tag(), 0);
-}
-
-// A PToolBox control takes the dialog as the container whose colours it
-// uses; CControls keeps none.
 TEST_F(Dialogs, ControlsClickedIntoTheDialogStayInItWhenHidden)
 {
     for (int library : {kLibraryCControls, kLibraryPToolBox}) {

@@ -9,16 +9,6 @@ using namespace zf::test;
 
 using Naming = ModelFixture;
 
-TEST_F(Naming, OneCounterServesEveryKindAndForm)
-{
-    EXPECT_EQ(place(ControlKind::Button)->name(), QStringLiteral("Button1"));
-    EXPECT_EQ(place(ControlKind::Label)->name(), QStringLiteral("Label2"));
-    EXPECT_EQ(place(ControlKind::Button)->name(), QStringLiteral("Button3"));
-
-    form = project.addForm(QStringLiteral("Form2"));
-    EXPECT_EQ(place(ControlKind::Button)->name(), QStringLiteral("Button4"));
-}
-
 TEST_F(Naming, SkipsNamesAlreadyOnTheForm)
 {
     // As a form loaded from a file may hold: a Button4 while the counter is 3,
@@ -52,6 +42,7 @@ TEST_F(Naming, SkipsNamesInDialogsMenusAndOtherLetterCases)
     EXPECT_EQ(place(ControlKind::Button)->name(), QStringLiteral("Button6"));
 }
 
+// One counter serves every kind, library and form.
 TEST_F(Naming, ShortNamesShareTheLabelPrefixAndNeverCollide)
 {
     project.setShortNames(true);
@@ -59,6 +50,7 @@ TEST_F(Naming, ShortNamesShareTheLabelPrefixAndNeverCollide)
     EXPECT_EQ(place(ControlKind::Label)->name(), QStringLiteral("Lb2"));
     EXPECT_EQ(place(ControlKind::EditLine)->name(), QStringLiteral("El3"));
     project.setLibrary(kLibraryPToolBox);
+    form = project.addForm(QStringLiteral("Form2"));
     EXPECT_EQ(place(ControlKind::List)->name(), QStringLiteral("Lb4"));
     EXPECT_EQ(place(ControlKind::Gsi)->name(), QStringLiteral("GSI5"));
     EXPECT_EQ(project.nextFormName(), QStringLiteral("Fm1"));

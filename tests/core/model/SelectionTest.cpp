@@ -60,11 +60,3 @@ TEST_F(Selection, ControlListPutsDialogControlsBeforeTheirDialog)
     EXPECT_EQ(form->controlList()[4].object, form->screen());
     EXPECT_EQ(form->controlList()[2].object, dialog);
 }
-
-TEST_F(Selection, ControlListUsesEachLibrarysKindWords)
-{
-    project.setLibrary(kLibraryPToolBox);
-    place(ControlKind::Select);
-    place(ControlKind::Gsi);
-    EXPECT_EQ(controlListTexts(), QStringList({"Select1: Select", "GSI2: GSI", "Form1: Form"}));
-}

@@ -49,9 +49,7 @@ TEST_F(CellChoices, ListsShowEightRowsAndColoursSixteen)
 {
     sheet.showObject(place(ControlKind::Button));
     EXPECT_EQ(sheet.choices("Font").visibleRows, 8);
-    const ChoiceList colors = sheet.choices("HighlightForeColor");
-    EXPECT_EQ(colors.entries.size(), 16);
-    EXPECT_EQ(colors.visibleRows, 16);
+    EXPECT_EQ(sheet.choices("HighlightForeColor").visibleRows, 16);
 }
 
 TEST_F(CellChoices, StyleDependsOnTheClass)
@@ -63,22 +61,6 @@ TEST_F(CellChoices, StyleDependsOnTheClass)
     project.setLibrary(kLibraryPToolBox);
     sheet.showObject(place(ControlKind::List));
     EXPECT_EQ(entries("Style"), QStringList({"Stand-alone", "Pop-triggered", "Popup-list"}));
-}
-
-TEST_F(CellChoices, DateTimeFormatFollowsThePicker)
-{
-    project.setLibrary(kLibraryPToolBox);
-    auto *select = place<TCCButton>(ControlKind::Select);
-    sheet.showObject(select);
-    for (const auto &[picker, count, first] :
-         {std::tuple(0, 1, "(None)"), std::tuple(1, 19, "Pref. Short Date"),
-          std::tuple(2, 12, "Minutes")}) {
-        select->setDotPicker(picker);
-        const ChoiceList list = sheet.choices("DateTimeFormat");
-        EXPECT_EQ(list.entries.size(), count) << picker;
-        EXPECT_EQ(list.visibleRows, std::max(8, int(count))) << picker;
-        EXPECT_EQ(list.entries.value(0), first) << picker;
-    }
 }
 
 TEST_F(CellChoices, TheCurrentWordIsPreselectedWhenItIsOnTheList)

@@ -90,17 +90,17 @@ TEST_F(Rows, AWordOutsideTheListStoresTheOtherValueOrNothing)
     const WordCase cases[] = {
         {kLibraryCControls, ControlKind::Switch, "State", "Yes", "False"},
         {kLibraryCControls, ControlKind::DropDown, "TestItems", "Maybe", "Yes"},
-        {kLibraryCControls, ControlKind::Image, "Clickable", "True", "No"},
         {kLibraryCControls, ControlKind::PopUp, "Test", "yes", "Yes"},
-        {kLibraryCControls, ControlKind::Label, "Line", "Red", "White"},
+        {kLibraryCControls, ControlKind::Image, "Clickable", "True", "No"},
         {kLibraryCControls, ControlKind::Label, "Style", "Bold", "Plain"},
+        {kLibraryPToolBox, ControlKind::Button, "Type", "Fast", "Repeat"},
+        {kLibraryCControls, ControlKind::Label, "Line", "Red", "White"},
         {kLibraryCControls, ControlKind::Label, "Alignment", "Middle", "Left"},
         {kLibraryPToolBox, ControlKind::Field, "Underline", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Editable", "", "False"},
         {kLibraryPToolBox, ControlKind::Field, "Justification", "Center", "Right"},
         {kLibraryPToolBox, ControlKind::Field, "SingleLine", "Yes", "False"},
         {kLibraryPToolBox, ControlKind::Button, "Frame", "Thick", "Standard"},
-        {kLibraryPToolBox, ControlKind::Button, "Type", "Fast", "Repeat"},
         {kLibraryPToolBox, ControlKind::Button, "FillColor", "navy", "Black"},
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Diagonal", "Vertical"},
     };
@@ -122,10 +122,6 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
     EXPECT_EQ(radio->width(), 41);
     EXPECT_EQ(sheet.value("Width"), "37");
 
-    auto *menu = place<TCCMenu>(ControlKind::Menu);
-    enter(menu, "TopicWidth", "70");
-    EXPECT_EQ(menu->width(), 74);
-
     project.setLibrary(kLibraryPToolBox);
     auto *list = place<TPTList>(ControlKind::List);
     enter(list, "MaxItems", "4");
@@ -139,21 +135,21 @@ TEST_F(Rows, NumbersSetThePalmValuesTheDesignFollows)
 TEST_F(Rows, ChosenWordsStoreTheValuesTheFileHolds)
 {
     const WordCase cases[] = {
+        {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
         {kLibraryCControls, ControlKind::Label, "Line", "Gray", "Line=2"},
         {kLibraryCControls, ControlKind::Label, "Style", "Boxed", "Style=2"},
-        {kLibraryCControls, ControlKind::Label, "Font", "LargeBold", "Font=PilotBold12,"},
         {kLibraryCControls, ControlKind::Edit, "Style", "Underlined", "Style=1"},
-        {kLibraryCControls, ControlKind::Image, "Clickable", "No", "Clickable=0"},
         {kLibraryCControls, ControlKind::Switch, "State", "True", "State=1"},
-        {kLibraryPToolBox, ControlKind::Button, "Frame", "Square", "Frame=2"},
         {kLibraryPToolBox, ControlKind::Button, "Type", "Repeat", "Type=1"},
-        {kLibraryPToolBox, ControlKind::Button, "FillColor", "Navy", "ColorFill=8388608"},
         {kLibraryPToolBox, ControlKind::List, "Style", "Popup-list", "Style=2"},
         {kLibraryPToolBox, ControlKind::Field, "Justification", "Right", "Justification=1"},
-        {kLibraryPToolBox, ControlKind::Field, "Underline", "False", "Underline=1"},
-        {kLibraryPToolBox, ControlKind::Field, "Editable", "False", "Editable=1"},
         {kLibraryPToolBox, ControlKind::Field, "SingleLine", "True", "SingleLine=1"},
         {kLibraryPToolBox, ControlKind::Radio, "Orientation", "Vertical", "Orientation=1"},
+        {kLibraryCControls, ControlKind::Image, "Clickable", "No", "Clickable=0"},
+        {kLibraryPToolBox, ControlKind::Button, "Frame", "Square", "Frame=2"},
+        {kLibraryPToolBox, ControlKind::Button, "FillColor", "Navy", "ColorFill=8388608"},
+        {kLibraryPToolBox, ControlKind::Field, "Underline", "False", "Underline=1"},
+        {kLibraryPToolBox, ControlKind::Field, "Editable", "False", "Editable=1"},
         {kLibraryPToolBox, ControlKind::Select, "DateTimePicker", "Time", "DOTPicker=2"},
     };
     for (const WordCase &c : cases) {
@@ -315,15 +311,4 @@ TEST_F(PToolBoxRows, ThePickerDecidesTheFormatsAndTheColours)
     enter(select, "DateTimeFormat", "Never");
     EXPECT_EQ(select->dotFormat(), 8);
     EXPECT_EQ(sheet.choices("DateTimeFormat").entries.size(), 12);
-}
-
-TEST_F(PToolBoxRows, ListStyleAndTriggerGoTogether)
-{
-    auto *list = place<TPTList>(ControlKind::List);
-    place(ControlKind::PopTrigger);
-    enter(list, "Style", "Popup-list");
-    enter(list, "Trigger", "(None)");
-    EXPECT_EQ(sheet.value("Style"), "Stand-alone");
-    enter(list, "Trigger", "Pop2");
-    EXPECT_EQ(list->style(), TPTList::PopTriggered);
 }

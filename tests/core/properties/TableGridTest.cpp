@@ -55,16 +55,13 @@ TEST(TableGrid, LaysOutHeadersAlignmentsWidthsAndRows)
     EXPECT_EQ(written.items(), QStringList({"a~b~c", "d~~"}));
     EXPECT_EQ(written.colAlign(), QStringList({"1", "2", "0"}));
     EXPECT_EQ(written.cols(), 3);
-}
 
-TEST(TableGrid, ATableWithoutRowsKeepsNone)
-{
-    TCCTable table = newTable();
-    table.setItems({});
-    TableGrid grid(table);
-    EXPECT_EQ(grid.gridRows(), 3);
-    grid.writeTo(table);
-    EXPECT_TRUE(table.items().isEmpty());
+    // A table without rows keeps none.
+    written.setItems({});
+    TableGrid empty(written);
+    EXPECT_EQ(empty.gridRows(), 3);
+    empty.writeTo(written);
+    EXPECT_TRUE(written.items().isEmpty());
 }
 
 TEST(TableGrid, EmptyAndOddCellsAreStoredAsTheyMean)
@@ -83,18 +80,15 @@ TEST(TableGrid, EmptyAndOddCellsAreStoredAsTheyMean)
     EXPECT_EQ(table.items(), QStringList({"ab~~"}));
 }
 
-TEST(TableGrid, TypedCharacters)
+TEST(TableGrid, TypedAndPastedTextKeepsWhatACellCanHoldAndNoControlCharacter)
 {
-    const std::tuple<int, char16_t, bool> cases[] = {
+    const std::tuple<int, char16_t, bool> typed[] = {
         {kData, u'~', false}, {TableGrid::kAlignRow, u'~', false}, {kData, u'x', true},
         {TableGrid::kWidthRow, u'7', true}, {TableGrid::kWidthRow, u'x', false},
         {TableGrid::kWidthRow, u'-', false}};
-    for (const auto &[row, c, accepted] : cases)
+    for (const auto &[row, c, accepted] : typed)
         EXPECT_EQ(TableGrid::acceptsCharacter(row, c), accepted) << row << " " << char(c);
-}
 
-TEST(TableGrid, PastedTextKeepsWhatACellCanHoldAndNoControlCharacter)
-{
     const struct
     {
         const char16_t *text;
@@ -118,80 +112,56 @@ TEST(TableGrid, PastedTextKeepsWhatACellCanHoldAndNoControlCharacter)
     }
 }
 
-TEST(TableGrid, DeleteRowAsksAndRenumbers)
+// Deleting and clearing ask first; the alignment and width rows are no
+// table rows, so nothing is asked for them.
+TEST(TableGrid, RowsAndColumnsChangeAsConfirmedAndRenumber)
 {
+    using B = UserInterface::Button;
     ScriptedUserInterface ui;
     TCCTable table = newTable();
-    table.setItems({"a", "b", "c"});
+    table.setItems({"a~b~c", "d", "e"});
+    table.setColAlign({"0", "2", "0"});
     TableGrid grid(table);
-
-    // The alignment and width rows are no table rows: nothing is asked.
     EXPECT_FALSE(grid.deleteRow(TableGrid::kAlignRow, ui));
     EXPECT_FALSE(grid.deleteRow(TableGrid::kWidthRow, ui));
     EXPECT_TRUE(ui.messages.empty());
 
-    ui.answers = {UserInterface::Button::No, UserInterface::Button::Yes};
+    ui.answers = {B::No, B::Yes, B::Yes, B::No, B::Yes};
     EXPECT_FALSE(grid.deleteRow(kData + 1, ui));
-    EXPECT_EQ(grid.rowCount(), 3);
     EXPECT_TRUE(grid.deleteRow(kData + 1, ui));
-    using B = UserInterface::Button;
     EXPECT_EQ(ui.messages.back(),
               (UserInterface::Message{"Confirm", "The selected row will be deleted. Are you sure?",
                                       B::Yes | B::No, UserInterface::Icon::Question, B::No}));
-    EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "c", "", ""}));
-    EXPECT_TRUE(ui.unexpected.isEmpty());
-}
+    EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "e", "", ""}));
 
-TEST(TableGrid, ColumnsAreAddedAndDeleted)
-{
-    ScriptedUserInterface ui;
-    TCCTable table = newTable();
-    table.setItems({"a~b~c"});
-    TableGrid grid(table);
-
-    EXPECT_EQ(grid.addColumn(), 4);
-    EXPECT_EQ(gridRow(grid, 0).back(), "Col 3");
-    EXPECT_EQ(grid.cell(TableGrid::kAlignRow, 4), "Left");
-    EXPECT_EQ(grid.cell(TableGrid::kWidthRow, 4), "25");
-    EXPECT_EQ(grid.cell(kData, 4), "");
-
-    ui.answers = {UserInterface::Button::Yes};
     EXPECT_TRUE(grid.deleteColumn(1, ui));
-    EXPECT_EQ(ui.texts(), QStringList({"The selected column will be deleted. Are you sure?"}));
-    EXPECT_EQ(gridRow(grid, 0), QStringList({"", "Col 0", "Col 1", "Col 2"}));
-    EXPECT_EQ(gridRow(grid, kData), QStringList({"Row 0", "b", "c", ""}));
+    EXPECT_EQ(ui.texts().back(), "The selected column will be deleted. Are you sure?");
+    EXPECT_EQ(gridRow(grid, 0), QStringList({"", "Col 0", "Col 1"}));
+    EXPECT_EQ(gridRow(grid, kData), QStringList({"Row 0", "b", "c"}));
+    EXPECT_EQ(grid.addColumn(), 3);
+    EXPECT_EQ(grid.cell(TableGrid::kAlignRow, 3), "Left");
+    EXPECT_EQ(grid.cell(TableGrid::kWidthRow, 3), "25");
+    EXPECT_EQ(grid.addRow(), kData + 2);
+    EXPECT_EQ(gridRow(grid, kData + 2), QStringList({"Row 2", "", "", ""}));
+
+    EXPECT_FALSE(grid.clearAll(ui));
+    EXPECT_EQ(grid.cell(kData, 1), "b");
+    EXPECT_TRUE(grid.clearAll(ui));
+    EXPECT_EQ(ui.texts().back(), "All the row contents will be cleared. Are you sure?");
+    grid.writeTo(table);
+    EXPECT_EQ(table.items(), QStringList({"~~", "~~", "~~"}));
+    EXPECT_EQ(table.colAlign(), QStringList({"2", "0", "0"}));
+    EXPECT_EQ(table.colWidths(), QStringList({"25", "25", "25"}));
 
     // Deleting every column leaves a table of no columns.
-    ui.answers = {UserInterface::Button::Yes, UserInterface::Button::Yes,
-                  UserInterface::Button::Yes};
+    ui.answers.assign(3, B::Yes);
     while (grid.columnCount() > 0)
         ASSERT_TRUE(grid.deleteColumn(1, ui));
     grid.writeTo(table);
     EXPECT_EQ(table.cols(), 0);
-    EXPECT_EQ(table.items(), QStringList({""}));
+    EXPECT_EQ(table.items(), QStringList({"", "", ""}));
     EXPECT_EQ(TableGrid(table).columnCount(), 0);
-}
-
-TEST(TableGrid, RowsAreAddedAndClearAllEmptiesThemOnly)
-{
-    ScriptedUserInterface ui;
-    TCCTable table = newTable();
-    table.setItems({"a~b~c"});
-    table.setColAlign({"2", "0", "0"});
-    TableGrid grid(table);
-
-    EXPECT_EQ(grid.addRow(), kData + 1);
-    EXPECT_EQ(gridRow(grid, kData + 1), QStringList({"Row 1", "", "", ""}));
-
-    ui.answers = {UserInterface::Button::No, UserInterface::Button::Yes};
-    EXPECT_FALSE(grid.clearAll(ui));
-    EXPECT_EQ(grid.cell(kData, 1), "a");
-    EXPECT_TRUE(grid.clearAll(ui));
-    EXPECT_EQ(ui.texts().back(), "All the row contents will be cleared. Are you sure?");
-    grid.writeTo(table);
-    EXPECT_EQ(table.items(), QStringList({"~~", "~~"}));
-    EXPECT_EQ(table.colAlign(), QStringList({"2", "0", "0"}));
-    EXPECT_EQ(table.colWidths(), QStringList({"25", "25", "25"}));
+    EXPECT_TRUE(ui.unexpected.isEmpty());
 }
 
 TEST(TableGrid, ListsOutOfStepWithTheColumnCountLoseNothing)

@@ -1,25 +1,42 @@
+#include "ScriptedUserInterface.h"
 #include "WhenModal.h"
-
+#include "core/app/ProjectCommands.h"
+#include "core/base/DataPaths.h"
 #include "core/base/IniDocument.h"
+#include "core/files/FormFile.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/Main.h"
 #include "gui/app/Toolbox.h"
+#include "gui/app/frmAbout.h"
 #include "gui/app/frmNuevoProy.h"
+#include "gui/codegen/frmGenerateCode.h"
+#include "gui/designer/ChildFor.h"
+#include "gui/designer/DesignWindows.h"
+#include "gui/designer/FormView.h"
+#include "gui/properties/PropertyGrid.h"
+#include "gui/properties/frmProperties.h"
+#include "gui/properties/frmZoom2x.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 
+#include <functional>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace zf;
@@ -27,105 +44,98 @@ using zf::test::whenModal;
 
 namespace {
 
+QString shownPage()
+{
+    return helpWindow()->browser()->source().fileName();
+}
+
 class MainWindow : public ::testing::Test
 {
 protected:
     ~MainWindow() override { qunsetenv("ZENTIFORM_DATA_DIR"); }
-
     QString optionsPath() const { return dir.filePath(QStringLiteral("options.ini")); }
-
     void start()
     {
         window = std::make_unique<TMainForm>(optionsPath());
         window->startUp();
         window->show();
     }
-
     QAction *action(const char *name) const { return window->action(QLatin1String(name)); }
     QAction *tool(const char *name) const { return window->toolbox()->button(QLatin1String(name)); }
-
     // Runs New Project choosing `library` in its dialog (1 CControls, 2 PToolBox).
     void newProject(int library)
     {
         whenModal<TfrmNuevoProy>([library](TfrmNuevoProy &dialog) {
-            dialog.findChild<QComboBox *>(QStringLiteral("cmbLibrary"))->setCurrentIndex(library - 1);
+            dialog.findChild<QComboBox *>(QStringLiteral("cmbLibrary"))
+                ->setCurrentIndex(library - 1);
             dialog.accept();
         });
         action("mnuNewProject")->trigger();
     }
-
-    // Answers the next message box with `button` and keeps its text.
-    void answer(QMessageBox::StandardButton button, QString *text = nullptr)
+    void writeOptions(const std::function<void(IniDocument &)> &write)
     {
-        whenModal<QMessageBox>([button, text](QMessageBox &box) {
-            if (text)
-                *text = box.windowTitle() + QLatin1Char('|') + box.text();
-            box.done(button);
-        });
+        IniDocument options;
+        options.setPath(optionsPath());
+        write(options);
+        ASSERT_TRUE(options.save());
     }
-
-    // A control placed on the current form: work the save questions ask
-    // about.
-    void change()
-    {
-        DesignProject &project = window->project();
-        DesignForm &form = *project.currentDesignWindow();
-        project.setPressedTool(ControlKind::Button);
-        project.librarySupport().createControlAt(form, 20, 30, form.screen());
-    }
-
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;
 };
 
 TEST_F(MainWindow, TheToolboxTitleAndStatusFollowTheProjectAndItsLibrary)
 {
-    start();
-    // First start without options: PToolBox.
+    start(); // first start without options: PToolBox
     EXPECT_EQ(window->statusText(0), QStringLiteral("PToolboxLib"));
     EXPECT_FALSE(tool("spbEditLine")->isVisible());
     EXPECT_FALSE(action("mnuGenerateCode")->isEnabled());
     action("mnuShortNames")->trigger();
     EXPECT_EQ(window->statusText(1), QStringLiteral("Short names"));
-
     newProject(1);
     EXPECT_EQ(window->statusText(0), QStringLiteral("CControls"));
     EXPECT_FALSE(tool("spbSelect")->isVisible());
     EXPECT_TRUE(tool("spbEditLine")->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zentiform 1.2 - Project1"));
-    ASSERT_EQ(window->project().forms().size(), 1u);
     EXPECT_TRUE(action("mnuGenerateCode")->isEnabled());
+    // View Zoom shows the zoom, which pauses while a question waits.
+    action("mnuViewZoom")->trigger();
+    auto *zoom = window->findChild<TfrmZoom *>();
+    EXPECT_TRUE(zoom->isVisible() && zoom->isRunning());
+    window->userInterface().pauseZoom();
+    EXPECT_FALSE(zoom->isRunning());
+    window->userInterface().resumeZoom();
+    EXPECT_TRUE(zoom->isRunning());
+    zoom->close();
+    EXPECT_FALSE(action("mnuViewZoom")->isChecked() || zoom->isRunning());
     // The context menu shows the ampersand, not a key mark.
     EXPECT_EQ(window->toolBar(QStringLiteral("Align & Size"))->toggleViewAction()->text(),
               QStringLiteral("Align && Size"));
 }
 
-TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileInstead)
+TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileAndExitCanBeCancelled)
 {
     start();
     newProject(1);
     QString message;
-    answer(QMessageBox::Ok, &message);
-    // The information comes first, then Save Project As, which we cancel.
-    QTimer::singleShot(0, [this] {
+    whenModal<QMessageBox>([&message](QMessageBox &box) {
+        message = box.text();
+        box.done(QMessageBox::Ok);
+        // Save Project As follows the information; cancelled, no generation.
         whenModal<QFileDialog>([](QFileDialog &dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save project"));
             dialog.reject();
         });
     });
     bool generateShown = false;
-    QObject::connect(window.get(), &TMainForm::generateCodeRequested, [&] { generateShown = true; });
+    QObject::connect(window.get(), &TMainForm::generateCodeRequested,
+                     [&] { generateShown = true; });
     action("mnuGenerateCode")->trigger();
-    EXPECT_EQ(message, QStringLiteral("Information|You must save the project before code generation"));
+    EXPECT_EQ(message, QStringLiteral("You must save the project before code generation"));
     EXPECT_FALSE(generateShown);
-}
-
-TEST_F(MainWindow, ExitWithCancelInTheSavePromptKeepsRunning)
-{
-    start();
-    newProject(1);
-    change();
-    answer(QMessageBox::Cancel);
+    DesignForm &form = *window->project().currentDesignWindow();
+    window->project().setPressedTool(ControlKind::Button);
+    window->project().librarySupport().createControlAt(form, 20, 30, form.screen());
+    whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::Cancel); });
     action("mnuExit")->trigger();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(optionsPath()));
@@ -133,44 +143,37 @@ TEST_F(MainWindow, ExitWithCancelInTheSavePromptKeepsRunning)
 
 TEST_F(MainWindow, OptionsAreReadAtStartAndWrittenAtExit)
 {
-    {
-        IniDocument options;
-        options.setPath(optionsPath());
+    writeOptions([this](IniDocument &options) {
         options.writeInt(u"General", u"Lib", 1);
         options.writeInt(u"General", u"Grid", 0);
         options.writeString(u"MRU Items", u"F0", dir.filePath(QStringLiteral("Old.zpj")));
-        ASSERT_TRUE(options.save());
-    }
+    });
     start();
     EXPECT_EQ(window->statusText(0), QStringLiteral("CControls"));
     EXPECT_FALSE(action("mnuViewGrid")->isChecked());
     auto *recent = window->findChild<QMenu *>(QStringLiteral("mnuRecentProjects"));
-    ASSERT_NE(recent, nullptr);
     EXPECT_TRUE(recent->actions().first()->text().startsWith(QStringLiteral("&1 ")));
-
     newProject(2);
     action("mnuViewGrid")->trigger();
     ASSERT_TRUE(window->close());
     IniDocument written;
     ASSERT_TRUE(written.open(optionsPath()));
-    EXPECT_EQ(written.readInt(u"General", u"Lib", 0) * 10 + written.readInt(u"General", u"Grid", 0), 21);
-    EXPECT_FALSE(written.readString(u"General", u"Toolbars").isEmpty());
+    EXPECT_EQ(written.readInt(u"General", u"Lib", 0) * 10 + written.readInt(u"General", u"Grid", 0),
+              21);
 }
 
 TEST_F(MainWindow, AFloatingToolbarComesBackShown)
 {
-    {
-        // A layout saved with Align & Size floating beside the docked three.
-        IniDocument options;
-        options.setPath(optionsPath());
+    // A layout saved with Align & Size floating beside the docked three.
+    writeOptions([](IniDocument &options) {
         options.writeString(
             u"General", u"Toolbars",
-            QStringLiteral("AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
-                           "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
-                           "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
-                           "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
-        ASSERT_TRUE(options.save());
-    }
+            QStringLiteral(
+                "AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
+                "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
+                "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
+                "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
+    });
     start();
     QToolBar *bar = window->toolBar(QStringLiteral("Align & Size"));
     ASSERT_TRUE(bar->isFloating());
@@ -198,21 +201,126 @@ TEST_F(MainWindow, AMissingFontIsReportedOnceAndTheStartGoesOn)
 TEST_F(MainWindow, FilesNamedOnTheCommandLineOpen)
 {
     const QString form = dir.filePath(QStringLiteral("Lone.zsc"));
-    QFile file(form);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[FORM]\nName=Lone\nLib=2\n[B]\nControl=Button\nName=B\nParent=panScreen\n");
-    file.close();
     const QString project = dir.filePath(QStringLiteral("P.zpj"));
-    QFile projectFile(project);
-    ASSERT_TRUE(projectFile.open(QIODevice::WriteOnly));
-    projectFile.write("[Project]\nLib=2\n[ActiveForms]\nForm0=" + form.toUtf8() + "\n");
-    projectFile.close();
-
+    for (const auto &[path, text] :
+         {std::pair{
+              form,
+              QByteArray(
+                  "[FORM]\nName=Lone\nLib=2\n[B]\nControl=Button\nName=B\nParent=panScreen\n")},
+          std::pair{project, "[Project]\nLib=2\n[ActiveForms]\nForm0=" + form.toUtf8() + "\n"}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
     start();
     window->openFiles({project});
     EXPECT_EQ(window->project().projectFile(), project);
     ASSERT_EQ(window->project().forms().size(), 1u);
     EXPECT_TRUE(window->project().forms()[0]->findOwned(QStringLiteral("B")));
+}
+
+TEST_F(MainWindow, F1AndTheHelpMenuOpenPagesThatLinkBackForwardAndFind)
+{
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    DesignForm &form = window->formCommands().nuevoForm();
+    QCoreApplication::processEvents();
+    FormView *view = window->designWindows()->frameOf(&form)->imgPalm();
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(1, 1)); // on the handheld's frame
+    QTest::keyClick(view, Qt::Key_F1);
+    EXPECT_EQ(shownPage(), "topic5.html");
+    view->clearFocus(); // elsewhere the main window's own page
+    action("actHelp")->trigger();
+    EXPECT_EQ(shownPage(), "topic1.html");
+    action("mnuHelpContents")->trigger();
+    HelpWindow *help = helpWindow();
+    EXPECT_EQ(help->windowTitle(), "Contents - Zentiform Help");
+    Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("topic5.html")));
+    QStringList visited;
+    for (const char *name : {"actBack", "actForward", "actContents"}) {
+        help->action(name)->trigger();
+        visited << shownPage();
+    }
+    EXPECT_EQ(visited, QStringList({"index.html", "topic5.html", "index.html"}));
+    // Find wraps round the page and marks the field when the page lacks the text.
+    EXPECT_FALSE(help->find(QStringLiteral("no such words here")));
+    EXPECT_FALSE(help->findField()->styleSheet().isEmpty());
+    help->browser()->moveCursor(QTextCursor::End);
+    EXPECT_TRUE(help->find(QStringLiteral("Contents")));
+    EXPECT_TRUE(help->findField()->styleSheet().isEmpty());
+    // A web link without a browser shows its address.
+    whenModal<QMessageBox>([](QMessageBox &box) {
+        EXPECT_TRUE(box.text().endsWith(QStringLiteral("https://zentiform.org")))
+            << box.text().toStdString();
+        box.accept();
+    });
+    Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("https://zentiform.org")));
+    EXPECT_EQ(shownPage(), "index.html");
+}
+
+TEST_F(MainWindow, HelpFromAModalDialogStaysAboveItAndOpenAfterIt)
+{
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    TfrmGenerate generate(window->project(), window->userInterface(), window.get());
+    bool aboveDialog = false;
+    whenModal<TfrmGenerate>([&](TfrmGenerate &dialog) {
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        aboveDialog = helpWindow()->parentWidget() == &dialog && helpWindow()->isVisible();
+        dialog.reject();
+    });
+    generate.exec();
+    EXPECT_TRUE(aboveDialog);
+    EXPECT_EQ(shownPage(), "topic7.html");
+    EXPECT_TRUE(helpWindow()->parentWidget() == window.get() && helpWindow()->isVisible());
+    // The about box's manual link opens the contents the same way.
+    TfrmAbout about(window.get());
+    for (QLabel *label : about.findChildren<QLabel *>()) {
+        if (label->text().contains(TfrmAbout::kManual))
+            Q_EMIT label->linkActivated(TfrmAbout::kManual);
+    }
+    EXPECT_EQ(shownPage(), "index.html");
+}
+
+TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)
+{
+    for (const char *example : {"ccontrols", "ptoolbox"}) {
+        SCOPED_TRACE(example);
+        QTemporaryDir dir;
+        const QDir source(dataPath(QStringLiteral("examples/") + QLatin1String(example)));
+        QString projectFile;
+        for (const QString &name : source.entryList(QDir::Files)) {
+            ASSERT_TRUE(QFile::copy(source.filePath(name), dir.filePath(name)));
+            if (name.endsWith(QLatin1String(".zpj")))
+                projectFile = dir.filePath(name);
+        }
+        ASSERT_FALSE(projectFile.isEmpty());
+        TMainForm window(dir.filePath(QStringLiteral("options.ini")));
+        window.projectCommands().abrirProyecto(projectFile);
+        DesignForm *form = window.project().currentDesignWindow();
+        ASSERT_TRUE(form && window.project().selectedObject() == form->screen());
+        // The same file loaded on its own, in a project nothing else touched.
+        QFile file(form->fileName());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        IniDocument doc;
+        doc.parse(file.readAll());
+        test::ScriptedUserInterface ui;
+        DesignProject fresh(ui);
+        fresh.setLibrary(window.project().library());
+        DesignForm *reference = fresh.addForm(readFormName(doc));
+        EXPECT_TRUE(readForm(*reference, doc).empty());
+        const PropertyRows rows = fresh.librarySupport().propertyRows(*reference->screen());
+        const PropertyGrid *grid = window.findChild<TfrmProp *>()->grid();
+        ASSERT_EQ(grid->rowCount(), int(rows.size()));
+        for (int i = 0; i < grid->rowCount(); ++i)
+            EXPECT_EQ(grid->item(i, 0)->text() + '=' + grid->item(i, 1)->text(),
+                      rows[size_t(i)].name + '=' + rows[size_t(i)].value);
+        // The values the stale sheet once showed come straight from the file.
+        EXPECT_TRUE(grid->findItems(doc.readString(u"FORM", u"Title"), Qt::MatchExactly).size() >
+                    0);
+    }
 }
 
 } // namespace

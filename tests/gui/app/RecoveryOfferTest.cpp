@@ -8,7 +8,6 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
-#include "gui/app/RecoveryController.h"
 #include "gui/app/RecoveryDialog.h"
 
 #include <QApplication>
@@ -36,11 +35,10 @@ class RecoveryOffer : public ::testing::Test
 {
 protected:
     using Action = std::function<void(QWidget &)>;
-
+    // A data folder of this test's own: not the user's, nor one shared with
+    // the tests running beside it.
     RecoveryOffer() : m_oldDataHome(qgetenv("XDG_DATA_HOME"))
     {
-        // A data folder of this test's own: not the user's, and not one the
-        // tests running beside it share.
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
     }
     ~RecoveryOffer() override
@@ -48,33 +46,31 @@ protected:
         window.reset();
         qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
-
-    // What a run that crashed leaves: in the folder `session`, with no live
-    // lock, the copy of a form of `library` holding a button, the work on
-    // `userFile` made at `written`. Returns the form as Save Form writes it.
-    QByteArray leaveCrashedCopy(const QString &session, int library, const QString &name,
-                                const QString &userFile, const QString &written)
+    // What a crashed run leaves in the folder `session`: the copy of a form
+    // of `library` holding a button, the work on `userFile`. Returns the form
+    // as Save Form writes it.
+    QByteArray leaveCrashedCopy(const char *session, int library, const char *name,
+                                const QString &userFile, const char *written)
     {
         TMainForm crashed(dir.filePath(QStringLiteral("crashed.ini")));
         crashed.project().setLibrary(library);
-        DesignForm &form = crashed.formCommands().nuevoForm(name);
+        DesignForm &form = crashed.formCommands().nuevoForm(QLatin1String(name));
         crashed.project().setPressedTool(ControlKind::Button);
         crashed.project().librarySupport().createControlAt(form, 20, 30, form.screen());
         IniDocument copy;
         writeForm(copy, form);
         const QByteArray text = copy.toBytes();
         copy.writeString(kRecoverySection, u"File", userFile);
-        copy.writeString(kRecoverySection, u"Written", written);
-        const QString folder = QDir(RecoverySession::defaultFolder()).filePath(session);
-        QDir().mkpath(folder);
-        copy.setPath(QDir(folder).filePath(name + QStringLiteral(".zsc")));
+        copy.writeString(kRecoverySection, u"Written", QLatin1String(written));
+        const QDir folder(QDir(RecoverySession::defaultFolder()).filePath(QLatin1String(session)));
+        folder.mkpath(QStringLiteral("."));
+        copy.setPath(folder.filePath(QLatin1String(name) + QStringLiteral(".zsc")));
         EXPECT_TRUE(copy.save());
         return text;
     }
-
-    // Runs `trigger` while the modal windows it brings up are handled by
-    // `actions`, one each, in order; returns once all were used.
-    void withModals(std::deque<Action> actions, const std::function<void()> &trigger)
+    // Starts the main window while the modal windows it brings up (the
+    // offer comes from a queued call) are handled by `actions`, in order.
+    void start(std::deque<Action> actions)
     {
         QTimer poll;
         QPointer<QWidget> handled;
@@ -88,118 +84,76 @@ protected:
             act(*modal);
         });
         poll.start(10);
-        trigger();
+        window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
+        window->startUp();
+        window->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return actions.empty(); }, 10000));
         QTest::qWait(50);
     }
-
-    void start(std::deque<Action> actions)
-    {
-        withModals(std::move(actions), [this] {
-            window = std::make_unique<TMainForm>(dir.filePath(QStringLiteral("options.ini")));
-            window->startUp();
-            window->show();
-        });
-    }
-
-    void quit(std::deque<Action> actions)
-    {
-        withModals(std::move(actions), [this] { EXPECT_TRUE(window->close()); });
-        window.reset();
-    }
-
-    const std::vector<std::unique_ptr<DesignForm>> &forms() const
-    {
-        return window->project().forms();
-    }
-
     // The offer: keeps its lines ("Form|Library|File") and the libraries it
-    // proposes, chooses the entry `library` (when given) and presses
-    // `button`.
+    // proposes, chooses `library` (when given) and presses `button`.
     Action offer(const char *button, int library = 0)
     {
         return [this, button, library](QWidget &modal) {
-            auto *dialog = qobject_cast<RecoveryDialog *>(&modal);
-            ASSERT_NE(dialog, nullptr);
-            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("RecoveredForms"));
-            listed.clear();
+            auto *list = modal.findChild<QTreeWidget *>(QStringLiteral("RecoveredForms"));
             for (int i = 0; i < list->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem *item = list->topLevelItem(i);
                 listed << item->text(0) + u'|' + item->text(1) + u'|' + item->text(2);
             }
-            auto *libraries = dialog->findChild<QComboBox *>(QStringLiteral("cmbLibrary"));
-            proposed.clear();
+            auto *libraries = modal.findChild<QComboBox *>(QStringLiteral("cmbLibrary"));
             for (int i = 0; i < libraries->count(); ++i)
                 proposed << libraries->itemText(i);
             if (library)
                 libraries->setCurrentIndex(libraries->findData(library));
-            if (QLatin1String(button) == QLatin1String("Escape"))
-                dialog->reject();
+            if (button)
+                modal.findChild<QPushButton *>(QLatin1String(button))->click();
             else
-                dialog->findChild<QPushButton *>(QLatin1String(button))->click();
+                qobject_cast<RecoveryDialog *>(&modal)->reject();
         };
     }
-
-    Action answer(QMessageBox::StandardButton button)
-    {
-        return [this, button](QWidget &modal) {
-            auto *box = qobject_cast<QMessageBox *>(&modal);
-            ASSERT_NE(box, nullptr);
-            asked << box->text();
-            box->button(button)->click();
-        };
-    }
-
     QStringList sessions() const
     {
         return QDir(RecoverySession::defaultFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
-
-    QByteArray formText(const DesignForm &form) const
-    {
-        IniDocument doc;
-        writeForm(doc, form);
-        return doc.toBytes();
-    }
-
     QTemporaryDir dir;
     QByteArray m_oldDataHome;
     std::unique_ptr<TMainForm> window;
-    QStringList listed;
-    QStringList proposed;
-    QStringList asked;
+    QStringList listed, proposed;
 };
 
 TEST_F(RecoveryOffer, TheOfferListsEveryFormAndRecoversTheChosenLibrary)
 {
     const QString ccFile = dir.filePath(QStringLiteral("Cc.zsc"));
-    const QByteArray cc = leaveCrashedCopy(QStringLiteral("crashed-cc"), kLibraryCControls,
-                                           QStringLiteral("Cc"), ccFile, "2024-05-01T10:00:00");
-    leaveCrashedCopy(QStringLiteral("crashed-pt"), kLibraryPToolBox, QStringLiteral("Pt"), QString(),
-                     "2024-05-02T10:00:00");
+    const QByteArray cc =
+        leaveCrashedCopy("crashed-cc", kLibraryCControls, "Cc", ccFile, "2024-05-01T10:00:00");
+    leaveCrashedCopy("crashed-pt", kLibraryPToolBox, "Pt", QString(), "2024-05-02T10:00:00");
     start({offer("butRecover", kLibraryCControls)});
     EXPECT_EQ(listed, (QStringList{"Pt|PToolboxLib|(never saved)", "Cc|CControls|" + ccFile}));
     EXPECT_EQ(proposed, (QStringList{"PToolboxLib", "CControls"}));
-    ASSERT_EQ(forms().size(), 1u);
+    ASSERT_EQ(window->project().forms().size(), 1u);
     EXPECT_EQ(window->project().library(), kLibraryCControls);
-    EXPECT_EQ(formText(*forms().front()), cc);
+    IniDocument recovered;
+    writeForm(recovered, *window->project().forms().front());
+    EXPECT_EQ(recovered.toBytes(), cc);
     EXPECT_TRUE(sessions().contains(QStringLiteral("crashed-pt")));
     EXPECT_FALSE(sessions().contains(QStringLiteral("crashed-cc")));
 }
 
 TEST_F(RecoveryOffer, EscapeKeepsTheFormsForLaterAndDiscardAsksFirst)
 {
-    leaveCrashedCopy(QStringLiteral("crashed"), kLibraryCControls, QStringLiteral("Lost"), QString(),
-                     "2024-05-01T10:00:00");
-    start({offer("Escape")});
-    EXPECT_TRUE(forms().empty());
+    leaveCrashedCopy("crashed", kLibraryCControls, "Lost", QString(), "2024-05-01T10:00:00");
+    start({offer(nullptr)});
+    EXPECT_TRUE(window->project().forms().empty());
     EXPECT_TRUE(sessions().contains(QStringLiteral("crashed")));
-    quit({});
-
-    start({offer("butDiscard"), answer(QMessageBox::Yes)});
-    EXPECT_EQ(asked, QStringList(QStringLiteral("Discard the recovered forms? Their unsaved "
-                                                "changes will be lost.")));
-    EXPECT_TRUE(forms().empty());
+    EXPECT_TRUE(window->close());
+    QString asked;
+    start({offer("butDiscard"), [&asked](QWidget &modal) {
+               auto *box = qobject_cast<QMessageBox *>(&modal);
+               asked = box->text();
+               box->button(QMessageBox::Yes)->click();
+           }});
+    EXPECT_EQ(asked, "Discard the recovered forms? Their unsaved changes will be lost.");
+    EXPECT_TRUE(window->project().forms().empty());
     EXPECT_FALSE(sessions().contains(QStringLiteral("crashed")));
 }
 

@@ -1,32 +1,47 @@
+#include "WhenModal.h"
+#include "core/app/FormCommands.h"
 #include "core/app/Options.h"
 #include "core/app/WindowPlacement.h"
 #include "core/ccontrols/ccontrols.h"
+#include "core/designer/Clipboard.h"
+#include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
+#include "gui/codegen/CodeDock.h"
+#include "gui/codegen/CodeView.h"
 #include "gui/designer/ChildFor.h"
 #include "gui/designer/DesignWindows.h"
+#include "gui/designer/ExportPictureDialog.h"
 #include "gui/designer/FormView.h"
+#include "gui/designer/LayoutActions.h"
 #include "gui/designer/ProjectTree.h"
 #include "gui/properties/PropertyGrid.h"
 #include "gui/properties/frmProperties.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace zf;
+using zf::test::whenModal;
 
 namespace {
 
@@ -45,16 +60,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         openForm();
     }
-
     DesignProject &project() { return window->project(); }
-    // A menu item of the main window, its own or one a part of it added.
-    void trigger(const char *name)
-    {
-        auto *item = window->findChild<QAction *>(QLatin1String(name));
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-
+    void trigger(const char *name) { window->findChild<QAction *>(QLatin1String(name))->trigger(); }
     void openForm()
     {
         form = &window->formCommands().nuevoForm();
@@ -63,9 +70,8 @@ protected:
         ASSERT_NE(frame, nullptr);
         view = frame->imgPalm();
     }
-
-    // The widget point in the middle of a pixel of the window's picture, or
-    // of the screen with onScreen().
+    // The widget point in the middle of a pixel of the window's picture, of
+    // the screen, or of a control.
     QPoint at(QPoint picture) const
     {
         const int half = view->scale() / 2;
@@ -76,13 +82,10 @@ protected:
     {
         return at(object->bounds().topLeft() + QPoint(4 + x, 2 + y));
     }
-
-    void click(QPoint point, Qt::KeyboardModifiers keys = {},
-               Qt::MouseButton button = Qt::LeftButton)
+    void click(QPoint point, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(view, button, keys, point);
+        QTest::mouseClick(view, button, {}, point);
     }
-
     // QTest moves carry no keys: this one carries the buttons and keys held.
     void move(QPoint point, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
     {
@@ -90,41 +93,28 @@ protected:
                           Qt::NoButton, held, keys);
         QApplication::sendEvent(view, &event);
     }
-
+    DesignObject *placeButton(DesignForm &target, int x, int y)
+    {
+        project().setPressedTool(ControlKind::Button);
+        EXPECT_TRUE(project().librarySupport().createControlAt(target, x, y, target.screen()));
+        return project().selectedObject();
+    }
     DesignObject *placeWith(ControlKind kind, QPoint point)
     {
         project().setPressedTool(kind);
         click(point);
         return project().selectedObject();
     }
-
-    // Answers the next message box with `answer`, remembering its text.
-    void answerNextMessage(QMessageBox::StandardButton answer)
-    {
-        auto *timer = new QTimer(window.get());
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, window.get(), [this, timer, answer] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                messages << box->windowTitle() + QStringLiteral(": ") + box->text();
-                timer->stop();
-                timer->deleteLater();
-                box->button(answer)->click();
-            }
-        });
-        timer->start();
-    }
-
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;
     DesignForm *form = nullptr;
     TChildFrm *frame = nullptr;
     FormView *view = nullptr;
-    QStringList messages;
 };
 
 } // namespace
 
-TEST_F(DesignWindowTest, AClickPlacesAndADragMovesOnTheGridOrByPixelsWithCtrl)
+TEST_F(DesignWindowTest, AClickPlacesADragMovesWithCtrlByPixelsAndTheEdgeResizes)
 {
     DesignObject *button = placeWith(ControlKind::Button, onScreen(4, 20));
     ASSERT_EQ(button->bounds().topLeft(), QPoint(3, 19));
@@ -132,15 +122,9 @@ TEST_F(DesignWindowTest, AClickPlacesAndADragMovesOnTheGridOrByPixelsWithCtrl)
     const QPoint grip = inside(button, 15, 6);
     const QPoint pixel = at({1, 1}) - at({0, 0});
     QTest::mousePress(view, Qt::LeftButton, {}, grip);
-    move(grip + QPoint(6 * pixel.x(), 2 * pixel.y()));
-    EXPECT_EQ(button->bounds().topLeft(), QPoint(11, 19));
     move(grip + QPoint(5 * pixel.x(), 3 * pixel.y()), Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(button->bounds().topLeft(), QPoint(8, 22));
     QTest::mouseRelease(view, Qt::LeftButton, {}, grip + 5 * pixel);
-    form->undoStack().undo();
-    EXPECT_EQ(button->bounds().topLeft(), QPoint(3, 19));
-
-    // The right edge resizes, its cursor telling so.
+    EXPECT_EQ(button->bounds().topLeft(), QPoint(8, 22));
     const QRect before = button->bounds();
     const QPoint edge = inside(button, before.width() - 2, before.height() / 2 - 1);
     move(edge, Qt::NoButton);
@@ -148,36 +132,37 @@ TEST_F(DesignWindowTest, AClickPlacesAndADragMovesOnTheGridOrByPixelsWithCtrl)
     QTest::mousePress(view, Qt::LeftButton, {}, edge);
     move(edge + 9 * QPoint(pixel.x(), 0));
     QTest::mouseRelease(view, Qt::LeftButton, {}, edge);
-    EXPECT_EQ(button->bounds(), before.adjusted(0, 0, 8, 0));
+    EXPECT_EQ(button->bounds(), before.adjusted(0, 0, 8, 0)); // on the grid
 }
 
 TEST_F(DesignWindowTest, TheRightButtonOpensThePopupMenuOnControlsOnly)
 {
     DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
     DesignObject *second = placeWith(ControlKind::Button, onScreen(60, 40));
-    click(onScreen(150, 150), {}, Qt::RightButton);
+    click(onScreen(150, 150), Qt::RightButton);
     EXPECT_FALSE(frame->popMenu()->isVisible());
-
-    click(inside(first, 3, 3), {}, Qt::RightButton);
+    click(inside(first, 3, 3), Qt::RightButton);
     ASSERT_TRUE(frame->popMenu()->isVisible());
     frame->popMenu()->hide();
-
     // The control clicked is the one the items act on.
-    EXPECT_EQ(project().selectedObject(), first);
     frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuBringToFront"))->trigger();
     EXPECT_EQ(form->screen()->children().at(1), first);
-    click(inside(second, 20, 8), {}, Qt::RightButton);
+    click(inside(second, 20, 8), Qt::RightButton);
     frame->popMenu()->hide();
-    frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuSendToBack"))->trigger();
-    EXPECT_EQ(form->screen()->children().at(0), second);
     frame->popMenu()->findChild<QAction *>(QStringLiteral("mnuDelete"))->trigger();
     ASSERT_EQ(form->screen()->children().size(), 1);
     EXPECT_EQ(form->screen()->children().at(0), first);
 }
 
-TEST_F(DesignWindowTest, TheKeysReachTheNudgingOfTheSelection)
+TEST_F(DesignWindowTest, ADragFromTheScreenSelectsAndTheKeysReachTheNudging)
 {
     DesignObject *label = placeWith(ControlKind::Label, onScreen(4, 20));
+    DesignObject *other = placeWith(ControlKind::Button, onScreen(10, 40));
+    QTest::mousePress(view, Qt::LeftButton, {}, onScreen(150, 2));
+    move(onScreen(20, 46));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, onScreen(20, 46));
+    EXPECT_TRUE(label->isSelected() && other->isSelected());
+    EXPECT_TRUE(view->band().isEmpty());
     click(inside(label, 5, 5));
     ASSERT_TRUE(view->hasFocus());
     EXPECT_EQ(window->statusText(2), QStringLiteral("Cursor keys activated - Grid Step"));
@@ -188,19 +173,7 @@ TEST_F(DesignWindowTest, TheKeysReachTheNudgingOfTheSelection)
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(label->bounds(), before.translated(1, 0).adjusted(0, 0, 1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
-    EXPECT_TRUE(form->screen()->children().isEmpty());
-    EXPECT_TRUE(view->hasFocus());
-}
-
-TEST_F(DesignWindowTest, ADragFromTheEmptyScreenSelectsWhatItTouches)
-{
-    DesignObject *first = placeWith(ControlKind::Button, onScreen(10, 10));
-    DesignObject *second = placeWith(ControlKind::Button, onScreen(10, 30));
-    QTest::mousePress(view, Qt::LeftButton, {}, onScreen(150, 2));
-    move(onScreen(20, 36));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, onScreen(20, 36));
-    EXPECT_TRUE(first->isSelected() && second->isSelected());
-    EXPECT_TRUE(view->band().isEmpty());
+    EXPECT_EQ(form->screen()->children().size(), 1);
 }
 
 TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
@@ -210,9 +183,7 @@ TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
     const QPoint before = label->bounds().topLeft();
     window->workspace().setPropertiesShown(true);
     auto *sheet = window->findChild<TfrmProp *>();
-    ASSERT_NE(sheet, nullptr);
-    // F4 takes the keys to the sheet's values, as a click into it does.
-    trigger("mnuGoToProperties");
+    trigger("mnuGoToProperties"); // F4, as a click into the values does
     EXPECT_TRUE(sheet->grid()->hasFocus());
     EXPECT_EQ(sheet->grid()->currentColumn(), 1);
     EXPECT_EQ(window->statusText(2), QString());
@@ -221,28 +192,22 @@ TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
     // The row clicked may open its editor over the grid: the sheet has the keys.
     QWidget *focus = QApplication::focusWidget();
     ASSERT_TRUE(focus && sheet->isAncestorOf(focus));
-    EXPECT_EQ(window->statusText(2), QString());
     QTest::keyClick(focus, Qt::Key_Right);
-    EXPECT_EQ(label->bounds().topLeft(), before);
-
     // The focus alone does not give them back; a press on a control does.
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Right);
     QTest::keyClick(view, Qt::Key_Delete);
     EXPECT_EQ(label->bounds().topLeft(), before);
     EXPECT_EQ(form->screen()->children().size(), 1);
-
     click(inside(label, 5, 5));
     QTest::keyClick(view, Qt::Key_Right);
     EXPECT_EQ(label->left(), before.x() + 4);
 }
 
-TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
+TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixelsAndIsKept)
 {
     trigger("mnuScale2");
     EXPECT_EQ(view->size(), QSize(334, 452));
-    EXPECT_TRUE(QRect(QPoint(0, 0), frame->size()).contains(view->geometry()));
-
     DesignObject *button = placeWith(ControlKind::Button, onScreen(6, 10));
     EXPECT_EQ(button->userLeft(), 8);
     const QPoint grip = inside(button, 10, 5);
@@ -250,58 +215,53 @@ TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)
     move(grip + QPoint(8, 0)); // eight screen pixels are four form pixels
     QTest::mouseRelease(view, Qt::LeftButton, {}, grip + QPoint(8, 0));
     EXPECT_EQ(button->userLeft(), 12);
-
     trigger("mnuScale4");
-    // New windows take it, and the options keep it.
     openForm();
     EXPECT_EQ(view->scale(), 4);
-    answerNextMessage(QMessageBox::No); // the button placed above
+    whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::No); });
     window->close();
     Options saved(dir.filePath(QStringLiteral("options.ini")));
     saved.load();
     EXPECT_EQ(saved.designScale(), 4);
 }
 
-TEST_F(DesignWindowTest, TheWindowFollowsItsForm)
+TEST_F(DesignWindowTest, TheWindowFollowsItsFormAndItsCloseBoxAsksAndHides)
 {
     EXPECT_EQ(frame->windowTitle(), form->caption());
     form->setPosition(30, 40);
     EXPECT_EQ(frame->pos(), QPoint(30, 40));
     frame->move(50, 70);
     EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(50, 70));
-
     DesignForm *first = form;
     TChildFrm *firstFrame = frame;
     openForm();
-    EXPECT_EQ(window->clientArea()->activeSubWindow(), frame);
-    QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
-                      firstFrame->imgPalm()->widgetPoint({50, 50}));
-    EXPECT_EQ(project().currentDesignWindow(), first);
-    EXPECT_EQ(window->clientArea()->activeSubWindow(), firstFrame);
-
-    // The close box asks about a change, then hides the window; the form
-    // stays.
     project().setPressedTool(ControlKind::Button);
     QTest::mouseClick(firstFrame->imgPalm(), Qt::LeftButton, {},
                       firstFrame->imgPalm()->widgetPoint({60, 60}));
-    answerNextMessage(QMessageBox::No);
+    EXPECT_EQ(project().currentDesignWindow(), first);
+    EXPECT_EQ(window->clientArea()->activeSubWindow(), firstFrame);
+    bool asked = false;
+    whenModal<QMessageBox>([&asked](QMessageBox &box) {
+        asked = true;
+        box.done(QMessageBox::No);
+    });
     firstFrame->close();
-    EXPECT_EQ(messages.size(), 1);
-    EXPECT_FALSE(firstFrame->isVisible());
-    EXPECT_FALSE(first->isShown());
-
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(firstFrame->isVisible() || first->isShown());
     project().destroyAllForms();
     EXPECT_EQ(window->designWindows()->frameOf(first), nullptr);
     for (QMdiSubWindow *sub : window->clientArea()->subWindowList())
         EXPECT_EQ(qobject_cast<TChildFrm *>(sub), nullptr);
 }
 
-TEST_F(DesignWindowTest, TheProjectTreeFollowsTheFormsAndPicksWhatIsClicked)
+TEST_F(DesignWindowTest, TheProjectTreeAndTheWindowMenuPickTheForms)
 {
     ProjectTree *tree = window->designWindows()->projectTree();
     DesignObject *button = placeWith(ControlKind::Button, onScreen(10, 10));
     DesignForm *first = form;
     openForm();
+    EXPECT_EQ(QPoint(form->left(), form->top()),
+              QPoint(first->left(), first->top()) + QPoint(kCascadeStep, kCascadeStep));
     tree->syncNow();
     QTreeWidgetItem *line = tree->itemOf(button);
     ASSERT_NE(line, nullptr);
@@ -310,27 +270,121 @@ TEST_F(DesignWindowTest, TheProjectTreeFollowsTheFormsAndPicksWhatIsClicked)
                       tree->tree()->visualItemRect(line).center());
     EXPECT_EQ(project().currentDesignWindow(), first);
     EXPECT_EQ(project().selectedObject(), button);
-    EXPECT_TRUE(button->isSelected());
     first->undoStack().undo();
     tree->syncNow();
     EXPECT_EQ(tree->itemOf(button), nullptr);
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(menu->findChild<QAction *>(QStringLiteral("mnuWindowForm1"))->isChecked());
+    menu->findChild<QAction *>(QStringLiteral("mnuWindowForm2"))->trigger();
+    EXPECT_EQ(project().currentDesignWindow(), form);
 }
 
-TEST_F(DesignWindowTest, TheWindowMenuListsArrangesAndPicksTheOpenForms)
-{
-    DesignForm *first = form;
-    openForm();
-    const QPoint step(kCascadeStep, kCascadeStep);
-    EXPECT_EQ(QPoint(form->left(), form->top()), QPoint(first->left(), first->top()) + step);
-    auto *menu = window->findChild<QMenu *>(QStringLiteral("mnuWindow"));
-    ASSERT_NE(menu, nullptr);
-    Q_EMIT menu->aboutToShow();
-    QAction *firstItem = menu->findChild<QAction *>(QStringLiteral("mnuWindowForm1"));
-    ASSERT_NE(firstItem, nullptr);
-    EXPECT_TRUE(menu->findChild<QAction *>(QStringLiteral("mnuWindowForm2"))->isChecked());
-    firstItem->trigger();
-    EXPECT_EQ(project().currentDesignWindow(), first);
+// The menu, toolbar and shortcut commands run on the same main window.
+using DesignerActions = DesignWindowTest;
 
-    trigger("mnuCascade"); // the current form goes last, on top
-    EXPECT_EQ(QPoint(first->left(), first->top()), QPoint(form->left(), form->top()) + step);
+TEST_F(DesignerActions, TheShortcutsCopyAControlToAnotherFormThroughTheSystemClipboard)
+{
+    DesignObject *button = placeButton(*form, 20, 30);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kControlMimeType));
+    DesignForm &target = window->formCommands().nuevoForm(QStringLiteral("Target"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(target.screen()->children().size(), 1);
+    EXPECT_EQ(target.screen()->children().at(0)->bounds(), button->bounds());
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(target.screen()->children().isEmpty());
+}
+
+TEST_F(DesignerActions, APasteTheLibraryRefusesSaysWhyInTheStatusBar)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Refusing"));
+    DesignObject *button = placeButton(form, 5, 5);
+    auto *data = new QMimeData;
+    data->setData(kControlMimeType, "[Zentiform Control]\r\nClass=TPTLabel\r\nLib=2\r\nName=X\r\n"
+                                    "[X]\r\nControl=Label\r\nName=X\r\n");
+    QGuiApplication::clipboard()->setMimeData(data);
+    trigger("mnuPaste");
+    EXPECT_EQ(form.screen()->children().size(), 1);
+    EXPECT_EQ(project().selectedObject(), button);
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("A PToolBox Label cannot be pasted")));
+}
+
+TEST_F(DesignerActions, TheEditMenuFollowsTheShownCurrentForm)
+{
+    DesignForm &shown = window->formCommands().nuevoForm(QStringLiteral("Shown"));
+    placeButton(shown, 5, 5);
+    DesignForm &closed = window->formCommands().nuevoForm(QStringLiteral("Closed"));
+    placeButton(closed, 5, 5);
+    QAction *undo = window->action(QStringLiteral("mnuUndo"));
+    EXPECT_TRUE(undo->text().contains(closed.undoStack().undoText()));
+    whenModal<QMessageBox>([](QMessageBox &box) { box.done(QMessageBox::No); });
+    window->formCommands().closeForm(&closed);
+    undo->trigger();
+    EXPECT_EQ(closed.screen()->children().size(), 1);
+    EXPECT_TRUE(shown.screen()->children().isEmpty());
+    EXPECT_TRUE(window->formCommands().closeForm(&shown));
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(DesignerActions, TheLayoutToolbarMenusAndPopupRunOnTheSelection)
+{
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Aligned"));
+    DesignObject *first = placeButton(form, 10, 10);
+    DesignObject *second = placeButton(form, 60, 50);
+    second->setWidth(70);
+    project().setSelectedObject(first);
+    MostrarSeleccionado(form, false);
+    project().setSelectedObject(second);
+    MostrarSeleccionado(form, true);
+    trigger("spbATop");
+    EXPECT_EQ(second->top(), first->top());
+    QMenu menu;
+    AddLayoutItems(menu, form);
+    menu.findChild<QAction *>(QStringLiteral("popFitToText"))->trigger();
+    EXPECT_LT(second->width(), 70);
+    trigger("mnuDuplicate");
+    EXPECT_EQ(form.screen()->children().size(), 4);
+}
+
+TEST_F(DesignerActions, ExportPictureAsksForTheChoicesThenTheFileAndKeepsTheChoices)
+{
+    window->formCommands().nuevoForm(QStringLiteral("Pictured"));
+    QString fileTitle;
+    whenModal<ExportPictureDialog>([&fileTitle](ExportPictureDialog &dialog) {
+        dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->setCurrentIndex(2);
+        dialog.accept();
+        whenModal<QFileDialog>([&fileTitle](QFileDialog &files) {
+            fileTitle = files.windowTitle();
+            static_cast<QDialog &>(files).reject();
+        });
+    });
+    trigger("mnuExportPicture");
+    EXPECT_EQ(fileTitle, QStringLiteral("Export Picture"));
+    whenModal<ExportPictureDialog>([](ExportPictureDialog &dialog) {
+        EXPECT_EQ(dialog.findChild<QComboBox *>(QStringLiteral("cmbScale"))->currentIndex(), 2);
+        dialog.reject();
+    });
+    trigger("mnuExportPicture");
+}
+
+TEST_F(DesignerActions, TheCodeViewShowsTheLiveTextsAndMarksTheSelection)
+{
+    project().setProjectName(QStringLiteral("App"));
+    DesignForm &form = window->formCommands().nuevoForm(QStringLiteral("Live"));
+    auto *dock = window->findChild<CodeDock *>(QStringLiteral("dockCode"));
+    QSignalSpy generated(&dock->liveCode(), &LiveCode::generated);
+    trigger("mnuViewCode");
+    ASSERT_TRUE(generated.wait(5000));
+    EXPECT_TRUE(dock->view(0)->lines().contains(QStringLiteral("  Live();")));
+    DesignObject *button = placeButton(form, 20, 30);
+    ASSERT_TRUE(generated.wait(5000));
+    const CodeView *forms = dock->view(1);
+    ASSERT_FALSE(forms->marked().empty());
+    EXPECT_TRUE(forms->lines().at(forms->marked().front().first).contains(button->name()));
+    dock->findChild<QPushButton *>(QStringLiteral("butCopyForms"))->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), forms->text());
+    dock->close();
+    EXPECT_FALSE(window->action(QStringLiteral("mnuViewCode"))->isChecked());
 }

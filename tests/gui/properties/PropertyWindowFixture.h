@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WhenModal.h"
 #include "core/app/Workspace.h"
 #include "gui/properties/EllipsisEdit.h"
 #include "gui/properties/PropertyGrid.h"
@@ -9,14 +10,10 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-
-#include <functional>
 
 namespace zf::test {
 
-// The widget with the keyboard focus; a failure when there is none.
 inline QWidget *keyboardWidget()
 {
     QWidget *widget = QApplication::focusWidget();
@@ -56,7 +53,6 @@ protected:
         area.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
     }
-
     // The grid row showing a property; -1 when there is none.
     int rowOf(const QString &name) const
     {
@@ -67,14 +63,11 @@ protected:
         }
         return -1;
     }
-
     QString cellText(const QString &name) const
     {
         const int row = rowOf(name);
-        const QTableWidgetItem *item = row < 0 ? nullptr : window->grid()->item(row, 1);
-        return item ? item->text() : QString();
+        return row < 0 ? QString() : window->grid()->item(row, 1)->text();
     }
-
     // Moves to a property's value cell as the user does with the mouse.
     void clickValue(const QString &name)
     {
@@ -84,39 +77,9 @@ protected:
         const QRect cell = grid->visualItemRect(grid->item(row, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
-
     Workspace workspace;
     QMdiArea area;
     TfrmProp *window = nullptr;
 };
-
-// Runs `act` on the modal dialog of type T once it is shown, from inside
-// its event loop.
-template <typename T> void whenModal(std::function<void(T &)> act)
-{
-    QTimer::singleShot(0, [act] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *dialog = qobject_cast<T *>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "the expected dialog is not shown";
-            if (modal)
-                modal->close(); // never leave the test waiting in a modal loop
-            return;
-        }
-        act(*dialog);
-    });
-}
-
-// For a step that must not open a modal window: one that opens anyway fails
-// the test and is closed.
-inline void failOnModal()
-{
-    QTimer::singleShot(0, [] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "a modal window was opened: " << modal->windowTitle().toStdString();
-            modal->close();
-        }
-    });
-}
 
 } // namespace zf::test

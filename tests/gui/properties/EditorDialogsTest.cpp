@@ -1,0 +1,320 @@
+// The dialogs the sheet's ellipsis rows open: what each shows, how the mouse
+// and keys work in it, and that OK alone writes the control.
+#include "PropertyWindowFixture.h"
+#include "core/base/datamod.h"
+#include "core/ccontrols/CCTable.h"
+#include "core/controls/CCBitmap.h"
+#include "core/controls/CCButton.h"
+#include "core/model/PTDialog.h"
+#include "gui/properties/BitGridView.h"
+#include "gui/properties/frmBitmapEd.h"
+#include "gui/properties/frmItemsEditor.h"
+#include "gui/properties/frmPropSelect.h"
+#include "gui/properties/frmTableEditor.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+using Button = UserInterface::Button;
+
+QString firstRow(const BitmapBits &bits)
+{
+    QString row;
+    for (int x = 0; x < bits.width(); ++x)
+        row += bits.bit(x, 0) ? QLatin1Char('#') : QLatin1Char('.');
+    return row;
+}
+
+// The middle of a cell of the bitmap grid.
+QPoint cellAt(int x, int y)
+{
+    return {x * 11 + 5, y * 11 + 5};
+}
+
+void dragOver(QWidget *grid, QPoint to, Qt::KeyboardModifiers keys = {})
+{
+    QMouseEvent move(QEvent::MouseMove, to, grid->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     keys);
+    QApplication::sendEvent(grid, &move);
+}
+
+// Digits of either case are read, odd ones as zero and missing ones as
+// white; whole lower-case digits are written per row, without the bits
+// past the width.
+TEST(BitmapEditor, ReadsAnyTextAndWritesLowerCaseWholeDigitsPerRow)
+{
+    ScriptedUserInterface ui;
+    const struct
+    {
+        int width, height;
+        const char *read, *firstRow, *written;
+    } cases[] = {
+        {6, 11, "80C0E0F0F8FCF8F0E0C080", "#.....", "80c0e0f0f8fcf8f0e0c080"},
+        {6, 1, "ff", "######", "fc"},
+        {8, 3, "g8x", "....#...", "080000"},
+        {9, 2, "", ".........", "000000"},
+    };
+    for (const auto &c : cases) {
+        TfrmBmpEd editor(c.width, c.height, QLatin1String(c.read), ui,
+                         BitGridView::kDefaultCellSize);
+        EXPECT_EQ(firstRow(editor.bits()), c.firstRow) << c.read;
+        EXPECT_EQ(editor.stringBits(), c.written) << c.read;
+    }
+}
+
+TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
+{
+    ScriptedUserInterface ui;
+    TfrmBmpEd editor(8, 8, QString(), ui, BitGridView::kDefaultCellSize);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    BitGridView *grid = editor.grid();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, cellAt(2, 3));
+    EXPECT_TRUE(editor.bits().bit(2, 3));
+    // The right button inverts the current cell, not the one under it.
+    QTest::mouseClick(grid, Qt::RightButton, {}, cellAt(6, 6));
+    EXPECT_FALSE(editor.bits().bit(2, 3) || editor.bits().bit(6, 6));
+    // A double click's second press comes as the double click alone.
+    QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {},
+                       grid->mapTo(&editor, cellAt(5, 5)));
+    EXPECT_FALSE(editor.bits().bit(5, 5));
+    QTest::mousePress(grid, Qt::LeftButton, {}, cellAt(0, 0));
+    for (int x = 1; x < 4; ++x)
+        dragOver(grid, cellAt(x, 0));
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, cellAt(3, 0));
+    QTest::mousePress(grid, Qt::LeftButton, Qt::ShiftModifier, cellAt(3, 1));
+    dragOver(grid, cellAt(2, 0), Qt::ShiftModifier);
+    EXPECT_EQ(firstRow(editor.bits()), "##.#....");
+    ui.answers = {Button::No, Button::Yes};
+    for (const char *expected : {"##.#....", "........"}) {
+        editor.findChild<QPushButton *>(QStringLiteral("butCrear"))->click();
+        EXPECT_EQ(firstRow(editor.bits()), expected);
+    }
+    EXPECT_EQ(ui.messages.back(),
+              (UserInterface::Message{"Warning", "This operation erase the bitmap. Are you sure?",
+                                      Button::Yes | Button::No, UserInterface::Icon::Warning}));
+}
+
+TEST(ColorSetDialog, ShowsTheSevenColoursInTheirRolesAndAPickReachesThePreview)
+{
+    TCCButton select;
+    select.setDotPicker(1);
+    select.setDotColors(QStringLiteral("Red,Blue,Green,Yellow,Navy,White,Pink"));
+    TfrmDlgColor dialog(select);
+    EXPECT_TRUE(dialog.isDatePreviewShown() && !dialog.isTimePreviewShown());
+    const TPTDialog &date = dialog.preview(PickerPreview::Kind::Date).dialog();
+    EXPECT_EQ(
+        (std::vector<PalmColor>{date.colorDialogFrame(), date.colorDialogFill(), date.colorFrame(),
+                                date.colorFill(), date.colorText(), date.colorSelectedFill(),
+                                date.colorSelectedFore()}),
+        (std::vector<PalmColor>{NameToColor("Red"), NameToColor("Blue"), NameToColor("Green"),
+                                NameToColor("Yellow"), NameToColor("Navy"), NameToColor("White"),
+                                NameToColor("Black")})); // an unknown name previews as black
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.grid()->setCurrentCell(3, 0);
+    QComboBox *list = dialog.colorList();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->geometry().top(),
+              dialog.grid()->visualItemRect(dialog.grid()->item(3, 0)).top());
+    QTest::keyClick(list, Qt::Key_L);
+    EXPECT_EQ(dialog.dotColors(), "Red,Blue,Green,Lime,Navy,White,Pink"); // the unknown name stays
+    EXPECT_EQ(date.colorFill(), NameToColor("Lime"));
+}
+
+TEST(ItemsEditor, CountsItsLinesTabLeavesAndCancelKeepsTheItems)
+{
+    TfrmItemsEd editor;
+    editor.setItems({"Red", "Green"});
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.memo()->setFocus();
+    editor.memo()->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor.memo(), Qt::Key_Return);
+    EXPECT_EQ(editor.label()->text(), "2 items"); // a line break alone starts no item
+    QTest::keyClicks(editor.memo(), "Blue");
+    EXPECT_EQ(editor.label()->text(), "3 items");
+    QTest::keyClick(editor.memo(), Qt::Key_Tab);
+    EXPECT_FALSE(editor.memo()->hasFocus());
+    EXPECT_EQ(editor.items(), QStringList({"Red", "Green", "Blue"}));
+    ScriptedUserInterface ui;
+    QStringList items{"a", "b"};
+    whenModal<TfrmItemsEd>([&ui](TfrmItemsEd &dialog) {
+        EXPECT_TRUE(ui.zoomPaused);
+        dialog.memo()->setPlainText(QStringLiteral("x"));
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click(); // Cancel
+    });
+    EXPECT_FALSE(EditItemList(items, ui, nullptr));
+    EXPECT_EQ(items, QStringList({"a", "b"}));
+    EXPECT_EQ(ui.zoomResumes, 1);
+}
+
+class TableEditor : public ::testing::Test
+{
+protected:
+    TableEditor()
+    {
+        table.setCols(2);
+        table.setColAlign({"0", "2"});
+        table.setColWidths({"30", "40"});
+        table.setItems({"a~b", "c"});
+        editor = std::make_unique<TfrmTableEd>(TableGrid(table), ui);
+        editor->show();
+        editor->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    }
+    // A cell by the grid's own coordinates, the column headers at row 0.
+    QString cell(int row, int column) const
+    {
+        return row == 0 ? editor->table()->horizontalHeaderItem(column - 1)->text()
+                        : editor->table()->item(row - 1, column - 1)->text();
+    }
+    void typeAt(int row, int column, const QString &keys)
+    {
+        editor->setCurrentCell(row, column);
+        editor->table()->setFocus();
+        typeKeys(keys);
+    }
+    ScriptedUserInterface ui;
+    TCCTable table;
+    std::unique_ptr<TfrmTableEd> editor;
+};
+
+TEST_F(TableEditor, KeysOpenTheAlignmentListCellsKeepWhatTheyCanHoldAndTheButtonsRunTheCommands)
+{
+    EXPECT_EQ(QStringList({cell(0, 2), cell(1, 2), cell(2, 2), cell(3, 2)}),
+              QStringList({"Col 1", "Right", "40", "b"}));
+    typeAt(1, 2, "x");
+    QComboBox *list = editor->alignList();
+    ASSERT_TRUE(list->isVisible() && list->hasFocus());
+    EXPECT_EQ(cell(1, 2), "Right"); // the key itself was swallowed
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(cell(1, 2), "Right"); // the arrows move the choice only
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(cell(1, 2), "Center");
+    typeKeys("y"); // Esc closes without writing
+    list->setCurrentIndex(0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(cell(1, 2), "Center");
+    typeAt(2, 1, "1a2");
+    pressKey(Qt::Key_Return);
+    typeAt(3, 1, "x~y");
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 1) + cell(3, 1), "12xy");
+    editor->setCurrentCell(2, 2);
+    editor->table()->editItem(editor->table()->currentItem());
+    auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_TRUE(line);
+    line->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("4 px~0"));
+    line->paste();
+    EXPECT_EQ(line->text(), "40");
+    pressKey(Qt::Key_Escape);
+    ui.answers = {Button::Yes, Button::Yes, Button::Yes};
+    for (const char *name :
+         {"butAddRow", "butAddCol", "butDeleteRow", "butDeleteCol", "butClearAll"}) {
+        editor->setCurrentCell(3, 1);
+        editor->button(QLatin1String(name))->click();
+    }
+    EXPECT_EQ(ui.texts(), QStringList({"The selected row will be deleted. Are you sure?",
+                                       "The selected column will be deleted. Are you sure?",
+                                       "All the row contents will be cleared. Are you sure?"}));
+    EXPECT_EQ(cell(1, 1) + cell(3, 1), "Center"); // the second column's, and cleared
+}
+
+// Each dialog run from its sheet row writes the control once, on OK.
+class EditorDialogsFromTheSheet : public PropertyWindowFixture
+{
+protected:
+    EditorDialogsFromTheSheet() : PropertyWindowFixture(kLibraryPToolBox) {}
+
+    // A bitmap of the given size shown on the sheet, its Bitmap row current.
+    TCCBitmap *bitmapOnTheSheet(int width, int height, const QString &bits)
+    {
+        auto *bitmap = place<TCCBitmap>(ControlKind::Bitmap, 10, 10);
+        bitmap->setBounds(bitmap->left(), bitmap->top(), width, height);
+        bitmap->setStringBits(bits);
+        window->sheet().refill();
+        clickValue("Bitmap");
+        return bitmap;
+    }
+};
+
+TEST_F(EditorDialogsFromTheSheet, OkStoresTheDrawingOrTheColoursAsOneUndoStep)
+{
+    TCCBitmap *image = bitmapOnTheSheet(6, 2, QStringLiteral("8080"));
+    whenModal<TfrmBmpEd>([](TfrmBmpEd &editor) {
+        QTest::mouseClick(editor.grid(), Qt::LeftButton, {}, cellAt(5, 0));
+        QTest::mouseClick(editor.grid(), Qt::LeftButton, {}, cellAt(0, 1));
+        editor.findChild<QPushButton *>(QStringLiteral("butOk"))->click();
+    });
+    window->bitmapEdit()->button()->click();
+    EXPECT_EQ(image->stringBits(), "8400");
+    form->undoStack().undo();
+    EXPECT_EQ(image->stringBits(), "8080");
+    auto *select = place<TCCButton>(ControlKind::Select, 10, 10);
+    select->setDotPicker(1);
+    window->sheet().refill();
+    clickValue("DateTimeColors");
+    EXPECT_EQ(window->bitmapEdit()->text(), "(Colors)");
+    whenModal<TfrmDlgColor>([](TfrmDlgColor &dialog) {
+        dialog.chooseColor(0, QStringLiteral("Teal"));
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+    });
+    window->bitmapEdit()->button()->click();
+    EXPECT_EQ(select->dotColors(), "Teal,White,Black,White,Black,White,Black");
+}
+
+TEST_F(EditorDialogsFromTheSheet, APictureTooLargeToDrawIsRefusedWithAMessage)
+{
+    TCCBitmap *bitmap = bitmapOnTheSheet(5000, 10, QStringLiteral("ff"));
+    QTimer::singleShot(0, [] { // an editor must not open
+        if (QWidget *modal = QApplication::activeModalWidget())
+            ADD_FAILURE(), modal->close();
+    });
+    window->bitmapEdit()->button()->click();
+    EXPECT_EQ(ui.texts(), QStringList({"The bitmap is too large to edit: 5000 x 10 pixels (at "
+                                       "most 1024 on each side)"}));
+    EXPECT_EQ(bitmap->stringBits(), "ff");
+    EXPECT_FALSE(ui.zoomPaused);
+}
+
+class TableFromTheSheet : public PropertyWindowFixture
+{
+};
+
+TEST_F(TableFromTheSheet, OkWritesTheTableWithTheCellStillBeingTyped)
+{
+    auto *tableControl = place<TCCTable>(ControlKind::Table, 10, 10);
+    tableControl->setCols(2);
+    tableControl->setColAlign({"0", "0"});
+    tableControl->setColWidths({"20", "20"});
+    tableControl->setItems({"a~b"});
+    window->sheet().refill();
+    clickValue("Items");
+    whenModal<TfrmTableEd>([](TfrmTableEd &editor) {
+        editor.button(QStringLiteral("butAddRow"))->click();
+        QTest::keyClicks(editor.table(), "q");
+        editor.accept();
+    });
+    window->itemsEdit()->button()->click();
+    EXPECT_EQ(tableControl->items(), QStringList({"a~b", "q~"}));
+    EXPECT_EQ(cellText("Items"), "(Items)"); // the rows were shown again
+}
+
+} // namespace

@@ -27,7 +27,6 @@ TEST_F(OptionsFile, ReadsTheStoredSettingsAndOnlyTheValueOneTurnsASwitchOn)
         {"[General]\r\nLib=7\r\nGrid=5\r\nShortNames=2\r\nToolbars=%%%\r\nRecoveryMinutes=1441\r\n", 2,
          false, false, {}, Options::kRecoverySoon},
         {"[General]\r\nRecoveryMinutes=0\r\n", 2, true, false, {}, 0},
-        {"[General]\r\nRecoveryMinutes=-3\r\n", 2, true, false, {}, Options::kRecoverySoon},
         {"[General]\r\nRecoveryMinutes=many\r\n", 2, true, false, {}, Options::kRecoverySoon},
     };
     for (const auto &c : cases) {

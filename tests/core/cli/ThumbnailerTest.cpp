@@ -34,7 +34,7 @@ TEST_F(Thumbnailer, TheInstalledEntryDrawsFormsAndRefusesBadFiles)
                 .replace(QStringLiteral("%s"), QString::number(size));
         return runProgram(command.first(), arguments).exitCode;
     };
-    for (int size : {32, 128, 256, 1024}) {
+    for (int size : {32, 1024}) {
         const QString png = path(QStringLiteral("thumb%1.png").arg(size));
         EXPECT_EQ(thumbnail(golden("ptoolbox-all.zsc"), png, size), 0) << size;
         const QImage picture(png);
@@ -42,7 +42,7 @@ TEST_F(Thumbnailer, TheInstalledEntryDrawsFormsAndRefusesBadFiles)
         EXPECT_GT(std::max(picture.width(), picture.height()), size / 2) << size;
     }
     const QString bad[] = {write("bad.zsc", QByteArray("\x00\xff\x13garbage", 10).repeated(100)),
-                           path("none.zsc"), ZENTIFORM_TEST_DATA_DIR "/fuzz-none"};
+                           path("none.zsc")};
     for (const QString &input : bad) {
         EXPECT_NE(thumbnail(input, path(QStringLiteral("bad.png")), 128), 0) << input.toStdString();
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("bad.png")))) << input.toStdString();

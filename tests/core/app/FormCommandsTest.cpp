@@ -17,21 +17,15 @@ using Result = FormCommands::SaveResult;
 
 } // namespace
 
-TEST_F(FormCommandsTest, NuevoFormNamesPlacesAndShowsANewForm)
+TEST_F(FormCommandsTest, NuevoFormNamesAndShowsANewFormOnTheProjectsGrid)
 {
-    DesignForm &first = forms.nuevoForm();
-    EXPECT_EQ(QStringList({first.name(), first.caption(), first.screen()->title()}),
-              QStringList({"Form1", "Form1.zsc", "Form1"}));
-    EXPECT_TRUE(first.isShown());
-
-    project.setShortNames(true);
     project.setGridOn(true);
-    DesignForm &second = forms.nuevoForm();
-    EXPECT_EQ(second.name(), QStringLiteral("Fm2"));
-    EXPECT_EQ(std::vector<int>({second.screen()->gridVisible(), second.screen()->gridSpace(),
-                                second.snapGridSize(), second.snapDialogGridSize()}),
-              std::vector<int>({1, 6, 4, 1}));
-
+    DesignForm &form = forms.nuevoForm();
+    EXPECT_EQ(QStringList({form.name(), form.caption(), form.screen()->title()}),
+              QStringList({"Form1", "Form1.zsc", "Form1"}));
+    EXPECT_TRUE(form.isShown());
+    EXPECT_EQ(std::vector<int>({form.screen()->gridVisible(), form.screen()->gridSpace(), form.snapGridSize()}),
+              std::vector<int>({1, 6, 4}));
 }
 
 TEST_F(FormCommandsTest, ASaveWritesOnlyWhereTheUserAgreedAndTheFormNamesOnlyAFileThatHoldsIt)

@@ -218,7 +218,7 @@ TEST_F(ProjectCommandsTest, AProjectFileThatIsGoneOpensAnEmptyProject)
 
 TEST_F(ProjectCommandsTest, CloseAllLeavesNoProjectAndNoWindows)
 {
-    savedProject();
+    newProject();
     workspace.setZoomShown(true);
     projects.closeAll();
     EXPECT_TRUE(project.forms().empty() && !project.selectedObject());

@@ -135,21 +135,18 @@ TEST_F(ProjectCommandsTest, SaveProjectOfANewProjectIsSaveProjectAs)
     EXPECT_EQ(ui.messages.back(), warningQuestion(QStringLiteral("Save form"),
                                                   formFile + " already exists. Do you want to replace it?"));
     EXPECT_EQ(workspace.title(), QStringLiteral("Zentiform 1.2 - Demo.zpj"));
-    EXPECT_TRUE(ui.unexpected.isEmpty());
-}
 
-TEST_F(ProjectCommandsTest, SaveProjectAsOverAnExistingFileAsksFirst)
-{
-    newProject();
-    const QString file = path(QStringLiteral("Old.zpj"));
-    write(file, "[Project]\nName=old\n");
-    ui.files = {file};
+    // Save Project As over another file: No leaves it alone.
+    const QString old = path(QStringLiteral("Old.zpj"));
+    write(old, "[Project]\nName=old\n");
+    ui.files = {old};
     ui.answers = {Button::No};
     EXPECT_FALSE(projects.saveProjectAs());
-    EXPECT_EQ(ui.messages, std::vector{warningQuestion(QStringLiteral("New project"),
-                                                       file + " already exists. Do you want to replace it?")});
-    EXPECT_EQ(read(file), QByteArray("[Project]\nName=old\n"));
-    EXPECT_EQ(project.projectName(), QStringLiteral("Project1"));
+    EXPECT_EQ(ui.messages.back(), warningQuestion(QStringLiteral("New project"),
+                                                  old + " already exists. Do you want to replace it?"));
+    EXPECT_EQ(read(old), QByteArray("[Project]\nName=old\n"));
+    EXPECT_EQ(project.projectFile(), file);
+    EXPECT_TRUE(ui.unexpected.isEmpty());
 }
 
 TEST_F(ProjectCommandsTest, TheProjectFileIsUpdatedInPlaceAndOpensAsSaved)

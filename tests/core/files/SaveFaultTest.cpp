@@ -60,8 +60,7 @@ protected:
         return all[kind];
     }
 
-    // The user's command, answering Yes to every replace question; true
-    // when it saved everything.
+    // True when the command saved everything, answering Yes to every question.
     bool save(Kind kind)
     {
         ui.answers.assign(4, UserInterface::Button::Yes);
@@ -86,8 +85,7 @@ protected:
         return bytes;
     }
 
-    // The first lines of the error messages shown since `from`; the replace
-    // questions are left out.
+    // The first lines of the error messages shown since `from`.
     QStringList errorLines(std::size_t from = 0) const
     {
         QStringList lines;
@@ -120,9 +118,9 @@ protected:
         ui.messages.clear();
     }
 
-    // The four saves in a child process after `setup` fail, each telling
-    // the first file it could not write, and leave every old file whole
-    // with no half-written temporary file beside it.
+    // After `setup` in a child, the four saves fail, each telling the first
+    // file it could not write, and leave every old file whole and no
+    // temporary file beside it.
     void expectEverySaveRefused(const std::function<void()> &setup)
     {
         const ChildProcess::Result result = ChildProcess::run([&] {

@@ -30,13 +30,6 @@ protected:
         return form;
     }
 
-    static QByteArray formText(const DesignForm &form)
-    {
-        IniDocument doc;
-        writeForm(doc, form);
-        return doc.toBytes();
-    }
-
     // A copy as the form file it holds, and the user's file it names.
     static std::pair<QByteArray, QString> copied(const QString &copy)
     {
@@ -78,7 +71,7 @@ TEST_F(Recovery, OnlyShownFormsWithUnsavedChangesAreCopiedAndOnlyUntilTheyAreSaf
         const QString copy = session.copyPath(changed);
         EXPECT_EQ(QDir(sessionFolder).entryList({QStringLiteral("*.zsc")}).size(), 2);
         // The copy is the form as Save Form would write it, plus the user's file.
-        EXPECT_EQ(copied(copy), std::pair(formText(changed), userFile));
+        EXPECT_EQ(copied(copy), std::pair(formBytes(changed), userFile));
         EXPECT_EQ(read(userFile), QByteArray("the user's own file"));
 
         // Saved, or undone back to the saved state: nothing to keep.
@@ -111,7 +104,7 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackOnceUnderTheirOwnLibraryAndTheOthersWa
         project.setLibrary(library);
         const QString prefix = library == kLibraryCControls ? QStringLiteral("Cc") : QStringLiteral("Pt");
         for (const QString &name : {prefix + u'1', prefix + u'2'})
-            lost[name] = formText(changedForm(name));
+            lost[name] = formBytes(changedForm(name));
         project.forms()[0]->setFileName(path(prefix + QStringLiteral("1.zsc")));
         crash();
     }
@@ -132,7 +125,7 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackOnceUnderTheirOwnLibraryAndTheOthersWa
         std::map<QString, QByteArray> back;
         for (DesignForm *form : copies.recover(project, forms, asked)) {
             EXPECT_EQ(project.library(), library);
-            back[form->name()] = formText(*form);
+            back[form->name()] = formBytes(*form);
             EXPECT_TRUE(form->isModified());
             EXPECT_EQ(form->fileName(), form->name().endsWith(u'1') ? path(form->name() + ".zsc") : QString());
         }
@@ -190,12 +183,12 @@ TEST_F(Recovery, ChangesAreCopiedAfterTheDelayAndKeptWhenTheRunEndsUnasked)
         DesignForm &form = changedForm(QStringLiteral("Typed"));
         const QString copy = session.copyPath(form);
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(copy); }, 10000));
-        EXPECT_EQ(copied(copy).first, formText(form));
+        EXPECT_EQ(copied(copy).first, formBytes(form));
         // Made to end: the copies are brought up to date and stay, whatever
         // happens to the forms after.
         form.perform(QStringLiteral("Place"), [&] { place(form, ControlKind::Label); });
         session.keepForNextStart();
-        EXPECT_EQ(copied(copy).first, formText(form));
+        EXPECT_EQ(copied(copy).first, formBytes(form));
         projects.cerrarTodo();
     }
     EXPECT_EQ(RecoveryCopies(folder()).forms().size(), 1u);

@@ -1,8 +1,6 @@
-// A user at work, for the recovery tests that kill the program:
-//   recovery_editor FOLDER SEED DELAY_MS
-// edits one form at random moments (fixed by SEED) while a recovery session
-// with DELAY_MS copies it into FOLDER, and prints the SHA-1 of the form as
-// Save Form writes it before the first edit and after every edit.
+// recovery_editor FOLDER SEED DELAY_MS: a user editing one form at random
+// moments while a recovery session copies it into FOLDER; prints the SHA-1
+// of the form's file text before the first edit and after every edit.
 #include "ScriptedUserInterface.h"
 #include "core/app/DesignWindowRules.h"
 #include "core/app/FormCommands.h"

@@ -4,11 +4,9 @@ using namespace zf::test;
 
 using Cli = CliTest;
 
-// Exit codes mean one thing in every command: 0 done, 1 problems found or
-// work refused to keep data safe, 2 a file that could not be read or
-// written, or arguments that make no command; each message names the file
-// and the real reason. Checking prints what editors jump from: file, line,
-// level.
+// Exit codes: 0 done, 1 problems found or work refused to keep data safe,
+// 2 a file that could not be read or written, or no command; each message
+// names the file (and line) and the real reason.
 TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
 {
     const QString damaged = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/damaged/");

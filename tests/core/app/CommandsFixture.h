@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedUserInterface.h"
+#include "files/FormFileSupport.h"
 #include "core/app/FormCommands.h"
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
@@ -10,7 +11,6 @@
 #include "core/model/DesignProject.h"
 #include "core/model/LibrarySupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,18 +24,8 @@ protected:
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    QByteArray read(const QString &file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    void write(const QString &file, const QByteArray &bytes) const
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QByteArray read(const QString &file) const { return fileBytes(file); }
+    void write(const QString &file, const QByteArray &bytes) const { ASSERT_TRUE(writeFileBytes(file, bytes)); }
 
     DesignObject *place(DesignForm &form, ControlKind kind, int x = 10, int y = 10)
     {

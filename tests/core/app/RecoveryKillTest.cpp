@@ -3,8 +3,6 @@
 // keeps every edit.
 #include "CommandsFixture.h"
 #include "core/app/RecoveryCopies.h"
-#include "core/base/IniDocument.h"
-#include "core/files/FormFile.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -73,9 +71,7 @@ protected:
         const std::vector<DesignForm *> recovered = copies.recover(project, forms, kLibraryCControls);
         if (recovered.size() != 1 || copies.forms().size() != 1)
             return {};
-        IniDocument doc;
-        writeForm(doc, *recovered.front());
-        return QCryptographicHash::hash(doc.toBytes(), QCryptographicHash::Sha1).toHex();
+        return QCryptographicHash::hash(formBytes(*recovered.front()), QCryptographicHash::Sha1).toHex();
     }
 
     struct Edit

@@ -4,15 +4,13 @@ using namespace zf::test;
 
 using Cli = CliTest;
 
-// Exit codes mean one thing in every command: 0 done, 1 problems found or
-// work refused to keep data safe, 2 a file that could not be read or
-// written, or arguments that make no command; each message names the file
-// and the real reason. Checking prints what editors jump from: file, line,
-// level.
+// Exit codes: 0 done, 1 problems found or work refused to keep data safe,
+// 2 a file that could not be read or written, or no command; each message
+// names the file (and line) and the real reason.
 TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
 {
     const QString damaged = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/damaged/");
-    const QString empty = damaged + "project-empty.zpj", binary = damaged + "project-binary.zpj";
+    const QString empty = damaged + "project-empty.zpj";
     const QString unicode = damaged + "project-utf16.zpj", badLib = damaged + "project-library-4.zpj";
     QByteArrayList refused;
     for (const char *name : {"names.zsc", "kinds.zsc", "no-name-no-library.zsc"})
@@ -24,7 +22,6 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
     const QString noProject = QStringLiteral(": warning: [Project]: missing; this is no project file");
     const QString folder = path(QStringLiteral("folder.zsc"));
     QDir().mkpath(folder);
-    const QString blocked = path(QStringLiteral("no-such-folder/out.png"));
     const QString all = golden("ccontrols-all.zsc");
     const QString render = QStringLiteral("zentiform-cli render: "), png = path(QStringLiteral("x.png"));
     const QString usage = QStringLiteral("usage: zentiform-cli ");
@@ -41,7 +38,6 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
              + unicode + ":4: warning: [ActiveForms] Form0: " + damaged + "gone.zsc"
              + ": no such form file; it is skipped\n"},
         {{"check", empty}, 1, empty + noProject},
-        {{"check", binary}, 1, binary + noProject},
         {{"check", badLib}, 1, badLib + ":2: warning: [Project] Lib: 4 names no library; no form of it"},
         {{"check", folder}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
         {{"check", all, golden("ptoolbox-all.zsc")}, 0, QString()},
@@ -49,33 +45,17 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
         {{"resave", taken}, 1, taken + ": error: not resaved: saving would drop the records above"},
         {{"resave", knob}, 1, knob + ":9: warning: [K] Control: 'Buton' is no kind of control"},
         {{"resave", noLibrary}, 1, noLibrary + ":1: warning: [FORM] Lib: missing"},
-        {{"resave", path("missing.zsc")}, 2, path("missing.zsc") + ": error: cannot be read: No such file"},
         {{"resave", all, "-o", folder}, 2, folder + ": error: cannot be written: is a folder, not a file"},
-        {{"resave", all, "-o", "/proc/zentiform.zsc"}, 2, "/proc/zentiform.zsc: error: cannot be written: "},
         {{"render", all, "-o", folder}, 2, folder + ": error: cannot be written: is a folder, not a picture"},
-        {{"render", all, "-o", blocked}, 2, blocked + ": error: cannot be written: "},
-        {{"render", folder, "-o", png}, 2, folder + ": error: cannot be read: is a folder, not a form file"},
         {{"render", all}, 2, usage + "render"},
         {{"render", all, "-o", png, "--scale", "0"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", png, "--scale", "17"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", png, "--scale", "2.5"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", png, "--scale", "x"}, 2, render + "the scale must be a whole number"},
-        {{"render", all, "-o", png, "--size", "0"}, 2, render + "the size must be a whole number"},
-        {{"render", all, "-o", png, "--size", "4097"}, 2, render + "the size must be a whole number"},
         {{"render", all, "-o", png, "--scale", "2", "--size", "64"}, 2, render + "give either"},
-        {{"generate", path("none.zpj")}, 2, path("none.zpj") + ": error: cannot be read: No such file\n"},
         {{"generate", project, "--first", "Nowhere"}, 1, "The project has no form named Nowhere"},
         {{"generate", write("Empty.zpj", "[Project]\r\nLib=2\r\n[ActiveForms]\r\n")}, 1,
          path("Empty.zpj") + ": error: There is no form to generate."},
         // The output folder cannot be made: nothing could be written.
         {{"generate", project, "-o", write("file", "x") + "/sub"}, 2, "error: Unable to create the folder "},
-        {{"generate", project, "-o"}, 2, usage + "generate PROJECT.zpj"},
         {{"generate", project, "--pde", "--doc"}, 2, usage + "generate PROJECT.zpj"},
-        {{}, 2, usage},
-        {{"frobnicate"}, 2, usage},
-        {{"check"}, 2, usage},
-        {{"resave"}, 2, usage},
-        {{"resave", "a.zsc", "-o"}, 2, usage},
         {{"resave", "a.zsc", "b.zsc"}, 2, usage},
         {{"--help"}, 0, "resave FORM.zsc [-o OUT.zsc]"},
     };
@@ -88,7 +68,6 @@ TEST_F(Cli, EveryCommandExitsWithTheCodeOfWhatHappened)
     }
     // Refused work leaves every file as it was.
     EXPECT_EQ((QByteArrayList{fileBytes(taken), fileBytes(knob), fileBytes(noLibrary)}), refused);
-    EXPECT_FALSE(QFile::exists(blocked));
     EXPECT_FALSE(QFile::exists(png));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Empty.pc"))));
 }

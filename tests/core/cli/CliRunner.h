@@ -18,7 +18,6 @@ struct CliRun
     QString err;
 };
 
-// Runs `program` with `arguments` and waits for it.
 inline CliRun runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -29,10 +28,7 @@ inline CliRun runProgram(const QString &program, const QStringList &arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-inline CliRun runCli(const QStringList &arguments)
-{
-    return runProgram(QStringLiteral(ZENTIFORM_CLI_PATH), arguments);
-}
+inline CliRun runCli(const QStringList &arguments) { return runProgram(QStringLiteral(ZENTIFORM_CLI_PATH), arguments); }
 
 // A folder of the test's own for the files a command reads and writes.
 class CliTest : public ::testing::Test

@@ -24,9 +24,7 @@ ChildProcess::Result ChildProcess::run(const std::function<QByteArray()> &body)
             if (n <= 0)
                 break;
         }
-        // No destructors, no atexit handlers, no buffers flushed twice: the
-        // copy must leave the test process's state alone.
-        _exit(0);
+        _exit(0); // leaves the test process's state alone: no destructors, no atexit
     }
     close(fds[1]);
     Result result{true, -1, {}};

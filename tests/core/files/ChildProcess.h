@@ -21,14 +21,12 @@ struct ChildProcess
     static Result run(const std::function<QByteArray()> &body);
 };
 
-// In a child: gives up root, so that file permissions hold for it as for
-// any user. The files the child must write have to belong to `nobody` (uid
-// and gid kNobody). Does nothing for a user who is not root.
+// In a child: gives up root, so that file permissions hold; the files it
+// writes must belong to `nobody` (uid and gid kNobody).
 inline constexpr int kNobody = 65534;
 bool becomeNobodyIfRoot();
 
-// In a child: files may grow to `bytes` at most, and a write beyond fails
-// (EFBIG) instead of ending the process, as on a full disk.
+// In a child: a write beyond `bytes` fails (EFBIG), as on a full disk.
 void limitFileSize(long bytes);
 
 } // namespace zf::test

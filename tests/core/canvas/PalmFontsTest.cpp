@@ -19,7 +19,12 @@ const QString kLarge = QStringLiteral("PilotLarge");
 const QString kBold12 = QStringLiteral("PilotBold12");
 const QString kScreen = QStringLiteral("PalmText9");
 
-const QString shippedFonts = dataPath(QStringLiteral("fonts"));
+// Asked for when a test runs: before the application object exists the data
+// folder is looked for from the working folder, which differs between runs.
+QString shippedFonts()
+{
+    return dataPath(QStringLiteral("fonts"));
+}
 
 // The published advance tables, typed into the test data.
 std::map<QString, std::map<int, int>> publishedAdvances()
@@ -44,7 +49,7 @@ std::map<QString, std::map<int, int>> publishedAdvances()
 class PalmFonts : public ::testing::Test
 {
 protected:
-    void TearDown() override { loadPalmFonts(shippedFonts); }
+    void TearDown() override { loadPalmFonts(shippedFonts()); }
 };
 
 // Each face's lines, every advance as published (the screen's face has the
@@ -52,7 +57,7 @@ protected:
 TEST_F(PalmFonts, ShippedFacesMatchThePublishedTables)
 {
     EXPECT_EQ(palmFontNames(), QStringList({kStandard, kLarge, kBold, kBold12}));
-    EXPECT_TRUE(loadPalmFonts(shippedFonts).isEmpty());
+    EXPECT_TRUE(loadPalmFonts(shippedFonts()).isEmpty());
     const auto table = publishedAdvances();
     const std::tuple<QString, QString, int> faces[] = {{kStandard, kStandard, 11},
                                                        {kBold, kBold, 11},
@@ -117,7 +122,7 @@ TEST_F(PalmFonts, MissingOrDamagedFilesFallBackToTheStandardFace)
         for (const QString &file : c.files) {
             const QStringList parts = file.split(u'>');
             if (parts.size() == 2) {
-                ASSERT_TRUE(QFile::copy(shippedFonts + u'/' + parts[0], dir.filePath(parts[1])));
+                ASSERT_TRUE(QFile::copy(shippedFonts() + u'/' + parts[0], dir.filePath(parts[1])));
             } else {
                 QFile fon(dir.filePath(file));
                 ASSERT_TRUE(fon.open(QIODevice::WriteOnly));

@@ -54,16 +54,12 @@ TEST_F(CControlsCatalogue, FirstMenuBringsTheBarAndOnlyOneMenuIsOpen)
     ASSERT_TRUE(bar);
     EXPECT_EQ(bar->name(), QStringLiteral("MenuBarForm1"));
     EXPECT_TRUE(first->isOpen());
-    EXPECT_EQ(first->height(), 26);
 
     auto *second = place<TCCMenu>(ControlKind::Menu);
     EXPECT_EQ(form->windowChildren().size(), 3);
     EXPECT_TRUE(second->isOpen());
     EXPECT_FALSE(first->isOpen());
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->height(), 15);
-    second->setItems({"Cut", "Copy", "Paste"});
-    EXPECT_EQ(second->height(), 48);
 
     bar->setTest(0);
     CloseMenus(*form, *bar);

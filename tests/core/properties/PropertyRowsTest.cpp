@@ -200,12 +200,8 @@ TEST_F(Rows, EachKindOfListOpensItsEditor)
     const std::tuple<int, ControlKind, const char *, E> cases[] = {
         {kLibraryCControls, ControlKind::Table, "Items", E::TableEditor},
         {kLibraryCControls, ControlKind::ListBox, "Items", E::ItemsEditor},
-        {kLibraryCControls, ControlKind::Menu, "Items", E::ItemsEditor},
         {kLibraryCControls, ControlKind::Image, "Bitmap", E::BitmapEditor},
-        {kLibraryCControls, ControlKind::Image, "Name", E::None},
         {kLibraryPToolBox, ControlKind::List, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Radio, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Bitmap, "Bitmap", E::BitmapEditor},
         {kLibraryPToolBox, ControlKind::Select, "DateTimeColors", E::None}, // no picker
     };
     for (const auto &[library, kind, row, editor] : cases) {

@@ -47,8 +47,6 @@ TEST(AppIconsTest, EverySlotStartsWithAPictureOfItsSizeAndDepth)
                 EXPECT_EQ(data[pixels + row * stride + i], 0) << info.key << " row " << row;
         }
     }
-    EXPECT_EQ(iconOpenTitle(IconSlot::Large4), QStringLiteral("Open 4 bit large icon"));
-    EXPECT_EQ(iconOpenTitle(IconSlot::Small1), QStringLiteral("Open 1 bit small icon"));
 }
 
 // A picked bitmap is kept byte for byte; what is no bitmap leaves the slot

@@ -6,11 +6,7 @@
 #include "core/codegen/GenerateSettings.h"
 #include "core/codegen/cccode.h"
 #include "core/codegen/ptcode.h"
-#include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
-#include "core/controls/CCRadio.h"
-#include "core/model/PTDialog.h"
-#include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTLabel.h"
 
 #include <QDir>
@@ -92,7 +88,7 @@ TEST(GenerateSettingsTest, ReadsAndWritesTheCodeAndIconsSections)
     EXPECT_EQ(doc.readString(u"Icons", u"Large8"), QStringLiteral("/i/l8.bmp"));
 }
 
-TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIconAndMemoOnlyATitle)
+TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIcon)
 {
     settings.creatorId = QStringLiteral("Zx01");
     EXPECT_EQ(headLines(settings, QStringLiteral("App")),
@@ -101,11 +97,6 @@ TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIconAndMemoOnlyATitle)
                            "@licon2 \"large2.bmp\";", "@sicon2 \"small2.bmp\";",
                            "@licon4 \"large4.bmp\";", "@sicon4 \"small4.bmp\";",
                            "@licon8 \"large8.bmp\";", "@sicon8 \"small8.bmp\";"}));
-    settings.memo = true;
-    GeneratedCode code;
-    ASSERT_TRUE(generateCode(generator, {form}, QStringLiteral("App"), settings, code, ui));
-    EXPECT_EQ(code.main.mid(0, 3), QStringList({"//Main App.pc", "", "#include \"App.h\""}));
-    EXPECT_EQ(code.forms.first(), QStringLiteral("/$ AppForms.pc"));
 }
 
 TEST_F(CodeOutputs, AFirstFormNoLongerOpenFallsBackToTheFirstEntryAndNoFormToAMessage)
@@ -159,19 +150,6 @@ TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
     output.library = &generator;
     ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
     EXPECT_TRUE(ui.messages.empty());
-
-    PTCodeGenerator pt;
-    SourceOutput ptOutput = output;
-    ptOutput.library = &pt;
-    for (const bool present : {false, true}) {
-        if (present)
-            writeBytes(out(QStringLiteral("FCTL.H")), "//");
-        ui.messages.clear();
-        ui.answers.assign(4, Button::Yes);
-        ASSERT_EQ(saveSourceFiles(ptOutput, ui), SaveOutcome::Completed);
-        // The four replace questions, and the warning while the header is missing.
-        EXPECT_EQ(ui.messages.size(), present ? 4u : 5u);
-    }
 }
 
 // No skips the file but not the icons or the library check; Cancel stops
@@ -315,21 +293,4 @@ TEST_F(CodeOutputs, WarnsAboutNamesTheGeneratedCodeCannotTake)
     add<TPTLabel>(form, form->screen(), QStringLiteral("bt"), 0, 0, 0, 0);
     EXPECT_EQ(PTCodeGenerator().warnings({form}),
               QStringList{"Main: the name \"bt\" is reserved in the generated code"});
-
-    // Names count as the generated code defines them: a plain picture has
-    // none in CControls code; a dialog has two.
-    other = addForm(QStringLiteral("Other2"), QStringLiteral("Other2"));
-    add<TCCBitmap>(other, other->screen(), QStringLiteral("Lb"), 0, 0, 8, 8);
-    add<TPTDialog>(other, other->screen(), QStringLiteral("Dlg"), 0, 0, 100, 100);
-    add<TCCLabel>(form, form->screen(), QStringLiteral("hDlg"), 0, 0, 32, 13);
-    EXPECT_EQ(generator.warnings({form, other}),
-              QStringList{"The name \"hDlg\" is used more than once (Main, Other2)"});
-
-    // A PToolBox radio group defines one name per item.
-    DesignForm *pt = addForm(QStringLiteral("Pt"), QStringLiteral("Pt"));
-    add<TCCRadio>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 31, 14)->setItems({"a", "b"});
-    add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd11"), 0, 0, 40, 14);
-    add<TPTButton>(pt, pt->screen(), QStringLiteral("Rd1"), 0, 0, 40, 14);
-    EXPECT_EQ(PTCodeGenerator().warnings({pt}),
-              QStringList{"The name \"Rd11\" is used more than once (Pt)"});
 }

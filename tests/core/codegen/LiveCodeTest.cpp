@@ -6,7 +6,6 @@
 #include "core/model/PTDialog.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <set>
 
@@ -77,7 +76,6 @@ TEST_F(LineOwners, AControlOwnsExactlyItsOwnLines)
 
 TEST_F(LineOwners, LiveCodeFollowsEveryChangeAndCoalescesBursts)
 {
-    QTemporaryDir dir;
     project.setLibrary(kLibraryCControls);
     project.setProjectName(QStringLiteral("App"));
     DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("T"));
@@ -99,15 +97,4 @@ TEST_F(LineOwners, LiveCodeFollowsEveryChangeAndCoalescesBursts)
     EXPECT_LE(generated.size(), 2);
     EXPECT_TRUE(live.code().forms.contains(QStringLiteral("  Bt=Cbutton(51,1,38,12,1,4);")));
     EXPECT_EQ(ownedLines(live.code().forms, live.code().owners[1], button).size(), 3);
-
-    // The settings of the project file: here the memo target.
-    const QString file = dir.filePath(QStringLiteral("App.zpj"));
-    QFile ini(file);
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Code]\r\nMemo=1\r\n");
-    ini.close();
-    project.setProjectFile(file);
-    live.refresh();
-    ASSERT_TRUE(generated.wait(5000));
-    EXPECT_EQ(live.code().main.first(), QStringLiteral("//Main App.pc"));
 }

@@ -51,15 +51,6 @@ TEST_F(PtCode, GeneratesEveryKindWithAndWithoutColourAndTitlesTheMemoIncludeFile
     }
 }
 
-TEST_F(PtCode, ASelectWithoutPickerHasAnEmptyCase)
-{
-    DesignForm *form = addForm(QStringLiteral("F"), QStringLiteral("F"));
-    addSelect(form);
-    QStringList events;
-    GeneratePtEvents(events, false, {form}, QStringLiteral("P"), true);
-    EXPECT_EQ(events.mid(5, 4), QStringList({"", "    case Sl:", "    break;", ""}));
-}
-
 TEST_F(PtCode, ProjectFlagsLookIntoEveryFormAndDialog)
 {
     DesignForm *one = addForm(QStringLiteral("One"), QStringLiteral("One"));

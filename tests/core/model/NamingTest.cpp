@@ -85,15 +85,3 @@ TEST_F(Naming, RenameRefusesInvalidTakenAndFormSectionNames)
                   error.isEmpty() ? error : error.arg(QLatin1String(name)))
             << name;
 }
-
-TEST_F(Naming, WindowOrderPutsTheMostRecentlyActivatedFormFirst)
-{
-    DesignForm *second = project.addForm(QStringLiteral("Form2"));
-    DesignForm *third = project.addForm(QStringLiteral("Form3"));
-    EXPECT_EQ(project.formsInWindowOrder(), std::vector<DesignForm *>({third, second, form}));
-    project.setCurrentDesignWindow(second);
-    project.setCurrentDesignWindow(form);
-    EXPECT_EQ(project.formsInWindowOrder(), std::vector<DesignForm *>({form, second, third}));
-    project.destroyAllForms();
-    EXPECT_TRUE(project.formsInWindowOrder().empty());
-}

@@ -1,6 +1,4 @@
 #include "ModelFixture.h"
-#include "core/canvas/TextMetrics.h"
-#include "core/controls/CCButton.h"
 #include "core/ptoolbox/PTCheckBox.h"
 #include "core/ptoolbox/PTList.h"
 
@@ -20,17 +18,6 @@ FontValue fontNamed(const char *name)
 
 } // namespace
 
-TEST_F(PToolBoxCatalogue, SelectBoxIsAsWideAsItsText)
-{
-    auto *select = place<TCCButton>(ControlKind::Select, 20, 30);
-    const int textWidth = zf::textWidth(select->font(), QStringLiteral("Select1"));
-    EXPECT_EQ(select->width(), textWidth + 7);
-    select->setWidth(100);
-    EXPECT_EQ(select->width(), textWidth + 7);
-    select->setContent(QString());
-    EXPECT_EQ(select->width(), 7);
-}
-
 TEST_F(PToolBoxCatalogue, ListHeightFollowsRowsOfItsFont)
 {
     auto *list = place<TPTList>(ControlKind::List);
@@ -41,10 +28,6 @@ TEST_F(PToolBoxCatalogue, ListHeightFollowsRowsOfItsFont)
     list->fitMaxItemsToHeight();
     EXPECT_EQ(list->maxItems(), 3);
     EXPECT_EQ(list->height(), 36);
-    // A font whose "A" is 13 pixels high.
-    list->setMaxItems(2);
-    list->setFont(fontNamed("PalmText9"));
-    EXPECT_EQ(list->height(), 29);
 }
 
 TEST_F(PToolBoxCatalogue, TriggerDecidesTheListStyleAndGroupNumbersKeepOneByte)

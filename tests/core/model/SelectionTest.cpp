@@ -1,5 +1,4 @@
 #include "ModelFixture.h"
-#include "core/ccontrols/CCMenu.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -16,11 +15,6 @@ TEST_F(Selection, ColoursTellTheContainerAndThePrimaryControl)
     EXPECT_EQ(a->selectColor(), 0xFF0000u);
     EXPECT_EQ(b->selectColor(), 0x800000u);
 
-    // The first of a multi-selection takes the primary colour.
-    form->deselectAll();
-    form->selectControl(b, true, true);
-    EXPECT_EQ(b->selectColor(), 0xFF0000u);
-
     auto *dialog = place<TPTDialog>(ControlKind::Dialog);
     DesignObject *c = place(ControlKind::Button, 5, 5, dialog);
     DesignObject *d = place(ControlKind::Button, 50, 5, dialog);
@@ -31,19 +25,6 @@ TEST_F(Selection, ColoursTellTheContainerAndThePrimaryControl)
     form->selectControl(d, true, true);
     EXPECT_EQ(c->selectColor(), 0x0000FFu);
     EXPECT_EQ(d->selectColor(), 0x000080u);
-
-    form->deselectAll();
-    for (DesignObject *object : {a, b, c, d, static_cast<DesignObject *>(dialog)})
-        EXPECT_FALSE(object->isSelected());
-}
-
-TEST_F(Selection, MenusKeepTheirOwnColourAndDeselectAllLeavesThem)
-{
-    auto *menu = place<TCCMenu>(ControlKind::Menu);
-    form->selectControl(menu, true, false);
-    EXPECT_EQ(menu->selectColor(), 0x008000u);
-    form->deselectAll();
-    EXPECT_TRUE(menu->isSelected());
 }
 
 TEST_F(Selection, ControlListPutsDialogControlsBeforeTheirDialog)

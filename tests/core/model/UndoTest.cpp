@@ -102,16 +102,6 @@ TEST_F(Undo, OneDragOrOneEditIsOneStepAndSideEffectsUndoWithIt)
     EXPECT_EQ(form->currentDialog(), second);
 }
 
-TEST_F(Undo, RestackingWhatIsAlreadyInPlaceTakesNoStep)
-{
-    place(ControlKind::Button);
-    DesignObject *last = place(ControlKind::Label);
-    const int steps = form->undoStack().count();
-    project.setSelectedObject(last);
-    BringToFront(*form);
-    EXPECT_EQ(form->undoStack().count(), steps);
-}
-
 TEST_F(Undo, ChangedIsAnnouncedForEveryStepUndoAndRedo)
 {
     int announcements = 0;

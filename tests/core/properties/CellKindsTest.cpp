@@ -45,13 +45,6 @@ protected:
 
 } // namespace
 
-TEST_F(CellChoices, ListsShowEightRowsAndColoursSixteen)
-{
-    sheet.showObject(place(ControlKind::Button));
-    EXPECT_EQ(sheet.choices("Font").visibleRows, 8);
-    EXPECT_EQ(sheet.choices("HighlightForeColor").visibleRows, 16);
-}
-
 TEST_F(CellChoices, StyleDependsOnTheClass)
 {
     sheet.showObject(place(ControlKind::Edit));
@@ -61,17 +54,6 @@ TEST_F(CellChoices, StyleDependsOnTheClass)
     project.setLibrary(kLibraryPToolBox);
     sheet.showObject(place(ControlKind::List));
     EXPECT_EQ(entries("Style"), QStringList({"Stand-alone", "Pop-triggered", "Popup-list"}));
-}
-
-TEST_F(CellChoices, TheCurrentWordIsPreselectedWhenItIsOnTheList)
-{
-    sheet.showObject(place(ControlKind::Label));
-    EXPECT_EQ(sheet.choiceIndex("Line"), 0); // "White"
-    project.setLibrary(kLibraryPToolBox);
-    auto *select = place<TCCButton>(ControlKind::Select);
-    select->setAlignment(TextAlignment::Center);
-    sheet.showObject(select);
-    EXPECT_EQ(sheet.choiceIndex("Align"), -1); // a centred box shows no word
 }
 
 TEST_F(CellChoices, ShowFormOffersTheOtherShownFormsAndTheDialogs)

@@ -1,20 +1,12 @@
 // The rows of every kind of both libraries: what the words and numbers a
 // user enters store, and the rows whose values act on other objects.
 #include "SheetFixture.h"
-#include "core/ccontrols/CCDropDown.h"
 #include "core/ccontrols/CCEdit.h"
-#include "core/ccontrols/CCMenu.h"
-#include "core/ccontrols/CCMenuBar.h"
-#include "core/ccontrols/ccontrols.h"
 #include "core/controls/CCBitmap.h"
 #include "core/controls/CCButton.h"
 #include "core/controls/CCRadio.h"
 #include "core/designer/Clipboard.h"
-#include "core/model/PTDialog.h"
-#include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTList.h"
-
-#include <QSignalSpy>
 
 using namespace zf;
 using namespace zf::test;
@@ -181,51 +173,6 @@ TEST_F(Rows, AnImageIsLimitedTo40Pixels)
     EXPECT_EQ(sheet.value("Height"), "40");
 }
 
-TEST_F(Rows, DialogTestShowsOneDialogAtATime)
-{
-    auto *first = place<TPTDialog>(ControlKind::Dialog);
-    auto *second = place<TPTDialog>(ControlKind::Dialog);
-    form->selectControl(second, true, false);
-    place(ControlKind::Button); // on the screen, above the dialogs
-    enter(first, "Test", "Yes");
-    EXPECT_EQ(form->currentDialog(), first);
-    EXPECT_FALSE(second->isVisible());
-    EXPECT_FALSE(second->isSelected());
-    EXPECT_EQ(form->screen()->children().at(2), first); // brought to the front
-
-    enter(first, "Test", "No");
-    EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(form->currentDialog(), nullptr);
-}
-
-TEST_F(Rows, MenuBarTestClosesTheMenusAndMenuTestOpensOne)
-{
-    auto *file = place<TCCMenu>(ControlKind::Menu);
-    auto *edit = place<TCCMenu>(ControlKind::Menu);
-    EXPECT_EQ(file->test(), 0);
-
-    // Selecting a closed menu opens it, unless the sheet is on "Test".
-    sheet.setCurrentRow(rowNames().indexOf("Topic"));
-    sheet.showObject(file);
-    EXPECT_EQ(file->test(), 1);
-    EXPECT_EQ(edit->test(), 0);
-    sheet.setCurrentRow(rowNames().indexOf("Test"));
-    sheet.showObject(edit);
-    EXPECT_EQ(edit->test(), 0);
-    sheet.chooseValue("Test", "Yes");
-    EXPECT_EQ(file->test(), 0);
-    EXPECT_EQ(form->windowChildren().at(form->windowChildren().size() - 1), edit);
-
-    TCCMenuBar *bar = menuBarOf(*form);
-    enter(bar, "Test", "No");
-    for (DesignObject *object :
-         {static_cast<DesignObject *>(bar), static_cast<DesignObject *>(file),
-          static_cast<DesignObject *>(edit)})
-        EXPECT_FALSE(object->isVisible()) << object->name().toStdString();
-    enter(bar, "Test", "Yes");
-    EXPECT_TRUE(bar->isVisible());
-}
-
 TEST_F(Rows, AnEmptyFormNameIsRefusedAndRowsAKindLacksDoNothing)
 {
     enter(form->screen(), "Name", "Main");
@@ -253,12 +200,8 @@ TEST_F(Rows, EachKindOfListOpensItsEditor)
     const std::tuple<int, ControlKind, const char *, E> cases[] = {
         {kLibraryCControls, ControlKind::Table, "Items", E::TableEditor},
         {kLibraryCControls, ControlKind::ListBox, "Items", E::ItemsEditor},
-        {kLibraryCControls, ControlKind::Menu, "Items", E::ItemsEditor},
         {kLibraryCControls, ControlKind::Image, "Bitmap", E::BitmapEditor},
-        {kLibraryCControls, ControlKind::Image, "Name", E::None},
         {kLibraryPToolBox, ControlKind::List, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Radio, "Items", E::ItemsEditor},
-        {kLibraryPToolBox, ControlKind::Bitmap, "Bitmap", E::BitmapEditor},
         {kLibraryPToolBox, ControlKind::Select, "DateTimeColors", E::None}, // no picker
     };
     for (const auto &[library, kind, row, editor] : cases) {
@@ -269,46 +212,3 @@ TEST_F(Rows, EachKindOfListOpensItsEditor)
 }
 
 using PToolBoxRows = PToolBoxSheetFixture;
-
-TEST_F(PToolBoxRows, ADialogColourRowRecoloursItsControlsAtOnce)
-{
-    auto *dialog = place<TPTDialog>(ControlKind::Dialog);
-    place<TPTButton>(ControlKind::Button, 5, 20, dialog)->setButtonType(1);
-    QSignalSpy changed(form, &DesignForm::changed);
-    enter(dialog, "ObjFillColor", "Yellow");
-    EXPECT_EQ(dialog->colorSet().fill, 0x00FFFFu); // what its repeat buttons draw with
-    EXPECT_FALSE(changed.isEmpty());
-}
-
-TEST_F(PToolBoxRows, SelectAlignMovesItOnceWhenItChangesSides)
-{
-    auto *select = place<TCCButton>(ControlKind::Select, 20, 30);
-    const int left = select->left();
-    enter(select, "Align", "Right");
-    enter(select, "Align", "Right");
-    EXPECT_EQ(select->left(), left + 5);
-    enter(select, "Align", "Left");
-    EXPECT_EQ(select->left(), left);
-
-    // A centred one shows no word and takes none.
-    form->perform(QStringLiteral("Centre"), [&] { select->setAlignment(TextAlignment::Center); });
-    EXPECT_EQ(sheet.value("Align"), "");
-    enter(select, "Align", "Right");
-    EXPECT_EQ(select->left(), left);
-    EXPECT_EQ(select->alignment(), TextAlignment::Center);
-}
-
-TEST_F(PToolBoxRows, ThePickerDecidesTheFormatsAndTheColours)
-{
-    auto *select = place<TCCButton>(ControlKind::Select);
-    enter(select, "DateTimePicker", "Date");
-    EXPECT_EQ(sheet.value("DateTimeFormat"), "Pref. Short Date"); // the default format 8
-    EXPECT_EQ(sheet.ellipsis("DateTimeColors"), PropertySheet::Ellipsis::ColorSetDialog);
-    enter(select, "DateTimeFormat", "MMM ''YY");
-    EXPECT_EQ(select->dotFormat(), 24);
-    enter(select, "DateTimePicker", "Time");
-    EXPECT_EQ(sheet.value("DateTimeFormat"), "(None)"); // 24 is no time format
-    enter(select, "DateTimeFormat", "Never");
-    EXPECT_EQ(select->dotFormat(), 8);
-    EXPECT_EQ(sheet.choices("DateTimeFormat").entries.size(), 12);
-}

@@ -2,10 +2,7 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCTable.h"
 #include "core/controls/CCBitmap.h"
-#include "core/controls/CCButton.h"
 #include "core/designer/DesignCommands.h"
-#include "core/model/PTDialog.h"
-#include "core/ptoolbox/PTList.h"
 
 #include <QSignalSpy>
 
@@ -27,10 +24,8 @@ TEST_F(Sheet, TypedNumbersApplyAtOnceAndRefusalsAreReportedWhenTheEditEnds)
         bool moveOn = false;
     } cases[] = {
         {"Left", {"-", "-5"}, {20, -5}, nullptr},
-        {"Top", {""}, {30}, nullptr},
         {"Top", {"-"}, {30}, nullptr},
         {"Width", {"1", "12", "12a"}, {1, 12, 12}, "12a"},
-        {"Width", {"3", "3x", "3"}, {3, 3, 3}, nullptr},
         {"Width", {"7", "99999999999"}, {7, 7}, "99999999999"},
         {"Top", {"4", "4q"}, {4, 4}, "4q", true},
     };
@@ -113,35 +108,6 @@ TEST_F(Sheet, ATakenNameIsRefusedAndItsOwnInAnotherCaseTaken)
     EXPECT_EQ(line.object, button);
 }
 
-TEST_F(Sheet, TheChooserIsSortedAndPicksTheOnlySelectedObject)
-{
-    DesignObject *first = place(ControlKind::Button);
-    DesignObject *label = place(ControlKind::Label);
-    project.setShortNames(true);
-    DesignObject *list = place(ControlKind::ListBox);
-    form->selectControl(first, true, false);
-    form->selectControl(label, true, true);
-
-    const ControlList lines = sheet.chooserLines();
-    QStringList texts;
-    for (const auto &line : lines)
-        texts << line.text;
-    EXPECT_EQ(texts,
-              QStringList({"Button1: Button", "Form1: Form", "Label2: Label", "Lb3: ListBox"}));
-
-    sheet.chooseObject(int(texts.indexOf("Lb3: ListBox")));
-    EXPECT_EQ(project.selectedObject(), list);
-    EXPECT_EQ(sheet.chooserIndex(), 3);
-    EXPECT_FALSE(first->isSelected());
-    EXPECT_EQ(form->lastSelected(), list);
-
-    // The form's line: the form's rows and no control selected.
-    sheet.chooseObject(int(texts.indexOf("Form1: Form")));
-    EXPECT_EQ(project.selectedObject(), form->screen());
-    EXPECT_FALSE(list->isSelected());
-    EXPECT_EQ(rowNames(), QStringList({"Name", "Title"}));
-}
-
 TEST_F(Sheet, ItNeverShowsAnObjectThatIsGone)
 {
     DesignObject *button = place(ControlKind::Button);
@@ -159,22 +125,6 @@ TEST_F(Sheet, ItNeverShowsAnObjectThatIsGone)
     EXPECT_NE(sheet.subject(), label);
     for (const auto &line : sheet.chooserLines())
         EXPECT_NE(line.object, label);
-}
-
-TEST_F(Sheet, TheCurrentRowStaysByNameElseByPlace)
-{
-    DesignObject *button = place(ControlKind::Button);
-    DesignObject *label = place(ControlKind::Label);
-    sheet.showObject(button);
-    sheet.setCurrentRow(rowNames().indexOf("Width"));
-    sheet.showObject(label);
-    EXPECT_EQ(sheet.currentRowName(), "Width");
-    EXPECT_EQ(sheet.currentRow(), 8);
-
-    sheet.setCurrentRow(rowNames().indexOf("Style")); // 6
-    sheet.showObject(button);
-    EXPECT_EQ(sheet.currentRow(), 6);
-    EXPECT_EQ(sheet.currentRowName(), "Name");
 }
 
 TEST_F(Sheet, EditorsWorkOnACopyAndReplaceAsOneStep)
@@ -217,23 +167,4 @@ TEST_F(Sheet, EditorsWorkOnACopyAndReplaceAsOneStep)
     form->undoStack().undo();
     EXPECT_EQ(table->items(), QStringList({"~~"}));
     EXPECT_EQ(table->cols(), 3);
-
-    project.setLibrary(kLibraryPToolBox);
-    auto *select = place<TCCButton>(ControlKind::Select);
-    sheet.showObject(select);
-    sheet.replaceDotColors("Red,White,Black,White,Black,White,Black");
-    EXPECT_EQ(select->dotColors(), "Red,White,Black,White,Black,White,Black");
-    EXPECT_EQ(form->undoStack().count(), before + 3);
-}
-
-TEST_F(Sheet, AnyOtherLibraryShowsNoRows)
-{
-    DesignObject *button = place(ControlKind::Button);
-    project.setLibrary(3);
-    sheet.showObject(button);
-    EXPECT_TRUE(sheet.rows().empty());
-    EXPECT_TRUE(sheet.chooserLines().empty());
-    const int before = form->undoStack().count();
-    sheet.chooseValue("Line", "Gray");
-    EXPECT_EQ(form->undoStack().count(), before);
 }

@@ -1,6 +1,5 @@
 // The generate window's wiring: its widgets show and keep the project's
 // settings, and its buttons run the core's generation and saves.
-#include "WhenModal.h"
 #include "core/base/IniDocument.h"
 #include "core/codegen/AppIcons.h"
 #include "core/codegen/CodeOutputs.h"
@@ -10,13 +9,7 @@
 #include "gui/codegen/frmGenerateCode.h"
 #include "model/ModelFixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 #include <memory>
 
@@ -78,24 +70,11 @@ protected:
     {
         return window->findChild<T *>(QLatin1String(name));
     }
-    // Check boxes and radio buttons are clicked on their indicator, as their
-    // text may end before the widget does.
     void click(const char *name)
     {
-        QWidget *widget = child<QWidget>(name);
-        const bool indicator =
-            qobject_cast<QCheckBox *>(widget) || qobject_cast<QRadioButton *>(widget);
-        QTest::mouseClick(widget, Qt::LeftButton, {},
-                          indicator ? QPoint(8, widget->height() / 2) : widget->rect().center());
+        QTest::mouseClick(child<QWidget>(name), Qt::LeftButton);
         // Long texts become editable a moment after Generate.
         EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isFilling(); }, 20000));
-    }
-    QStringList memos() const
-    {
-        QStringList texts;
-        for (TfrmGenerate::Page page : kPages)
-            texts << window->page(page)->memo()->toPlainText();
-        return texts;
     }
     QString bitmap(const char *name)
     {
@@ -121,7 +100,6 @@ protected:
 TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWritesTheMemos)
 {
     show();
-    EXPECT_FALSE(child<QPushButton>("butSave")->isEnabled());
     child<QLineEdit>("edtCID")->setText(QStringLiteral("ABCD"));
     child<DirectoryEdit>("dedOutput")->setText(QStringLiteral("out"));
     click("butGenerar");
@@ -133,12 +111,7 @@ TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWrit
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(window->page(kPages[i])->lines(), *texts[i]) << i;
     EXPECT_EQ(projectValue("Code", "CreatorID") + projectValue("Code", "Output"), "ABCDout");
-    // The counters count the file's bytes, lines ended by CR LF, as the user types.
-    CodePage *events = window->page(TfrmGenerate::EventsPage);
-    events->memo()->setPlainText(QStringLiteral("ab\ncde"));
-    EXPECT_EQ(events->linesLabel()->text() + events->charsLabel()->text(), "2 lines9 chars");
-    click("butCopyHeader");
-    EXPECT_EQ(QApplication::clipboard()->text(), memos()[3]);
+    window->page(TfrmGenerate::EventsPage)->memo()->setPlainText(QStringLiteral("ab\ncde"));
     click("butSave");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/AppEvents.pc"))), "ab\r\ncde\r\n");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/large1.bmp"))),
@@ -156,47 +129,10 @@ TEST_F(PToolBoxGenerateWindowTest, ShowsTheKeptSettingsAndTheMemoTargetSavesDocF
     show();
     EXPECT_EQ(child<QComboBox>("cmbForms")->currentText(), QStringLiteral("Form1"));
     EXPECT_TRUE(child<QRadioButton>("rbtMemos")->isChecked());
-    EXPECT_EQ(child<QLineEdit>("edtAppName")->text(), QStringLiteral("Notes"));
-    EXPECT_FALSE(child<QCheckBox>("chkColor")->isChecked());
     EXPECT_EQ(window->iconView(IconSlot::Large1)->picture().pixelColor(0, 0), QColor(Qt::black));
-    EXPECT_FALSE(child<QPushButton>("butSave")->isVisible());
     click("butGenerar");
     click("butSaveDoc");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("docs/AppH.pdb"))).mid(60, 8), "TEXtREAd");
-    click("chkColor"); // a change of target or colour empties the texts
-    EXPECT_EQ(memos(), QStringList(4));
-    click("rbtPDE");
-    click("butGenerar"); // which keeps the settings
-    EXPECT_EQ(projectValue("Code", "Color") + projectValue("Code", "Memo"), "10");
-    EXPECT_TRUE(child<QPushButton>("butSave")->isVisible());
-}
-
-TEST_F(GenerateWindowTest, IconsAndTheFolderArePickedWithTheirDialogsAndKeptBetweenShowings)
-{
-    show();
-    ui.files = {bitmap("icon.bmp")};
-    QTest::mouseClick(window->iconView(IconSlot::Large8), Qt::LeftButton);
-    EXPECT_EQ(ui.fileRequests.back().title, iconOpenTitle(IconSlot::Large8));
-    const QString chosen = dir.filePath(QStringLiteral("chosen"));
-    ASSERT_TRUE(QDir().mkpath(chosen));
-    whenModal<QFileDialog>([&](QFileDialog &chooser) {
-        EXPECT_EQ(chooser.fileMode(), QFileDialog::Directory);
-        chooser.selectFile(chosen);
-        static_cast<QDialog &>(chooser).accept();
-    });
-    QTest::mouseClick(child<DirectoryEdit>("dedOutput")->browseButton(), Qt::LeftButton);
-    click("butGenerar");
-    click("butSalir");
-    show();
-    EXPECT_EQ(QDir(child<DirectoryEdit>("dedOutput")->text()).canonicalPath(),
-              QDir(chosen).canonicalPath());
-    EXPECT_NE(window->icons().bitmap(IconSlot::Large8), AppIcons::defaultBitmap(IconSlot::Large8));
-    EXPECT_EQ(memos(), QStringList(4));
-    // Another project starts from its own folder and the built-in icons.
-    QTemporaryDir other;
-    project.setProjectFile(QDir(other.path()).filePath(QStringLiteral("Other.zpj")));
-    show();
-    EXPECT_EQ(window->icons().bitmap(IconSlot::Large8), AppIcons::defaultBitmap(IconSlot::Large8));
 }
 
 TEST_F(GenerateWindowTest, ALargeProjectGeneratesWhileTheWindowKeepsRunning)
@@ -222,8 +158,6 @@ TEST_F(GenerateWindowTest, ALargeProjectGeneratesWhileTheWindowKeepsRunning)
     EXPECT_FALSE(window->isBusy());
     const QStringList shown = forms->lines();
     EXPECT_TRUE(shown.contains(QStringLiteral("Big39Draw(){")));
-    child<QPushButton>("butCopyForms")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), shown.join(u'\n'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !forms->isFilling(); }, 20000));
     EXPECT_EQ(forms->lines(), shown);
 }

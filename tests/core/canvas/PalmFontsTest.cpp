@@ -76,8 +76,8 @@ TEST_F(PalmFonts, TextsMeasureInTheCodePageAndNamesIgnoreCase)
     // Bytes the code page leaves undefined come from files as control
     // characters; they measure as the device's symbols in those places.
     EXPECT_EQ(palmFont(kStandard).textWidth(QString(QChar(0x8D)) + QChar(0x81)), 10 + 5);
-    EXPECT_EQ(&palmFont(QStringLiteral("pilotbold")), &palmFont(kBold));
-    EXPECT_EQ(&palmFont(QStringLiteral("Arial")), &palmFont(kStandard));
+    EXPECT_TRUE(&palmFont(QStringLiteral("pilotbold")) == &palmFont(kBold) &&
+                &palmFont(QStringLiteral("Arial")) == &palmFont(kStandard));
 }
 
 // Missing faces are reported in load order and drawn with the built-in
@@ -94,7 +94,9 @@ TEST_F(PalmFonts, MissingOrDamagedFilesFallBackToTheStandardFace)
         {{}, {kStandard, kLarge, kBold, kBold12}, 11, 5},
         // FreeType tells fonts by content: a large face under the .fon name.
         {{"PilotBold.bdf>PilotBold.bdf", "PilotLarge.bdf>PilotBold.fon"},
-         {kStandard, kLarge, kBold12}, 14, 9},
+         {kStandard, kLarge, kBold12},
+         14,
+         9},
         {{"PilotBold.bdf>PilotBold.bdf", "PilotBold.fon"}, {kStandard, kLarge, kBold12}, 11, 7},
     };
     for (const auto &c : cases) {
@@ -102,8 +104,9 @@ TEST_F(PalmFonts, MissingOrDamagedFilesFallBackToTheStandardFace)
         for (const QString &file : c.files) {
             const QStringList parts = file.split(u'>');
             QFile to(dir.filePath(parts.last()));
-            ASSERT_TRUE(parts.size() == 2 ? QFile::copy(shippedFonts + u'/' + parts[0], to.fileName())
-                                          : to.open(QIODevice::WriteOnly) && to.write(damaged) > 0);
+            ASSERT_TRUE(parts.size() == 2
+                            ? QFile::copy(shippedFonts + u'/' + parts[0], to.fileName())
+                            : to.open(QIODevice::WriteOnly) && to.write(damaged) > 0);
         }
         const std::string name = c.files.join(u' ').toStdString();
         EXPECT_EQ(loadPalmFonts(dir.path()), c.missing) << name;

@@ -154,7 +154,7 @@ TEST_F(Clipboard, AClassTheLibraryDoesNotPasteIsLeftOutWithANoteAndKindsTakeItsW
     EXPECT_EQ(PasteControl(project, encodeControls({label})), note + "nothing was pasted");
     EXPECT_EQ(undoSteps(), steps);
     EXPECT_EQ(PasteControl(project, encodeControls({label, select})), note + "it was left out");
-    EXPECT_EQ(controlListTexts().at(1), QStringLiteral("Button2: Button"));
+    EXPECT_EQ(controlListTexts().at(1), QStringLiteral("Button4: Button"));
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -1,5 +1,4 @@
-// A form of every kind per library is compared with the picture checked by
-// eye; a difference writes the actual picture to render-failures/.
+// Golden pictures checked by eye; a difference writes the actual one to render-failures/.
 #include "designer/PaintTestSupport.h"
 #include "model/ModelFixture.h"
 

@@ -43,8 +43,7 @@ using K = ControlKind;
 constexpr int CC = kLibraryCControls, PT = kLibraryPToolBox;
 const QRect kDialog(3, 58, 156, 84);
 
-// The Palm rectangle of a PToolBox button lies two pixels inside its design
-// one; a CControls button's and check box's one pixel.
+// A PToolBox button's Palm rectangle lies 2 pixels inside its design one, a CControls one's 1.
 // clang-format off
 const LayoutCase kCases[] = {
     {"LabelLinesUpWithTheButtonsPalmEdge", PT, "01", Op::Left,
@@ -62,6 +61,8 @@ const LayoutCase kCases[] = {
     {"ASelectedDialogAndItsSelectedControlsAreCentredTogether", PT, "10", Op::CenterH,
      {{K::Dialog, {0, 20, 152, 80}, {4, 20, 152, 80}},
       {K::Button, {2, 3, 46, 14}, {53, 3, 46, 14}, 0}, {K::Button, {60, 40, 30, 14}, {}, 0}}},
+    {"ControlsOfAnUnselectedDialogAreCentredInIt", PT, "1", Op::CenterV,
+     {{K::Dialog, {5, 60, 152, 80}}, {K::Button, {2, 3, 46, 14}, {2, 33, 46, 14}, 0}}},
     {"ANegativeGapIsTruncatedTowardZero", PT, "012", Op::SpaceV,
      {{K::Button, {0, 0, 46, 40}}, {K::Button, {0, 20, 46, 40}, {0, 38, 46, 40}},
       {K::Button, {0, 75, 46, 40}, {0, 76, 46, 40}}}},

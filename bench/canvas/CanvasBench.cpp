@@ -1,5 +1,6 @@
 // Redrawing a form repaints everything from scratch, so the two hot paths are
 // the screen with its dotted grid and the many short captions of controls.
+#include "BenchMain.h"
 #include "core/base/DataPaths.h"
 #include "core/canvas/Canvas.h"
 #include "core/canvas/PalmFonts.h"
@@ -56,8 +57,5 @@ int main(int argc, char **argv)
     // The fonts are found relative to the executable.
     QCoreApplication app(argc, argv);
     zf::loadPalmFonts(zf::dataPath(QStringLiteral("fonts")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

@@ -3,11 +3,11 @@
 // tables and bitmaps. Generate must feel instant: the target is a median
 // under 50 ms.
 
+#include "BenchMain.h"
 #include "BigProject.h"
 #include "core/codegen/CodeGenerator.h"
 #include "core/codegen/CodeOutputs.h"
 #include "core/codegen/PalmDoc.h"
-#include "core/libraries/Libraries.h"
 
 #include <benchmark/benchmark.h>
 
@@ -83,11 +83,5 @@ BENCHMARK(BM_GeneratePToolBox)
 
 int main(int argc, char **argv)
 {
-    zf::installLibraries();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

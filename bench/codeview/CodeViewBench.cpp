@@ -8,14 +8,14 @@
 // - LiveCode: from a change of a form (its change signal) to the new texts
 //   set in the code view, for the example projects (target: one frame, 16
 //   ms) and for 200 forms of 50 controls (target: 100 ms).
+#include "BenchMain.h"
 #include "BigProject.h"
 #include "core/app/FormCommands.h"
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
 #include "core/app/Workspace.h"
-#include "core/canvas/PalmFonts.h"
-#include "core/libraries/Libraries.h"
 #include "core/base/DataPaths.h"
+#include "core/canvas/PalmFonts.h"
 #include "gui/codegen/CodeDock.h"
 #include "gui/codegen/CodePage.h"
 #include "gui/codegen/CodeView.h"
@@ -152,12 +152,6 @@ BENCHMARK(BM_LiveCodeExample)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

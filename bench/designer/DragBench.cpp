@@ -3,8 +3,8 @@
 // Runs offscreen unless a display is named (QT_QPA_PLATFORM=xcb under Xvfb
 // measures the way to the X server too).
 
+#include "BenchMain.h"
 #include "core/designer/FormHitTest.h"
-#include "core/libraries/Libraries.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
@@ -147,9 +147,5 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    zf::installLibraries();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

@@ -7,12 +7,12 @@
 //
 //   bench_files --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+#include "BenchMain.h"
 #include "core/app/RecoverySession.h"
 #include "core/base/DataPaths.h"
 #include "core/base/IniDocument.h"
 #include "core/canvas/PalmFonts.h"
 #include "core/files/FormFile.h"
-#include "core/libraries/Libraries.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
@@ -240,12 +240,6 @@ BENCHMARK_CAPTURE(recoveryText, PToolBox, kLibraryPToolBox)->Unit(benchmark::kMi
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    zf::installLibraries();
     zf::loadPalmFonts(zf::dataPath(QStringLiteral("fonts")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

@@ -7,13 +7,13 @@
 //   the property sheet gives) to the tree up to date. Target: well under a
 //   frame (16 ms); the tree touches only the form that changed.
 // - Select: from a new selected object to its line marked in the tree.
+#include "BenchMain.h"
 #include "BigProject.h"
 #include "core/app/DesignWindowRules.h"
 #include "core/app/FormCommands.h"
 #include "core/app/Workspace.h"
 #include "core/base/DataPaths.h"
 #include "core/canvas/PalmFonts.h"
-#include "core/libraries/Libraries.h"
 #include "gui/designer/ProjectTree.h"
 
 #include <QApplication>
@@ -110,12 +110,6 @@ BENCHMARK(BM_ProjectTreeSelect)->Unit(benchmark::kMicrosecond)->UseRealTime();
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

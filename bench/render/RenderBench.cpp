@@ -1,9 +1,9 @@
 // The design window redraws its whole picture on every mouse move of a drag:
 // a busy form must draw in well under the time between two moves.
+#include "BenchMain.h"
 #include "core/base/DataPaths.h"
 #include "core/canvas/PalmFonts.h"
 #include "core/designer/FormRenderer.h"
-#include "core/libraries/Libraries.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
 #include "core/model/DesignProject.h"
@@ -112,10 +112,6 @@ BENCHMARK(pToolBoxForm)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportA
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    zf::installLibraries();
     loadPalmFonts(dataPath(QStringLiteral("fonts")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

@@ -2,7 +2,7 @@
 // window and its tool windows built, the options read, the Palm fonts
 // loaded, the toolbox set up, the window shown and painted once. Run with a
 // real display or QT_QPA_PLATFORM=offscreen.
-#include "core/libraries/Libraries.h"
+#include "BenchMain.h"
 #include "gui/app/Main.h"
 
 #include <QApplication>
@@ -39,11 +39,5 @@ BENCHMARK(startUp)->Unit(benchmark::kMillisecond)->Iterations(20);
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    zf::installLibraries();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zf::bench::runBenchmarks(argc, argv);
 }

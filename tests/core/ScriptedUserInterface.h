@@ -44,17 +44,11 @@ class ScriptedUserInterface : public UserInterface
 {
 public:
     std::vector<Message> messages;
-    std::vector<FileRequest> fileRequests;
-    int zoomPauses = 0;
     int zoomResumes = 0;
     QStringList unexpected;
-    // Whether the zoom view was paused when each question or dialog came
-    // up, in the order they came, and what every one of them was:
-    // "ask: " + text, "open: " + title, "save: " + title, "library".
-    std::vector<bool> pausedDuring;
+    // Every question and dialog in the order they came: "ask: " + text,
+    // "open: " + title, "save: " + title, "library".
     QStringList events;
-    // The library preselected in each New Project dialog.
-    std::vector<int> libraryProposals;
 
     std::deque<Button> answers;
     std::deque<std::optional<QString>> files;
@@ -87,10 +81,9 @@ public:
         return nextFile(request);
     }
 
-    std::optional<int> chooseLibrary(int current) override
+    std::optional<int> chooseLibrary(int) override
     {
         note(QStringLiteral("library"));
-        libraryProposals.push_back(current);
         if (libraries.empty()) {
             unexpected << QStringLiteral("New Project dialog");
             return std::nullopt;
@@ -102,7 +95,6 @@ public:
 
     void pauseZoom() override
     {
-        ++zoomPauses;
         zoomPaused = true;
     }
     void resumeZoom() override
@@ -121,15 +113,10 @@ public:
     }
 
 private:
-    void note(const QString &event)
-    {
-        events << event;
-        pausedDuring.push_back(zoomPaused);
-    }
+    void note(const QString &event) { events << event; }
 
     std::optional<QString> nextFile(const FileRequest &request)
     {
-        fileRequests.push_back(request);
         if (files.empty()) {
             unexpected << request.title;
             return std::nullopt;

@@ -8,6 +8,7 @@
 #include "core/codegen/ptcode.h"
 #include "core/controls/CCButton.h"
 #include "core/ptoolbox/PTLabel.h"
+#include "files/FormFileSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,19 +23,6 @@ using Icon = UserInterface::Icon;
 namespace {
 
 const QString kReplace = QStringLiteral(" already exists. Do you want to replace it?");
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class CodeOutputs : public CodegenFixture
 {
@@ -75,17 +63,9 @@ TEST(GenerateSettingsTest, ReadsAndWritesTheCodeAndIconsSections)
                            s.iconPath(IconSlot::Small4)}),
               QStringList({"C:\\out", "Form2", "ABCD", "Demo", "DemoDB", "2.5", "/icons/s4.bmp"}));
     EXPECT_TRUE(s.memo && !s.color);
-    // CControls has no colour option: Color is neither read nor written.
+    // CControls has no colour option: Color is neither read nor written
+    // (writing is checked through the project file below).
     EXPECT_TRUE(GenerateSettings::read(doc, false, QString()).color);
-    s.memo = false;
-    s.color = true;
-    s.writeCode(doc, false);
-    EXPECT_FALSE(GenerateSettings::read(doc, true, QString()).memo);
-    EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("0"));
-    s.writeCode(doc, true);
-    EXPECT_EQ(doc.readString(u"Code", u"Color"), QStringLiteral("1"));
-    GenerateSettings::writeIcon(doc, IconSlot::Large8, QStringLiteral("/i/l8.bmp"));
-    EXPECT_EQ(doc.readString(u"Icons", u"Large8"), QStringLiteral("/i/l8.bmp"));
 }
 
 TEST_F(CodeOutputs, PdeHeadHasTheDirectivesAndEveryIcon)
@@ -124,17 +104,17 @@ TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
     output.library = &generator;
     ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
 
-    const QByteArray forms = readFile(out(QStringLiteral("AppForms.pc")));
+    const QByteArray forms = fileBytes(out(QStringLiteral("AppForms.pc")));
     EXPECT_TRUE(forms.startsWith("#include \"Ccontrols.c\"\r\nChandle Lb;\r\n\r\n"));
     EXPECT_TRUE(forms.contains("  Csetcontent(Lb,\"Caf\xe9 \x80"
                                "5\");\r\n"));
     EXPECT_TRUE(forms.endsWith("}\r\n\r\n"));
-    EXPECT_TRUE(readFile(out(QStringLiteral("App.pc"))).startsWith("@cid \"ZNTC\";\r\n"));
-    EXPECT_EQ(readFile(out(QStringLiteral("App.h"))),
+    EXPECT_TRUE(fileBytes(out(QStringLiteral("App.pc"))).startsWith("@cid \"ZNTC\";\r\n"));
+    EXPECT_EQ(fileBytes(out(QStringLiteral("App.h"))),
               QByteArray("//Form and dialog prototypes\r\nMain();\r\n"));
     EXPECT_TRUE(QFileInfo::exists(out(QStringLiteral("AppEvents.pc"))));
     for (IconSlot slot : kIconSlots) {
-        EXPECT_EQ(readFile(out(QLatin1String(iconSlotInfo(slot).fileName))), icons.bitmap(slot))
+        EXPECT_EQ(fileBytes(out(QLatin1String(iconSlotInfo(slot).fileName))), icons.bitmap(slot))
             << iconSlotInfo(slot).fileName;
     }
     // The library is not beside the sources yet.
@@ -146,7 +126,7 @@ TEST_F(CodeOutputs, SavesTheFourFilesInWindows1252WithCrLfAndTheIcons)
 TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
 {
     QDir().mkpath(output.folder);
-    writeBytes(out(QStringLiteral("ccontrols.C")), "//");
+    ASSERT_TRUE(writeFileBytes(out(QStringLiteral("ccontrols.C")), "//"));
     output.library = &generator;
     ASSERT_EQ(saveSourceFiles(output, ui), SaveOutcome::Completed);
     EXPECT_TRUE(ui.messages.empty());
@@ -157,7 +137,7 @@ TEST_F(CodeOutputs, TheLibraryFileIsFoundWhateverItsLetterCase)
 TEST_F(CodeOutputs, NoSkipsAnExistingFileAndCancelWritesNothing)
 {
     QDir().mkpath(output.folder);
-    writeBytes(out(QStringLiteral("App.h")), "mine");
+    ASSERT_TRUE(writeFileBytes(out(QStringLiteral("App.h")), "mine"));
     AppIcons icons;
     output.icons = &icons;
     output.library = &generator;
@@ -169,7 +149,7 @@ TEST_F(CodeOutputs, NoSkipsAnExistingFileAndCancelWritesNothing)
         EXPECT_EQ(ui.messages[0], (UserInterface::Message{"Warning", out("App.h") + kReplace,
                                                           Button::Yes | Button::No | Button::Cancel,
                                                           Icon::Warning, Button::No}));
-        EXPECT_EQ(readFile(out(QStringLiteral("App.h"))), QByteArray("mine"));
+        EXPECT_EQ(fileBytes(out(QStringLiteral("App.h"))), QByteArray("mine"));
         EXPECT_EQ(QDir(output.folder).entryList(QDir::Files | QDir::Hidden).size(),
                   answer == Button::No ? qsizetype(4 + std::size(kIconSlots)) : 1);
         EXPECT_EQ(ui.messages.size(), answer == Button::No ? 2u : 1u);
@@ -190,8 +170,9 @@ TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
             QDir(output.folder).removeRecursively();
             QDir().mkpath(output.folder);
             for (const QString &name : names) {
-                if (name != blocked || !folder)
-                    writeBytes(out(name), "old " + name.toLatin1());
+                if (name != blocked || !folder) {
+                    ASSERT_TRUE(writeFileBytes(out(name), "old " + name.toLatin1()));
+                }
             }
             if (folder)
                 QDir().mkdir(out(blocked));
@@ -205,7 +186,7 @@ TEST_F(CodeOutputs, AnOutputThatCannotBeWrittenLeavesEveryOldOneAsItWas)
                       QStringLiteral("Unable to write to ") + out(blocked) + u'\n' + reason);
             for (const QString &name : names) {
                 if (name != blocked) {
-                    EXPECT_EQ(readFile(out(name)), "old " + name.toLatin1()) << name.toStdString();
+                    EXPECT_EQ(fileBytes(out(name)), "old " + name.toLatin1()) << name.toStdString();
                 }
             }
             // No temporary file is left behind.
@@ -230,7 +211,7 @@ TEST_F(CodeOutputs, ACharacterOutsideWindows1252OrAFolderThatCannotBeMadeWritesN
     EXPECT_FALSE(QFileInfo::exists(output.folder));
 
     output.code.events.removeLast();
-    writeBytes(dir.filePath(QStringLiteral("file")), "x");
+    ASSERT_TRUE(writeFileBytes(dir.filePath(QStringLiteral("file")), "x"));
     output.folder = dir.filePath(QStringLiteral("file/sub"));
     EXPECT_EQ(saveSourceFiles(output, ui), SaveOutcome::Failed);
     EXPECT_EQ(ui.texts().last(), QStringLiteral("Unable to create the folder ") + output.folder);
@@ -239,7 +220,7 @@ TEST_F(CodeOutputs, ACharacterOutsideWindows1252OrAFolderThatCannotBeMadeWritesN
 TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
 {
     const QString path = dir.filePath(QStringLiteral("App.zpj"));
-    writeBytes(path, "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=/a.zsc\r\n");
+    ASSERT_TRUE(writeFileBytes(path, "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=/a.zsc\r\n"));
     settings.firstForm = QStringLiteral("Main");
     settings.color = false;
     ASSERT_TRUE(storeGenerateSettings(path, settings, false, ui));

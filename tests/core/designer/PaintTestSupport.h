@@ -35,25 +35,6 @@ inline std::string rowOf(const QImage &image, int y)
     return picture(image).at(y).toStdString();
 }
 
-inline std::string columnOf(const QImage &image, int x)
-{
-    std::string column;
-    for (int y = 0; y < image.height(); ++y)
-        column += pixelChar(image.pixel(x, y));
-    return column;
-}
-
-// Expects the 3 x 3 square with its top-left corner at (x, y) in `color`.
-inline void expectSquare(const QImage &image, int x, int y, PalmColor color)
-{
-    for (int dy = 0; dy < 3; ++dy) {
-        for (int dx = 0; dx < 3; ++dx)
-            EXPECT_EQ(colorAt(image, x + dx, y + dy), color)
-                << "handle at (" << x << ", " << y << "), pixel (" << x + dx << ", " << y + dy
-                << ")";
-    }
-}
-
 // The pixels a text covers in a font, relative to its top-left corner,
 // taken from the canvas's own text drawing.
 inline std::vector<QPoint> textInk(const QString &fontName, const QString &text)

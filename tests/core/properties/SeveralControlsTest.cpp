@@ -1,10 +1,11 @@
 // The sheet with several controls selected, and its filter: rules over every
 // pair of kinds of both libraries rather than a list of expected rows.
 #include "SheetFixture.h"
-#include "core/base/IniDocument.h"
-#include "core/files/FormFile.h"
+#include "files/FormFileSupport.h"
 #include "core/model/KindSpec.h"
 #include "core/properties/CellKinds.h"
+
+#include <map>
 
 using namespace zf;
 using namespace zf::test;
@@ -47,12 +48,7 @@ protected:
         return texts;
     }
 
-    QByteArray saved() const
-    {
-        IniDocument doc;
-        writeForm(doc, *form);
-        return doc.toBytes();
-    }
+    QByteArray saved() const { return formBytes(*form); }
 };
 
 TEST_P(SeveralControls, ShowTheRowsTheyShareWithTheValueWhereTheyAgree)
@@ -65,23 +61,15 @@ TEST_P(SeveralControls, ShowTheRowsTheyShareWithTheValueWhereTheyAgree)
             if (a == b)
                 continue;
             selectTogether(a, b);
-            const PropertyRows ownA = library.propertyRows(*a);
-            const PropertyRows ownB = library.propertyRows(*b);
-            const auto valueIn = [](const PropertyRows &rows, const QString &name) {
-                for (const PropertyRow &row : rows)
-                    if (row.name == name)
-                        return std::optional<QString>(row.value);
-                return std::optional<QString>();
-            };
+            std::map<QString, QString> ownB;
+            for (const PropertyRow &row : library.propertyRows(*b))
+                ownB[row.name] = row.value;
             QStringList expected;
-            for (const PropertyRow &row : ownA) {
+            for (const PropertyRow &row : library.propertyRows(*a)) {
                 const CellKind kind = TipoCelda(row.name);
-                const bool single = row.name == QLatin1String("Name") ||
-                                    kind == CellKind::ItemList || kind == CellKind::Bitmap ||
-                                    kind == CellKind::ColorSet;
-                const std::optional<QString> other = valueIn(ownB, row.name);
-                if (!single && other)
-                    expected << row.name + u'=' + (*other == row.value ? row.value : QString());
+                if (row.name != QLatin1String("Name") && kind != CellKind::ItemList &&
+                    kind != CellKind::Bitmap && kind != CellKind::ColorSet && ownB.count(row.name))
+                    expected << row.name + u'=' + (ownB[row.name] == row.value ? row.value : "");
             }
             EXPECT_EQ(rowTexts(), expected) << a->name().toStdString() << " with "
                                             << b->name().toStdString();

@@ -46,30 +46,6 @@ void dragOver(QWidget *grid, QPoint to, Qt::KeyboardModifiers keys = {})
     QApplication::sendEvent(grid, &move);
 }
 
-// Digits of either case are read, odd ones as zero and missing ones as
-// white; whole lower-case digits are written per row, without the bits
-// past the width.
-TEST(BitmapEditor, ReadsAnyTextAndWritesLowerCaseWholeDigitsPerRow)
-{
-    ScriptedUserInterface ui;
-    const struct
-    {
-        int width, height;
-        const char *read, *firstRow, *written;
-    } cases[] = {
-        {6, 11, "80C0E0F0F8FCF8F0E0C080", "#.....", "80c0e0f0f8fcf8f0e0c080"},
-        {6, 1, "ff", "######", "fc"},
-        {8, 3, "g8x", "....#...", "080000"},
-        {9, 2, "", ".........", "000000"},
-    };
-    for (const auto &c : cases) {
-        TfrmBmpEd editor(c.width, c.height, QLatin1String(c.read), ui,
-                         BitGridView::kDefaultCellSize);
-        EXPECT_EQ(firstRow(editor.bits()), c.firstRow) << c.read;
-        EXPECT_EQ(editor.stringBits(), c.written) << c.read;
-    }
-}
-
 TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
 {
     ScriptedUserInterface ui;

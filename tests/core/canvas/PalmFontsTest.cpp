@@ -89,7 +89,8 @@ TEST_F(PalmFonts, TextsMeasureInTheCodePageAndNamesIgnoreCase)
 // standard face; the device's .fon file wins over our .bdf unless damaged.
 TEST_F(PalmFonts, MissingOrDamagedFilesFallBackToTheStandardFace)
 {
-    const QByteArray damaged("MZ\x90\x00 not really a font", 24);
+    constexpr char kDamaged[] = "MZ\x90\x00 not really a font";
+    const QByteArray damaged(kDamaged, sizeof kDamaged - 1);
     const struct
     {
         QStringList files; // "from>to" copies of shipped files, or "to" damaged

@@ -223,11 +223,12 @@ TEST_F(CodeOutputs, SettingsAreStoredInTheProjectFileAndTheRestKept)
     ASSERT_TRUE(writeFileBytes(path, "[Project]\r\nLib=1\r\n[ActiveForms]\r\nForm0=/a.zsc\r\n"));
     settings.firstForm = QStringLiteral("Main");
     settings.color = false;
+    settings.memo = true;
     ASSERT_TRUE(storeGenerateSettings(path, settings, false, ui));
     ASSERT_TRUE(storeIconPath(path, IconSlot::Small2, QStringLiteral("/i/s2.bmp"), ui));
     IniDocument doc;
     ASSERT_TRUE(doc.open(path));
-    EXPECT_EQ(doc.readString(u"Code", u"FirstForm"), QStringLiteral("Main"));
+    EXPECT_EQ(doc.readString(u"Code", u"FirstForm") + doc.readString(u"Code", u"Memo"), "Main1");
     EXPECT_FALSE(doc.hasKey(u"Code", u"Color"));
     EXPECT_EQ(doc.readString(u"ActiveForms", u"Form0"), QStringLiteral("/a.zsc"));
     EXPECT_EQ(doc.readString(u"Icons", u"Small2"), QStringLiteral("/i/s2.bmp"));

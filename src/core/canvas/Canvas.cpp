@@ -1,5 +1,6 @@
 #include "core/canvas/Canvas.h"
 
+#include "core/base/Saturating.h"
 #include "core/canvas/BitmapFont.h"
 #include "core/canvas/PalmFonts.h"
 
@@ -55,8 +56,8 @@ QRect Canvas::clipRect() const
 
 void Canvas::translate(int dx, int dy)
 {
-    m_state.originX += dx;
-    m_state.originY += dy;
+    m_state.originX = saturate(qint64(m_state.originX) + dx);
+    m_state.originY = saturate(qint64(m_state.originY) + dy);
 }
 
 void Canvas::intersectClip(const QRect &rect)
@@ -67,11 +68,21 @@ void Canvas::intersectClip(const QRect &rect)
         m_state.clipBottom = m_state.clipTop;
         return;
     }
-    const QRect r = rect.translated(m_state.originX, m_state.originY);
-    m_state.clipLeft = std::max(m_state.clipLeft, r.left());
-    m_state.clipTop = std::max(m_state.clipTop, r.top());
-    m_state.clipRight = std::max(m_state.clipLeft, std::min(m_state.clipRight, r.right() + 1));
-    m_state.clipBottom = std::max(m_state.clipTop, std::min(m_state.clipBottom, r.bottom() + 1));
+    // A control may lie near either end of the int range: its edges are
+    // taken in 64 bits and only what falls inside the current clip is kept.
+    const qint64 left = qint64(rect.x()) + m_state.originX;
+    const qint64 top = qint64(rect.y()) + m_state.originY;
+    const int clipRight = m_state.clipRight;
+    const int clipBottom = m_state.clipBottom;
+    m_state.clipLeft = int(std::clamp<qint64>(left, m_state.clipLeft, clipRight));
+    m_state.clipTop = int(std::clamp<qint64>(top, m_state.clipTop, clipBottom));
+    m_state.clipRight = int(std::clamp<qint64>(left + rect.width(), m_state.clipLeft, clipRight));
+    m_state.clipBottom = int(std::clamp<qint64>(top + rect.height(), m_state.clipTop, clipBottom));
+}
+
+bool Canvas::isClipEmpty() const
+{
+    return m_state.clipLeft >= m_state.clipRight || m_state.clipTop >= m_state.clipBottom;
 }
 
 void Canvas::setFont(const QString &name)

@@ -84,6 +84,8 @@ public:
     // Narrows the clip to its intersection with rect (local coordinates); a
     // rect without area leaves nothing to paint.
     void intersectClip(const QRect &rect);
+    // Whether nothing drawn now can show.
+    bool isClipEmpty() const;
 
     // Pen, brush, font.
     void setPen(PalmColor color) { m_state.pen = {color, false}; }

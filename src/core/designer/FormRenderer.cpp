@@ -88,6 +88,10 @@ void paintTree(Canvas &canvas, const DesignObject &object)
     if (!isDrawn(object))
         return;
     CanvasScope scope(canvas, object.bounds());
+    // Its children lie inside it: a control wholly outside the picture is
+    // passed over with them, so far-off coordinates never reach a painter.
+    if (canvas.isClipEmpty())
+        return;
     paintObject(canvas, object);
     if (object.isContainer()) {
         for (const DesignObject *child : static_cast<const DesignContainer &>(object).children())

@@ -28,7 +28,7 @@ public:
     // are 0.
     QString toStringBits() const;
 
-    static int digitsPerRow(int width) { return width > 0 ? (width + 3) / 4 : 0; }
+    static int digitsPerRow(int width) { return width > 0 ? int((qint64(width) + 3) / 4) : 0; }
     // The four pixels of one digit; anything but a hexadecimal digit is 0.
     static int digitValue(QChar c);
 

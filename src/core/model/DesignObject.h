@@ -59,7 +59,13 @@ public:
     int top() const { return m_top; }
     int width() const { return m_width; }
     int height() const { return m_height; }
-    QRect bounds() const { return {m_left, m_top, m_width, m_height}; }
+    // Cut at the end of the int range, where a far-off control's right or
+    // bottom edge would lie beyond it.
+    QRect bounds() const
+    {
+        return {QPoint(m_left, m_top), QPoint(saturate(qint64(m_left) + m_width - 1),
+                                              saturate(qint64(m_top) + m_height - 1))};
+    }
     void setLeft(int left) { assign(m_left, left); }
     void setTop(int top) { assign(m_top, top); }
     void setWidth(int width);

@@ -64,10 +64,10 @@ TEST_F(PropertyWindow, ChoiceRowsOpenTheirListOnAKeyAndAPickApplies)
     EXPECT_TRUE(window->grid()->hasFocus());
 }
 
-TEST_F(PropertyWindow, TheChooserSelectsAnotherControlAndTheFilterNarrowsTheRows)
+TEST_F(PropertyWindow, TheChooserSelectsTheFilterNarrowsAndSeveralControlsTakeOneValue)
 {
     DesignObject *first = place(ControlKind::Button, 10, 10);
-    place(ControlKind::Button, 60, 10);
+    DesignObject *second = place(ControlKind::Button, 60, 10);
     pick(window->chooser(), "Button1: Button");
     EXPECT_EQ(project.selectedObject(), first);
     EXPECT_EQ(cellText("Name"), "Button1");
@@ -75,6 +75,14 @@ TEST_F(PropertyWindow, TheChooserSelectsAnotherControlAndTheFilterNarrowsTheRows
     QTest::keyClicks(window->filter(), "wid");
     EXPECT_LT(window->grid()->rowCount(), all);
     EXPECT_GE(rowOf("Width"), 0);
+    window->filter()->clear();
+    form->selectControl(second, true, true);
+    window->sheet().showObject(first);
+    EXPECT_EQ(rowOf("Name"), -1);
+    clickValue("Top");
+    typeKeys("90");
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(first->userTop() + second->userTop(), 180);
 }
 
 TEST_F(PropertyWindow, EllipsisRowsShowTheirEditAndItemsAreEditedAsOneUndoStep)

@@ -276,3 +276,13 @@ TEST_F(ProjectCommandsTest, WithoutAProjectEveryChangedFormIsAskedAbout)
     EXPECT_TRUE(read(path(QStringLiteral("Saved.zsc"))).startsWith("[FORM]\r\nName=Saved\r\n"));
     EXPECT_TRUE(ui.unexpected.isEmpty());
 }
+
+TEST_F(ProjectCommandsTest, ViewPropertiesEditorShowsTheWindowOnlyWithAProject)
+{
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_FALSE(workspace.propertiesShown());
+    newProject();
+    workspace.togglePropertiesEditor(project.isOpen());
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_TRUE(workspace.propertiesShown());
+}

@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolBar>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -87,6 +88,29 @@ TEST_F(MainWindow, TheToolboxTitleAndStatusFollowTheProjectAndItsLibrary)
     EXPECT_TRUE(zoom->isVisible() && zoom->isRunning());
     zoom->close();
     EXPECT_FALSE(action("mnuViewZoom")->isChecked() || zoom->isRunning());
+    action("mnuShortNames")->trigger();
+    EXPECT_EQ(window->statusText(1), QStringLiteral("Short names"));
+    // The context menu shows the ampersand, not a key mark.
+    EXPECT_EQ(window->toolBar(QStringLiteral("Align & Size"))->toggleViewAction()->text(),
+              QStringLiteral("Align && Size"));
+}
+
+TEST_F(MainWindow, AFloatingToolbarComesBackShown)
+{
+    // A layout saved with Align & Size floating beside the docked three.
+    writeOptions([](IniDocument &options) {
+        options.writeString(
+            u"General", u"Toolbars",
+            QStringLiteral(
+                "AAAA/wAAAAD9AAAAAAAABkAAAAOFAAAABAAAAAQAAAAIAAAACPwAAAABAAAAAgAAAAQAAAAI"
+                "AEYAaQBsAGUBAAAAAP////8AAAAAAAAAAAAAABAAQwBvAG4AdAByAG8AbABzAQAAAPf/"
+                "////AAAAAAAAAAAAAAAIAEUAZABpAHQBAAACk/////8AAAAAAAAAAAAAABgAQQBsAGkA"
+                "ZwBuACAAJgAgAFMAaQB6AGUBAAADSP////8CtQdXACeB5w=="));
+    });
+    start();
+    QToolBar *bar = window->toolBar(QStringLiteral("Align & Size"));
+    ASSERT_TRUE(bar->isFloating());
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
 }
 
 TEST_F(MainWindow, GenerateCodeOnANeverSavedProjectAsksForItsFileAndExitCanBeCancelled)
@@ -184,7 +208,13 @@ TEST_F(MainWindow, F1OpensThePageOfTheFocusedWindow)
     FormView *view = window->designWindows()->frameOf(&form)->imgPalm();
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(1, 1)); // on the handheld's frame
     QTest::keyClick(view, Qt::Key_F1);
-    EXPECT_EQ(helpWindow()->browser()->source().fileName(), "topic5.html");
+    HelpWindow *help = helpWindow();
+    EXPECT_EQ(help->browser()->source().fileName(), "topic5.html");
+    // The help window's own navigation and search.
+    help->action("actContents")->trigger();
+    help->action("actBack")->trigger();
+    EXPECT_EQ(help->browser()->source().fileName(), "topic5.html");
+    EXPECT_FALSE(help->find(QStringLiteral("no such words here")));
 }
 
 TEST(ExampleProjects, OpenWithTheSheetShowingTheFirstFormAsItsFileHoldsIt)

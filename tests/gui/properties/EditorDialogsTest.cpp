@@ -55,6 +55,10 @@ TEST(BitmapEditor, PressesInvertDragsDrawOrEraseAndClearAsksFirst)
     BitGridView *grid = editor.grid();
     QTest::mouseClick(grid, Qt::LeftButton, {}, cellAt(2, 3));
     EXPECT_TRUE(editor.bits().bit(2, 3));
+    // A double click's second press comes as the double click alone.
+    QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {},
+                       grid->mapTo(&editor, cellAt(5, 5)));
+    EXPECT_FALSE(editor.bits().bit(5, 5));
     QTest::mousePress(grid, Qt::LeftButton, {}, cellAt(0, 0));
     for (int x = 1; x < 4; ++x)
         dragOver(grid, cellAt(x, 0));
@@ -91,8 +95,14 @@ TEST(ColorSetDialog, PreviewsTheColoursAndAPickKeepsTheUnknownNames)
     EXPECT_EQ(date.colorFill(), NameToColor("Lime"));
 }
 
-TEST(ItemsEditor, CancelKeepsTheItems)
+TEST(ItemsEditor, TabLeavesTheTextAndCancelKeepsTheItems)
 {
+    TfrmItemsEd editor;
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    editor.memo()->setFocus();
+    QTest::keyClick(editor.memo(), Qt::Key_Tab);
+    EXPECT_FALSE(editor.memo()->hasFocus());
     ScriptedUserInterface ui;
     QStringList items{"a", "b"};
     whenModal<TfrmItemsEd>([&ui](TfrmItemsEd &dialog) {
@@ -144,7 +154,12 @@ TEST_F(TableEditor, AKeyOpensTheAlignmentListAndTheButtonsRunTheCommands)
     EXPECT_EQ(cell(1, 2), "Right"); // the key itself was swallowed
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(cell(1, 2), "Center");
+    typeAt(2, 1, "1a2"); // ColWidth keeps digits only
+    pressKey(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 1), "12");
     ui.answers = {Button::Yes, Button::Yes, Button::Yes};
     for (const char *name :
          {"butAddRow", "butAddCol", "butDeleteRow", "butDeleteCol", "butClearAll"}) {

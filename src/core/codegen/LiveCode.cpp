@@ -31,9 +31,10 @@ SilentUserInterface &silentUserInterface()
 
 } // namespace
 
-// A form as it was when copied, and which object of the original each of
-// its objects stands for. Made and destroyed on the thread of the
-// originals; read, and only read, by the generator's thread.
+// A snapshot of an edited form, and which object of the edited form each of
+// its objects stands for, so the generated lines can be traced back to what
+// the user selects. Made and destroyed on the thread that owns the edited
+// forms; read, and only read, by the generator's thread.
 struct FormCopy
 {
     std::shared_ptr<DesignProject> project;

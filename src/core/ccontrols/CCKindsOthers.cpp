@@ -147,6 +147,7 @@ KindSpec dialog()
     spec.rows = {rows::text(QStringLiteral("Content"), &TPTDialog::title, &TPTDialog::setTitle),
                  rows::height(), rows::left(), rows::name(), rows::dialogTest(false),
                  rows::top(), rows::width()};
+    spec.textRow = QStringLiteral("Content");
     spec.layout = kAllDesign;
     return spec;
 }
@@ -207,6 +208,7 @@ KindSpec menu()
         .itemsEditor = ItemsEditor::Items,
         .paint = paintAs<TCCMenu>,
         .fitToText = fitMenu,
+        .textRow = QStringLiteral("Topic"),
     };
 }
 

@@ -123,6 +123,7 @@ KindSpec button()
         .layout = kAllPalm,
         .paint = paintAs<TCCButton>,
         .fitToText = fitTextOf<TCCButton, &TCCButton::content, kButtonMargins>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 
@@ -147,6 +148,7 @@ KindSpec label()
         .layout = kPalmFixedHeight,
         .paint = paintAs<TCCTextLine>,
         .fitToText = fitTextOf<TCCLabel, &TCCLabel::content, kLabelMargins>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 
@@ -174,6 +176,7 @@ KindSpec checkBox()
                                LayoutSource::Design, true, false},
         .paint = paintAs<TCCCheckbox>,
         .fitToText = fitTextOf<TCCCheckbox, &TCCCheckbox::content, kCheckBoxMargins>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 
@@ -203,6 +206,7 @@ KindSpec switchKind()
         .layout = kAllPalm,
         .paint = paintAs<TCCSwitch>,
         .fitToText = fitTextOf<TCCSwitch, &TCCSwitch::content, kButtonMargins>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 
@@ -231,6 +235,7 @@ KindSpec edit()
                  rows::width()},
         .layout = kPalmFixedHeight,
         .paint = paintAs<TCCTextLine>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 
@@ -260,6 +265,7 @@ KindSpec editLine()
                  styleRow(), rows::top(), rows::width()},
         .layout = kPalmFixedHeight,
         .paint = paintAs<TCCTextLine>,
+        .textRow = QStringLiteral("Content"),
     };
 }
 

@@ -262,16 +262,12 @@ void CenterSelected(DesignForm &form, LayoutDirection direction)
     });
 }
 
-void FitSelectedToText(DesignForm &form)
+std::vector<DesignObject *> FormatTargets(DesignForm &form)
 {
-    const LibrarySupport &library = form.project().librarySupport();
-    std::vector<std::pair<DesignObject *, KindSpec::Fit>> fitted;
+    std::vector<DesignObject *> targets;
     const auto consider = [&](DesignObject *object) {
-        const KindSpec *spec = library.specOf(*object);
-        if (spec && spec->fitToText &&
-            std::none_of(fitted.begin(), fitted.end(),
-                         [object](auto &f) { return f.first == object; }))
-            fitted.emplace_back(object, spec->fitToText);
+        if (std::find(targets.begin(), targets.end(), object) == targets.end())
+            targets.push_back(object);
     };
     for (DesignObject *child : form.screen()->children()) {
         if (child->isSelected())
@@ -288,6 +284,17 @@ void FitSelectedToText(DesignForm &form)
     DesignObject *subject = form.project().selectedObject();
     if (subject && subject->form() == &form && subject != form.screen())
         consider(subject);
+    return targets;
+}
+
+void FitSelectedToText(DesignForm &form)
+{
+    const LibrarySupport &library = form.project().librarySupport();
+    std::vector<std::pair<DesignObject *, KindSpec::Fit>> fitted;
+    for (DesignObject *object : FormatTargets(form)) {
+        if (const KindSpec *spec = library.specOf(*object); spec && spec->fitToText)
+            fitted.emplace_back(object, spec->fitToText);
+    }
     if (fitted.empty())
         return;
     form.perform(QStringLiteral("Fit to Text"), [&] {

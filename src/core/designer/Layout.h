@@ -1,8 +1,11 @@
 #pragma once
 
+#include <vector>
+
 namespace zf {
 
 class DesignForm;
+class DesignObject;
 
 // The layout commands of a design window's popup menu and of the Align &
 // Size toolbar. Each works on the selected controls of one group of siblings
@@ -34,6 +37,11 @@ void CenterSelected(DesignForm &form, LayoutDirection direction);
 // truncated toward zero, so the last may move slightly, and it may be
 // negative, letting the controls overlap.
 void SpaceSelected(DesignForm &form, LayoutDirection direction);
+
+// The objects the Format commands act on, each once: the selected controls
+// of the screen and of its dialogs in child order, then the selected object
+// where it carries no lasting mark (a menu, the menu bar).
+std::vector<DesignObject *> FormatTargets(DesignForm &form);
 
 // Format > Fit to Text: sizes the selected controls of every group, and the
 // selected object (a menu, say), to their texts in their fonts, each by its

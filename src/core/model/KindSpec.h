@@ -84,6 +84,11 @@ struct KindSpec
     // font (core/controls/TextFit.h); null for the kinds whose size does not
     // follow a text, or always does.
     Fit fitToText = nullptr;
+    // The row of the text the object shows on the handheld (a caption, a
+    // menu's topic, a dialog's title): typing on the selected object edits
+    // it in place, and Name from Text names the object after it. Empty for
+    // kinds that show no text of their own.
+    QString textRow{};
 };
 
 template <typename T>

@@ -171,6 +171,18 @@ QString LibrarySupport::applyPropertyValue(DesignObject &object, const QString &
     return entry ? applyRow(object, entry->rows, row, text) : QString();
 }
 
+std::optional<PropertyRow> LibrarySupport::shownText(const DesignObject &object) const
+{
+    const KindSpec *entry = specOf(object);
+    if (!entry || entry->textRow.isEmpty())
+        return std::nullopt;
+    for (const PropertyDef &def : entry->rows) {
+        if (def.name == entry->textRow)
+            return PropertyRow{def.name, def.text(object)};
+    }
+    return std::nullopt;
+}
+
 ItemsEditor LibrarySupport::itemsEditor(const DesignObject &object) const
 {
     const KindSpec *entry = specOf(object);

@@ -74,6 +74,9 @@ public:
     // Applies an edited value inside an open change of the object's form;
     // returns the message refusing or limiting it, or an empty text.
     QString applyPropertyValue(DesignObject &object, const QString &row, const QString &text) const;
+    // The row of the text an object shows on the handheld (KindSpec::textRow)
+    // with its value; nullopt for an object that shows none.
+    std::optional<PropertyRow> shownText(const DesignObject &object) const;
     // The editor the object's "Items" row opens.
     ItemsEditor itemsEditor(const DesignObject &object) const;
 

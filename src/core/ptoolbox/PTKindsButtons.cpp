@@ -145,6 +145,7 @@ KindSpec button()
         .layout = kAllPalm,
         .paint = paintAs<TPTButton>,
         .fitToText = fitTextOf<TPTButton, &TPTButton::text, kButtonMargins>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 
@@ -202,6 +203,7 @@ KindSpec select()
         .layout = kAllPalm,
         .paint = paintAs<TCCButton>,
         .fitToText = fitTextOf<TCCButton, &TCCButton::content, kSelectMargins>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 
@@ -230,6 +232,7 @@ KindSpec push()
         .layout = kAllPalm,
         .paint = paintAs<TCCSwitch>,
         .fitToText = fitTextOf<TCCSwitch, &TCCSwitch::content, kButtonMargins>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 
@@ -267,6 +270,7 @@ KindSpec checkBox()
                                LayoutSource::Design, true, true},
         .paint = paintAs<TPTCheckbox>,
         .fitToText = fitTextOf<TPTCheckbox, &TPTCheckbox::content, kPtCheckBoxMargins>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 

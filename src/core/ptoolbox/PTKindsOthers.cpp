@@ -46,6 +46,7 @@ KindSpec dialog()
                           &TPTDialog::setColorSelectedFill),
                  colorRow("ObjSelectedForeColor", &TPTDialog::colorSelectedFore,
                           &TPTDialog::setColorSelectedFore)};
+    spec.textRow = QStringLiteral("Title");
     spec.layout = kAllDesign;
     return spec;
 }

@@ -47,6 +47,7 @@ KindSpec label()
                  rows::top(), colorRow("TextColor", &TPTLabel::colorText, &TPTLabel::setColorText)},
         .layout = kSizedByContent,
         .paint = paintAs<TPTLabel>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 
@@ -107,6 +108,7 @@ KindSpec popTrigger()
                  textRow<TPTPopTrigger>(), rows::top(), rows::width()},
         .layout = kAllDesign,
         .paint = paintAs<TPTPopTrigger>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 
@@ -169,6 +171,7 @@ KindSpec field()
                           &TPTEdit::setColorHighlightFore)},
         .layout = kAllDesign,
         .paint = paintAs<TPTEdit>,
+        .textRow = QStringLiteral("Text"),
     };
 }
 

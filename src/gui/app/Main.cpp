@@ -132,6 +132,8 @@ void TMainForm::createActions()
     // Format and Window: bound by the layout commands and the design windows.
     // Ctrl+J, as other designers adjust a widget to its contents.
     addAction("mnuFitToText", QStringLiteral("Fit to &Text"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    addAction("mnuNameFromText", QStringLiteral("&Name from Text"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J));
     addAction("mnuCascade", QStringLiteral("&Cascade"));
     addAction("mnuTile", QStringLiteral("&Tile"));
     QAction *undo = m_undoGroup.createUndoAction(this, QStringLiteral("&Undo"));
@@ -225,7 +227,7 @@ void TMainForm::createMenus()
         {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste", "mnuDuplicate"});
     add(menu(QStringLiteral("&View")), {"mnuViewZoom", "mnuViewProperties", "mnuGoToProperties",
                                         "mnuViewCode", nullptr, "mnuViewGrid"});
-    add(menu(QStringLiteral("F&ormat")), {"mnuFitToText"});
+    add(menu(QStringLiteral("F&ormat")), {"mnuFitToText", "mnuNameFromText"});
     add(menu(QStringLiteral("&Project")), {"mnuGenerateCode", nullptr, "mnuShortNames"});
     // The design windows add the list of open forms.
     QMenu *window = menu(QStringLiteral("&Window"));

@@ -1,5 +1,6 @@
 #include "gui/designer/LayoutActions.h"
 #include "core/designer/Layout.h"
+#include "core/designer/TextNames.h"
 #include "gui/app/Main.h"
 
 #include <QAction>
@@ -50,9 +51,11 @@ constexpr std::array kItems = {
     LayoutItem{"mnuCVertic", "Center &Vertically", "spbCVerti", false, centre<V>},
     LayoutItem{"mnuEHoriz", "Space = Horizontally", "spbEHoriz", true, space<H>},
     LayoutItem{"mnuEVertic", "Space = Vertically", "spbEVertic", false, space<V>},
-    // Format > Fit to Text and its toolbar button share the main window's
-    // command.
+    // Format > Fit to Text (and its toolbar button) and Name from Text share
+    // the main window's commands.
     LayoutItem{"popFitToText", "Fit to &Text", "mnuFitToText", true, FitSelectedToText},
+    LayoutItem{"popNameFromText", "&Name from Text", "mnuNameFromText", false,
+               NameSelectedFromText},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/designer/Layout.h"
 #include "LayoutFixture.h"
 #include "core/designer/FormOutline.h"
+#include "core/designer/TextNames.h"
 #include "core/model/PTDialog.h"
 
 using namespace zf;
@@ -165,6 +166,65 @@ TEST_F(LayoutFixture, TheOutlineListsTheFormInChildOrderWithDialogsHoldingTheirC
         lines << QString(entry.depth * 2, u' ') + entry.name + QLatin1Char(':') + entry.kind;
     EXPECT_EQ(lines, (QStringList{"Label1:Label", "Dialog2:Dialog", "  Button3:Button",
                                   "EditLine5:EditLine", "MenuBarForm1:MenuBar", "Menu4:Menu"}));
+}
+
+TEST(NameFromText, KeepsTheWordsOfTheTextInCapitals)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Save as...", "BtSaveAs"},
+        {"OK", "BtOK"},
+        {"Men\u00fa principal", "BtMenuPrincipal"},
+        {"2nd go", "Bt2ndGo"},
+        {"snake_case-word", "BtSnakeCaseWord"},
+        {"\u2014 ? \u65e5\u672c", ""},
+        {"", ""},
+        {"a b c d e f g h i j k l m n o p q r s t u v w x y z", "BtABCDEFGHIJKLMNOPQRSTUVWX"},
+    };
+    for (const auto &[text, name] : cases)
+        EXPECT_EQ(NameFromText(QStringLiteral("Bt"), QString::fromUtf8(text)), QLatin1String(name))
+            << text;
+}
+
+// Names follow the selected objects' texts under the naming rules: the long
+// or short prefix, a number after a name already taken, a control without a
+// word left as it is; all in one undo step.
+TEST_F(LayoutFixture, NameFromTextRenamesTheSelectionInOneStep)
+{
+    DesignObject *ok = place(ControlKind::Button, 10, 10);
+    DesignObject *again = place(ControlKind::Button, 10, 40);
+    DesignObject *label = place(ControlKind::Label, 10, 70);
+    DesignObject *blank = place(ControlKind::Label, 10, 90);
+    DesignObject *list = place(ControlKind::ListBox, 60, 10);
+    form->perform(QStringLiteral("Texts"), [&] {
+        const LibrarySupport &library = project.librarySupport();
+        for (DesignObject *o : {ok, again})
+            library.applyPropertyValue(*o, QStringLiteral("Content"), QStringLiteral("OK"));
+        library.applyPropertyValue(*label, QStringLiteral("Content"), QStringLiteral("Name:"));
+        library.applyPropertyValue(*blank, QStringLiteral("Content"), QStringLiteral("--"));
+    });
+    const auto names = [&] {
+        QStringList all;
+        for (DesignObject *o : {ok, again, label, blank, list})
+            all << o->name();
+        return all;
+    };
+    const QStringList before = names();
+    for (DesignObject *o : {ok, again, label, blank, list})
+        click(o, o != ok);
+    const int steps = undoSteps();
+    NameSelectedFromText(*form);
+    EXPECT_EQ(names(), (QStringList{"ButtonOK", "ButtonOK2", "LabelName", before[3], before[4]}));
+    EXPECT_EQ(undoSteps(), steps + 1);
+    NameSelectedFromText(*form); // nothing left to rename
+    EXPECT_EQ(undoSteps(), steps + 1);
+    form->undoStack().undo();
+    EXPECT_EQ(names(), before);
+
+    // A menu is named by its topic; short names give the short prefix.
+    project.setShortNames(true);
+    DesignObject *menu = place(ControlKind::Menu);
+    NameSelectedFromText(*form);
+    EXPECT_EQ(menu->name(), QStringLiteral("MnTopic"));
 }
 
 } // namespace

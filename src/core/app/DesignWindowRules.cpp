@@ -4,10 +4,12 @@
 #include "core/ccontrols/CCMenu.h"
 #include "core/ccontrols/CCMenuBar.h"
 #include "core/designer/DesignCommands.h"
+#include "core/designer/FormHitTest.h"
 #include "core/designer/Nudging.h"
 #include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
+#include "core/model/PTDialog.h"
 #include "core/model/LibrarySupport.h"
 #include "core/model/UserInterface.h"
 #include "core/properties/PropertySheet.h"
@@ -66,6 +68,22 @@ void DesignWindowRules::screenReleased(DesignForm &form, DesignContainer &clicke
         PresentarPropiedadesForm(project);
     else
         MostrarSeleccionado(form, false);
+}
+
+bool DesignWindowRules::kindDropped(DesignForm &form, ControlKind kind, QPoint point)
+{
+    DesignObject *target = objectAt(form, point);
+    if (!target)
+        return false;
+    // A control stands for its container; menus and the bar lie over the
+    // screen, outside it.
+    DesignContainer *container = target->parent() ? target->parent() : form.screen();
+    if (auto *dialog = objectCast<TPTDialog>(target))
+        container = dialog;
+    form.project().setPressedTool(kind);
+    screenPressed(form);
+    screenReleased(form, *container, MouseButton::Left, point - windowOrigin(*container));
+    return true;
 }
 
 void DesignWindowRules::controlPressed(DesignForm &form, DesignObject &control, ShiftState shift)

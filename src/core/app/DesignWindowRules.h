@@ -2,6 +2,7 @@
 
 #include "core/designer/DesignCommands.h"
 #include "core/designer/cSnapToGrid.h"
+#include "core/model/ControlKind.h"
 
 #include <QPoint>
 #include <QRect>
@@ -50,6 +51,12 @@ public:
     // container does, or leaves the selection alone with Shift.
     void bandReleased(DesignForm &form, DesignContainer &container, const QRect &band,
                       ShiftState shift);
+
+    // A kind dragged from the toolbox and let go at `point` of the window's
+    // picture: placed as a click with its tool pressed would place it, on the
+    // screen or in the dialog under the point (a control there stands for
+    // its container). Returns false when the point is off the screen.
+    bool kindDropped(DesignForm &form, ControlKind kind, QPoint point);
 
     // An object picked outside the window, in the project tree: its form is
     // shown (again, when it was closed) and made current, and the object

@@ -4,7 +4,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace zf {
 
@@ -40,6 +47,7 @@ Toolbox::Toolbox(DesignProject &project, QToolBar *toolbar)
         entry.action->setCheckable(true);
         m_group->addAction(entry.action);
         toolbar->addAction(entry.action);
+        toolbar->widgetForAction(entry.action)->installEventFilter(this);
         connect(entry.action, &QAction::toggled, this, [this, &entry](bool down) {
             if (down)
                 m_project.setPressedTool(kindFor(entry));
@@ -83,6 +91,45 @@ QAction *Toolbox::button(const QString &name) const
             return entry.action;
     }
     return nullptr;
+}
+
+bool Toolbox::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QToolButton *>(watched);
+    if (!button || (event->type() != QEvent::MouseButtonPress &&
+                    event->type() != QEvent::MouseMove))
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_pressAt = mouse->position().toPoint();
+        return false;
+    }
+    const auto entry = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry &e) {
+        return e.action == button->defaultAction();
+    });
+    const std::optional<ControlKind> kind =
+        entry == m_entries.end() ? std::nullopt : kindFor(*entry);
+    if (!kind || !(mouse->buttons() & Qt::LeftButton) ||
+        (mouse->position().toPoint() - m_pressAt).manhattanLength() <
+            QApplication::startDragDistance())
+        return false;
+    auto *data = new QMimeData;
+    data->setData(QLatin1String(kKindMimeType), kindWord(*kind).toUtf8());
+    auto *drag = new QDrag(button);
+    drag->setMimeData(data);
+    drag->setPixmap(button->icon().pixmap(button->iconSize()));
+    // The drop places the control and lets the tool go; a drag that ends
+    // elsewhere leaves the button as it was before the press.
+    drag->exec(Qt::CopyAction);
+    button->setDown(false);
+    return true;
+}
+
+std::optional<ControlKind> draggedKind(const QMimeData *data)
+{
+    if (!data || !data->hasFormat(QLatin1String(kKindMimeType)))
+        return std::nullopt;
+    return kindFromWord(QString::fromUtf8(data->data(QLatin1String(kKindMimeType))));
 }
 
 void Toolbox::syncPressed(std::optional<ControlKind> kind)

@@ -10,6 +10,7 @@
 #include "core/model/UserInterface.h"
 #include "gui/app/HelpTopics.h"
 #include "gui/designer/FormView.h"
+#include "gui/designer/InPlaceEditor.h"
 #include "gui/designer/LayoutActions.h"
 
 #include <QAction>
@@ -57,6 +58,12 @@ TChildFrm::TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &f
     connect(m_view, &FormView::pressed, this, &TChildFrm::pressed);
     connect(m_view, &FormView::moved, this, &TChildFrm::moved);
     connect(m_view, &FormView::released, this, &TChildFrm::released);
+    connect(m_view, &FormView::editTextRequested, this, [this] { editText(std::nullopt); });
+    connect(m_view, &FormView::typed, this, &TChildFrm::editText);
+    connect(m_view, &FormView::kindDropped, this, [this](ControlKind kind, QPoint point) {
+        if (m_rules.kindDropped(m_form, kind, point))
+            m_view->setFocus(); // typing goes on to the new control's text
+    });
     connect(&form, &DesignForm::changed, m_view, &FormView::refresh);
     connect(&form, &DesignForm::windowChanged, this, &TChildFrm::syncFromForm);
     setScale(1);
@@ -230,6 +237,12 @@ void TChildFrm::released(QPoint point, MouseButton button, ShiftState shift)
     }
     if (button == MouseButton::Right && isOnForm(target))
         m_popMenu->popup(m_view->mapToGlobal(m_view->widgetPoint(point)));
+}
+
+void TChildFrm::editText(const std::optional<QString> &typed)
+{
+    if (!m_textEditor || !m_textEditor->isOpen())
+        m_textEditor = InPlaceEditor::open(m_form, *m_view, typed);
 }
 
 void TChildFrm::moveBand(QPoint point)

@@ -3,6 +3,7 @@
 #include "core/designer/cSnapToGrid.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -16,6 +17,7 @@ class DesignObject;
 class DesignWindowRules;
 class FormCommands;
 class FormView;
+class InPlaceEditor;
 
 // The design window of one form: a tool window in the main window's client
 // area showing the handheld picture (imgPalm) with the form on it. It turns
@@ -66,6 +68,9 @@ private:
     // touches. A release where it was armed and never drawn is a click.
     void moveBand(QPoint point);
     void releaseBand(QPoint point, MouseButton button, ShiftState shift);
+    // Opens the in-place editor of the selected object's text, if the form
+    // has one to edit and none is open.
+    void editText(const std::optional<QString> &typed);
 
     DesignForm &m_form;
     DesignWindowRules &m_rules;
@@ -85,6 +90,7 @@ private:
     };
     std::optional<Band> m_band;
     bool m_syncing = false;
+    QPointer<InPlaceEditor> m_textEditor;
 };
 
 } // namespace zf

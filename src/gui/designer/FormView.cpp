@@ -1,13 +1,17 @@
 #include "gui/designer/FormView.h"
 #include "core/app/Options.h"
 #include "core/model/DesignForm.h"
+#include "gui/app/Toolbox.h"
 
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace zf {
 
@@ -70,6 +74,7 @@ FormView::FormView(DesignForm &form, QWidget *parent)
     setObjectName(QStringLiteral("imgPalm"));
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
+    setAcceptDrops(true); // kinds dragged from the toolbox
     setAttribute(Qt::WA_OpaquePaintEvent);
     updateSize();
 }
@@ -177,8 +182,46 @@ void FormView::mousePressEvent(QMouseEvent *event)
 
 void FormView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second press of a double click is a press like the first.
+    // The second press of a double click is a press like the first; its
+    // release asks for the text edit, once the press has selected.
     mousePressEvent(event);
+    m_doubleClicked = event->button() == Qt::LeftButton;
+}
+
+void FormView::keyPressEvent(QKeyEvent *event)
+{
+    // Space is the step switch of the arrow keys, and keys with Ctrl or Alt
+    // are commands: neither starts typing.
+    const QString text = event->text();
+    const bool plain = !(event->modifiers() &
+                         (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (event->key() == Qt::Key_F2 && plain)
+        Q_EMIT editTextRequested();
+    else if (plain && !text.isEmpty() && text.front().isPrint() && !text.front().isSpace())
+        Q_EMIT typed(text);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void FormView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (draggedKind(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void FormView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (draggedKind(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void FormView::dropEvent(QDropEvent *event)
+{
+    const std::optional<ControlKind> kind = draggedKind(event->mimeData());
+    if (!kind)
+        return;
+    event->acceptProposedAction();
+    Q_EMIT kindDropped(*kind, formPoint(event->position()));
 }
 
 void FormView::mouseMoveEvent(QMouseEvent *event)
@@ -190,6 +233,8 @@ void FormView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (const auto button = buttonOf(event->button()))
         Q_EMIT released(formPoint(event->position()), *button, shiftOf(*event));
+    if (std::exchange(m_doubleClicked, false))
+        Q_EMIT editTextRequested();
 }
 
 } // namespace zf

@@ -2,6 +2,7 @@
 
 #include "core/designer/FormRenderer.h"
 #include "core/designer/cSnapToGrid.h"
+#include "core/model/ControlKind.h"
 
 #include <QWidget>
 
@@ -47,6 +48,13 @@ Q_SIGNALS:
     void pressed(QPoint point, MouseButton button, ShiftState shift);
     void moved(QPoint point, ShiftState shift);
     void released(QPoint point, MouseButton button, ShiftState shift);
+    // F2, or the release of a double click: the selected object's text is
+    // to be edited in place.
+    void editTextRequested();
+    // A text typed while the picture has the keys: it starts that edit.
+    void typed(const QString &text);
+    // A kind dragged from the toolbox and let go over the picture.
+    void kindDropped(ControlKind kind, QPoint point);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,6 +62,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     qreal pixelRatio() const;
@@ -66,6 +78,7 @@ private:
     int m_scale = 1;
     qreal m_ratio = 1;
     bool m_stale = true;
+    bool m_doubleClicked = false;
 };
 
 } // namespace zf

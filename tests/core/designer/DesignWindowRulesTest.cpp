@@ -1,6 +1,7 @@
 #include "DesignWindowFixture.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/designer/DesignCommands.h"
+#include "core/designer/FormHitTest.h"
 #include "core/designer/Nudging.h"
 #include "core/model/PTDialog.h"
 
@@ -36,6 +37,25 @@ TEST_F(DesignWindowRulesTest, ADialogTakesTheControlsReleasedOnIt)
     rules.screenReleased(*form, *dialog, MouseButton::Left, {13, 6});
     ASSERT_EQ(dialog->children().size(), 1);
     EXPECT_EQ(dialog->children().at(0)->bounds().topLeft(), QPoint(12, 8));
+}
+
+// A kind let go over the picture lands as a click with its tool would
+// place it; a control under the point stands for its container, and off the
+// screen nothing happens.
+TEST_F(DesignWindowRulesTest, AKindDroppedLandsInTheContainerUnderThePoint)
+{
+    auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
+    DesignObject *inside = placeAt({4, 8, 40, 14}, dialog);
+    const int steps = form->undoStack().count();
+    ASSERT_TRUE(rules.kindDropped(*form, ControlKind::Label, windowOrigin(*inside) + QPoint(9, 5)));
+    ASSERT_EQ(dialog->children().size(), 2);
+    DesignObject *label = dialog->children().at(1);
+    EXPECT_EQ(label->bounds().topLeft(), QPoint(12, 12));
+    EXPECT_TRUE(project.selectedObject() == label && !project.pressedTool());
+    EXPECT_EQ(form->undoStack().count(), steps + 1);
+    EXPECT_FALSE(rules.kindDropped(*form, ControlKind::Label, {0, 0})); // the device's frame
+    EXPECT_FALSE(project.pressedTool());
+    EXPECT_EQ(form->undoStack().count(), steps + 1);
 }
 
 // Shift adds (nothing changes for one already selected); a plain click, or

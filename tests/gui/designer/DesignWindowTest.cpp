@@ -7,6 +7,7 @@
 #include "core/model/DesignForm.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
+#include "gui/app/Toolbox.h"
 #include "gui/codegen/CodeDock.h"
 #include "gui/codegen/CodeView.h"
 #include "gui/designer/ChildFor.h"
@@ -22,6 +23,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
@@ -182,6 +184,76 @@ TEST_F(DesignWindowTest, AClickIntoThePropertyGridTakesTheKeysFromTheForm)
     click(inside(label, 5, 5));
     QTest::keyClick(view, Qt::Key_Right);
     EXPECT_EQ(label->left(), before.x() + 4);
+}
+
+// Typing on the selected control opens its text over it: Enter keeps what was
+// typed, Escape drops it, the keys going elsewhere keep it; meanwhile Space,
+// Delete and the arrows belong to the text, not to the form.
+TEST_F(DesignWindowTest, TypingOnAControlEditsItsTextInPlace)
+{
+    DesignObject *button = placeWith(ControlKind::Button, onScreen(20, 20));
+    const QRect bounds = button->bounds();
+    const auto text = [&] { return project().librarySupport().shownText(*button)->value; };
+    const auto editor = [&]() -> QLineEdit * {
+        for (auto *open : view->findChildren<QLineEdit *>(QStringLiteral("edtInPlace")))
+            if (open->isVisible())
+                return open;
+        return nullptr;
+    };
+    QTest::keyClicks(view, QStringLiteral("O"));
+    ASSERT_TRUE(editor() && editor()->hasFocus());
+    EXPECT_FALSE(project().cursorKeysActive());
+    QTest::keyClicks(editor(), QStringLiteral("K x"));
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return})
+        QTest::keyClick(editor(), key);
+    EXPECT_EQ(text(), QStringLiteral("OK"));
+    EXPECT_EQ(button->bounds(), bounds);
+    EXPECT_TRUE(project().cursorKeysActive() && view->hasFocus());
+
+    QTest::keyClick(view, Qt::Key_F2);
+    ASSERT_TRUE(editor());
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("OK"));
+    QTest::keyClicks(editor(), QStringLiteral("Lost"));
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_EQ(text(), QStringLiteral("OK"));
+
+    // As the desktop sends a double click: a click, then a second press
+    // reported as the double click, and its release.
+    click(inside(button, 5, 5));
+    QTest::mouseDClick(view, Qt::LeftButton, {}, inside(button, 5, 5));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, inside(button, 5, 5));
+    ASSERT_TRUE(editor());
+    QTest::keyClicks(editor(), QStringLiteral("Go"));
+    click(onScreen(150, 150));
+    EXPECT_EQ(text(), QStringLiteral("Go"));
+    trigger("mnuNameFromText");
+    EXPECT_EQ(button->name(), QStringLiteral("Button1")); // the form was selected
+    click(inside(button, 5, 5));
+    frame->popMenu()->findChild<QAction *>(QStringLiteral("popNameFromText"))->trigger();
+    EXPECT_EQ(button->name(), QStringLiteral("ButtonGo"));
+}
+
+// A kind dragged from the toolbox lands where it is let go, and the keys go
+// on to the new control's text.
+TEST_F(DesignWindowTest, AKindDroppedFromTheToolboxIsPlacedThere)
+{
+    QMimeData other;
+    other.setText(QStringLiteral("Label"));
+    EXPECT_FALSE(draggedKind(&other));
+    QMimeData data;
+    data.setData(QLatin1String(kKindMimeType), "Label");
+    QDragEnterEvent enter(onScreen(30, 60), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(onScreen(30, 60)), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view, &drop);
+    ASSERT_EQ(form->screen()->children().size(), 1);
+    DesignObject *label = form->screen()->children().at(0);
+    EXPECT_EQ(label->bounds().topLeft(), QPoint(32, 60));
+    EXPECT_FALSE(project().pressedTool());
+    QTest::keyClicks(view, QStringLiteral("H"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("i\r"));
+    EXPECT_EQ(project().librarySupport().shownText(*label)->value, QStringLiteral("Hi"));
 }
 
 TEST_F(DesignWindowTest, TheScaleMapsTheMouseToFormPixels)

@@ -70,6 +70,15 @@ void DesignWindowRules::screenReleased(DesignForm &form, DesignContainer &clicke
         MostrarSeleccionado(form, false);
 }
 
+bool DesignWindowRules::doubleClicked(DesignForm &form)
+{
+    const PropertySheet sheet(form.project());
+    if (!sheet.subject() || sheet.subject()->form() != &form || sheet.contentRow().isEmpty())
+        return false;
+    m_workspace.editContent();
+    return true;
+}
+
 bool DesignWindowRules::kindDropped(DesignForm &form, ControlKind kind, QPoint point)
 {
     DesignObject *target = objectAt(form, point);

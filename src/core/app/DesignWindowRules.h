@@ -52,6 +52,11 @@ public:
     void bandReleased(DesignForm &form, DesignContainer &container, const QRect &band,
                       ShiftState shift);
 
+    // The release of a double click: the editor of the selected object's
+    // items, table or bitmap is asked for, when the object has one. False
+    // otherwise; the window then opens the object's text in place.
+    bool doubleClicked(DesignForm &form);
+
     // A kind dragged from the toolbox and let go at `point` of the window's
     // picture: placed as a click with its tool pressed would place it, on the
     // screen or in the dialog under the point (a control there stands for

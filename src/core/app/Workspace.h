@@ -41,6 +41,9 @@ public:
     // Closes the sheet's in-place editors (items, yes/no and bitmap), as a
     // press on a control does.
     void hidePropertyEditors() { Q_EMIT propertyEditorsHidden(); }
+    // Opens the editor of the selected object's content (PropertySheet::
+    // contentRow), as a double click on the object asks.
+    void editContent() { Q_EMIT contentEditRequested(); }
 
     // The zoom window; View Zoom is checked while it is shown. Its position
     // in the main window's client area.
@@ -63,6 +66,7 @@ Q_SIGNALS:
     void changed();
     void propertySheetCleared();
     void propertyEditorsHidden();
+    void contentEditRequested();
 
 private:
     void setTitle(const QString &title);

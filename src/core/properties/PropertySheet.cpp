@@ -295,6 +295,16 @@ int PropertySheet::choiceIndex(const QString &row) const
     return int(choices(row).entries.indexOf(value(row)));
 }
 
+QString PropertySheet::contentRow() const
+{
+    for (const PropertyRow &row : rows()) {
+        const Ellipsis editor = ellipsis(row.name);
+        if (editor != Ellipsis::None && editor != Ellipsis::ColorSetDialog)
+            return row.name;
+    }
+    return {};
+}
+
 PropertySheet::Ellipsis PropertySheet::ellipsis(const QString &row) const
 {
     const DesignObject *object = subject();

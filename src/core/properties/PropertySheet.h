@@ -92,6 +92,10 @@ public:
     // The entry equal to the row's value, -1 when there is none.
     int choiceIndex(const QString &row) const;
     Ellipsis ellipsis(const QString &row) const;
+    // The row whose editor holds the subject's content (its items, table or
+    // bitmap), which a double click on the object opens; empty for objects
+    // whose content is their text.
+    QString contentRow() const;
 
     // Typing in a cell. Each text is applied at once when the row takes it
     // (ValorOK); the texts of one edit make one undo step. A value the

@@ -59,6 +59,12 @@ TChildFrm::TChildFrm(DesignForm &form, DesignWindowRules &rules, FormCommands &f
     connect(m_view, &FormView::moved, this, &TChildFrm::moved);
     connect(m_view, &FormView::released, this, &TChildFrm::released);
     connect(m_view, &FormView::editTextRequested, this, [this] { editText(std::nullopt); });
+    // A double click edits what the object holds: its items, table or
+    // bitmap, or else its text.
+    connect(m_view, &FormView::doubleClicked, this, [this] {
+        if (!m_rules.doubleClicked(m_form))
+            editText(std::nullopt);
+    });
     connect(m_view, &FormView::typed, this, &TChildFrm::editText);
     connect(m_view, &FormView::kindDropped, this, [this](ControlKind kind, QPoint point) {
         if (m_rules.kindDropped(m_form, kind, point))

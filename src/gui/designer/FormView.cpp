@@ -182,8 +182,7 @@ void FormView::mousePressEvent(QMouseEvent *event)
 
 void FormView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second press of a double click is a press like the first; its
-    // release asks for the text edit, once the press has selected.
+    // The second press of a double click is a press like the first.
     mousePressEvent(event);
     m_doubleClicked = event->button() == Qt::LeftButton;
 }
@@ -234,7 +233,7 @@ void FormView::mouseReleaseEvent(QMouseEvent *event)
     if (const auto button = buttonOf(event->button()))
         Q_EMIT released(formPoint(event->position()), *button, shiftOf(*event));
     if (std::exchange(m_doubleClicked, false))
-        Q_EMIT editTextRequested();
+        Q_EMIT doubleClicked();
 }
 
 } // namespace zf

@@ -48,9 +48,10 @@ Q_SIGNALS:
     void pressed(QPoint point, MouseButton button, ShiftState shift);
     void moved(QPoint point, ShiftState shift);
     void released(QPoint point, MouseButton button, ShiftState shift);
-    // F2, or the release of a double click: the selected object's text is
-    // to be edited in place.
+    // F2: the selected object's text is to be edited in place.
     void editTextRequested();
+    // The release of a double click, after its press has selected.
+    void doubleClicked();
     // A text typed while the picture has the keys: it starts that edit.
     void typed(const QString &text);
     // A kind dragged from the toolbox and let go over the picture.

@@ -97,6 +97,8 @@ TfrmProp::TfrmProp(DesignProject &project, Workspace &workspace, QWidget *parent
     connect(&m_sheet, &PropertySheet::rowsChanged, this, &TfrmProp::refresh);
     connect(&m_workspace, &Workspace::propertySheetCleared, this, &TfrmProp::clearSheet);
     connect(&m_workspace, &Workspace::propertyEditorsHidden, this, &TfrmProp::hideOverlays);
+    connect(&m_workspace, &Workspace::contentEditRequested, this,
+            [this] { openEditor(m_sheet.contentRow()); });
     connect(&m_workspace, &Workspace::changed, this, &TfrmProp::followWorkspace);
     connect(m_stgProperties, &QTableWidget::currentCellChanged, this, &TfrmProp::cellEntered);
     connect(m_stgProperties, &QTableWidget::cellClicked, this, [this](int row, int column) {
@@ -322,8 +324,13 @@ void TfrmProp::choose(int index)
 
 void TfrmProp::pressEllipsis()
 {
+    openEditor(m_sheet.currentRowName());
+}
+
+void TfrmProp::openEditor(const QString &row)
+{
     QWidget *parent = window();
-    switch (m_sheet.ellipsis(m_sheet.currentRowName())) {
+    switch (m_sheet.ellipsis(row)) {
     case PropertySheet::Ellipsis::ItemsEditor:
         EditSubjectItems(m_sheet, parent);
         break;

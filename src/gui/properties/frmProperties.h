@@ -71,6 +71,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The editor behind a row's ellipsis button, if it has one.
+    void openEditor(const QString &row);
     void refresh();
     void rebuildRows();
     static int nameColumnWidth(const QFontMetrics &metrics);

@@ -5,6 +5,7 @@
 #include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
+#include "core/model/ItemListObject.h"
 #include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
 #include "gui/app/Toolbox.h"
@@ -16,6 +17,7 @@
 #include "gui/designer/FormView.h"
 #include "gui/designer/ProjectTree.h"
 #include "gui/properties/PropertyGrid.h"
+#include "gui/properties/frmItemsEditor.h"
 #include "gui/properties/frmProperties.h"
 
 #include <QAction>
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -231,6 +234,21 @@ TEST_F(DesignWindowTest, TypingOnAControlEditsItsTextInPlace)
     click(inside(button, 5, 5));
     frame->popMenu()->findChild<QAction *>(QStringLiteral("popNameFromText"))->trigger();
     EXPECT_EQ(button->name(), QStringLiteral("ButtonGo"));
+}
+
+// A double click on a list opens the editor of its items, where a button's
+// opens its text (above).
+TEST_F(DesignWindowTest, ADoubleClickOnAListEditsItsItems)
+{
+    DesignObject *list = placeWith(ControlKind::ListBox, onScreen(20, 20));
+    whenModal<TfrmItemsEd>([](TfrmItemsEd &dialog) {
+        dialog.memo()->setPlainText(QStringLiteral("A\nB"));
+        dialog.done(QDialog::Accepted);
+    });
+    click(inside(list, 5, 5));
+    QTest::mouseDClick(view, Qt::LeftButton, {}, inside(list, 5, 5));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, inside(list, 5, 5));
+    EXPECT_EQ(static_cast<ItemListObject *>(list)->items(), QStringList({"A", "B"}));
 }
 
 // A kind dragged from the toolbox lands where it is let go, and the keys go

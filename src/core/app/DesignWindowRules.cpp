@@ -9,8 +9,8 @@
 #include "core/designer/SelectionDisplay.h"
 #include "core/model/CCForm.h"
 #include "core/model/DesignProject.h"
-#include "core/model/PTDialog.h"
 #include "core/model/LibrarySupport.h"
+#include "core/model/PTDialog.h"
 #include "core/model/UserInterface.h"
 #include "core/properties/PropertySheet.h"
 
@@ -89,9 +89,18 @@ bool DesignWindowRules::kindDropped(DesignForm &form, ControlKind kind, QPoint p
     DesignContainer *container = target->parent() ? target->parent() : form.screen();
     if (auto *dialog = objectCast<TPTDialog>(target))
         container = dialog;
-    form.project().setPressedTool(kind);
+    DesignProject &project = form.project();
+    DesignObject *selected = project.selectedObject();
+    project.setPressedTool(kind);
     screenPressed(form);
-    screenReleased(form, *container, MouseButton::Left, point - windowOrigin(*container));
+    form.perform(QStringLiteral("Create ") + kindWord(kind), [&] {
+        screenReleased(form, *container, MouseButton::Left, point - windowOrigin(*container));
+        // A click makes a menu at the start of the bar, and a menu is not
+        // dragged; a drop says where its topic goes.
+        auto *menu = objectCast<TCCMenu>(project.selectedObject());
+        if (menu && menu != selected)
+            menu->setUserLeft(point.x());
+    });
     return true;
 }
 

@@ -56,6 +56,12 @@ TEST_F(DesignWindowRulesTest, AKindDroppedLandsInTheContainerUnderThePoint)
     EXPECT_FALSE(rules.kindDropped(*form, ControlKind::Label, {0, 0})); // the device's frame
     EXPECT_FALSE(project.pressedTool());
     EXPECT_EQ(form->undoStack().count(), steps + 1);
+    for (const int x : {60, 100}) {
+        const QPoint at = windowOrigin(*form->screen()) + QPoint(x, 5);
+        ASSERT_TRUE(rules.kindDropped(*form, ControlKind::Menu, at));
+        EXPECT_EQ(project.selectedObject()->userLeft(), at.x());
+    }
+    EXPECT_EQ(form->undoStack().count(), steps + 3);
 }
 
 // Shift adds (nothing changes for one already selected); a plain click, or

@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace zf {
 
 namespace {

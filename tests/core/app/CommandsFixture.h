@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScriptedUserInterface.h"
 #include "files/FormFileSupport.h"
+#include "model/ModelFixture.h"
 #include "core/app/FormCommands.h"
 #include "core/app/ProjectCommands.h"
 #include "core/app/RecentProjects.h"
@@ -27,11 +27,10 @@ protected:
     QByteArray read(const QString &file) const { return fileBytes(file); }
     void write(const QString &file, const QByteArray &bytes) const { ASSERT_TRUE(writeFileBytes(file, bytes)); }
 
-    DesignObject *place(DesignForm &form, ControlKind kind, int x = 10, int y = 10)
+    DesignObject *place(DesignForm &form, ControlKind kind, int x = 10, int y = 10,
+                        DesignContainer *container = nullptr)
     {
-        project.setPressedTool(kind);
-        EXPECT_TRUE(project.librarySupport().createControlAt(form, x, y, form.screen()));
-        return project.selectedObject();
+        return placeControl(project, form, kind, x, y, container);
     }
 
     // What matters is that a command leaves the zoom view running.

@@ -59,6 +59,9 @@ TEST_F(ProjectCommandsTest, NewProjectStartsWithOneFormAndThePropertyWindow)
     projects.newProject();
     EXPECT_EQ(project.forms().size(), 1u);
     EXPECT_TRUE(zoomRunning());
+    // With a project, View Properties Editor toggles the window.
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_FALSE(workspace.propertiesShown());
 }
 
 TEST_F(ProjectCommandsTest, CommandsThatDropTheProjectAskFirstAndStopUnlessItsWorkIsSafe)
@@ -221,6 +224,9 @@ TEST_F(ProjectCommandsTest, CloseAllLeavesNoProjectAndNoWindows)
     EXPECT_TRUE(project.forms().empty() && !project.selectedObject());
     EXPECT_FALSE(workspace.zoomShown() || workspace.propertiesShown() || workspace.generateCodeEnabled());
     EXPECT_EQ(state(), QStringList({"", "", "Zentiform 1.2"}));
+    // View Properties Editor shows the window only with a project.
+    workspace.togglePropertiesEditor(project.isOpen());
+    EXPECT_FALSE(workspace.propertiesShown());
     // The form counter starts again.
     EXPECT_EQ(forms.nuevoForm().name(), QStringLiteral("Form1"));
 }
@@ -275,14 +281,4 @@ TEST_F(ProjectCommandsTest, WithoutAProjectEveryChangedFormIsAskedAbout)
                                        "Save changes to form Changed?", "Save changes to form Saved?"}));
     EXPECT_TRUE(read(path(QStringLiteral("Saved.zsc"))).startsWith("[FORM]\r\nName=Saved\r\n"));
     EXPECT_TRUE(ui.unexpected.isEmpty());
-}
-
-TEST_F(ProjectCommandsTest, ViewPropertiesEditorShowsTheWindowOnlyWithAProject)
-{
-    workspace.togglePropertiesEditor(project.isOpen());
-    EXPECT_FALSE(workspace.propertiesShown());
-    newProject();
-    workspace.togglePropertiesEditor(project.isOpen());
-    workspace.togglePropertiesEditor(project.isOpen());
-    EXPECT_TRUE(workspace.propertiesShown());
 }

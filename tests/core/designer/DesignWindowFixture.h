@@ -51,10 +51,7 @@ protected:
     DesignObject *placeAt(const QRect &bounds, DesignContainer *container = nullptr,
                           ControlKind kind = ControlKind::Button)
     {
-        project.setPressedTool(kind);
-        project.librarySupport().createControlAt(*form, 10, 10,
-                                                 container ? container : form->screen());
-        DesignObject *object = project.selectedObject();
+        DesignObject *object = place(*form, kind, 10, 10, container);
         object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
         return object;
     }

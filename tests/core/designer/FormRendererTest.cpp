@@ -1,5 +1,5 @@
 // Golden pictures checked by eye; a difference writes the actual one to render-failures/.
-#include "designer/PaintTestSupport.h"
+#include "ccontrols/PaintCase.h"
 #include "model/ModelFixture.h"
 
 #include "core/base/IniDocument.h"
@@ -21,9 +21,6 @@
 
 namespace zf::test {
 namespace {
-
-constexpr PalmColor kRed = 0x0000FF;
-constexpr PalmColor kGreen = 0x00FF00;
 
 using FormRendererTest = ModelFixture;
 

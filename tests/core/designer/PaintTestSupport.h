@@ -29,12 +29,6 @@ inline PalmColor colorAt(const QImage &image, int x, int y)
     return rgbToPalm(image.pixel(x, y));
 }
 
-// One row of a picture, as picture() gives it.
-inline std::string rowOf(const QImage &image, int y)
-{
-    return picture(image).at(y).toStdString();
-}
-
 // The pixels a text covers in a font, relative to its top-left corner,
 // taken from the canvas's own text drawing.
 inline std::vector<QPoint> textInk(const QString &fontName, const QString &text)

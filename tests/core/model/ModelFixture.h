@@ -10,6 +10,17 @@
 
 namespace zf::test {
 
+// Presses the toolbox button of `kind` and releases the mouse at (x, y) of
+// `container` (the screen when null); returns the new object.
+inline DesignObject *placeControl(DesignProject &project, DesignForm &form, ControlKind kind, int x,
+                                  int y, DesignContainer *container = nullptr)
+{
+    project.setPressedTool(kind);
+    EXPECT_TRUE(project.librarySupport().createControlAt(form, x, y,
+                                                         container ? container : form.screen()));
+    return project.selectedObject();
+}
+
 // A project with one form, and a way to click a kind onto it.
 class ModelFixture : public ::testing::Test
 {
@@ -21,16 +32,10 @@ protected:
         project.setCurrentDesignWindow(form);
     }
 
-    // Presses the toolbox button of `kind` and releases the mouse at (x, y)
-    // of `container` (the screen when null); returns the new object.
     template <typename T = DesignObject>
     T *place(ControlKind kind, int x = 10, int y = 10, DesignContainer *container = nullptr)
     {
-        project.setPressedTool(kind);
-        const bool created = project.librarySupport().createControlAt(
-            *form, x, y, container ? container : form->screen());
-        EXPECT_TRUE(created);
-        auto *object = project.selectedObject();
+        DesignObject *object = placeControl(project, *form, kind, x, y, container);
         if constexpr (std::is_same_v<T, DesignObject>)
             return object;
         else

@@ -210,5 +210,3 @@ TEST_F(Rows, EachKindOfListOpensItsEditor)
         EXPECT_EQ(sheet.ellipsis(row), editor) << kindWord(kind).toStdString() << " " << row;
     }
 }
-
-using PToolBoxRows = PToolBoxSheetFixture;

@@ -82,6 +82,8 @@ TEST_F(Sheet, EachCellEditAndEachChoiceIsOneUndoStep)
     EXPECT_EQ(sheet.value("Left"), "123");
     form->undoStack().undo();
     EXPECT_EQ(sheet.value("Left"), left);
+    form->undoStack().redo();
+    EXPECT_EQ(sheet.value("Left"), "123");
 }
 
 // A pasted name is refused whole; a typed one keeps its last name taken.

@@ -43,10 +43,4 @@ protected:
     PropertySheet sheet{project};
 };
 
-class PToolBoxSheetFixture : public SheetFixture
-{
-protected:
-    PToolBoxSheetFixture() : SheetFixture(kLibraryPToolBox) {}
-};
-
 } // namespace zf::test

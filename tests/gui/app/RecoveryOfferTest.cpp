@@ -1,18 +1,14 @@
 // The offer of the forms crashed runs left, as the main window makes it at
 // start-up, and what becomes of the forms it brings back.
-#include "core/app/FormCommands.h"
 #include "core/app/RecoverySession.h"
-#include "core/base/IniDocument.h"
-#include "core/files/FormFile.h"
-#include "core/model/CCForm.h"
 #include "core/model/DesignForm.h"
-#include "core/model/LibrarySupport.h"
 #include "gui/app/Main.h"
 #include "gui/app/RecoveryDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -47,26 +43,17 @@ protected:
         qputenv("XDG_DATA_HOME", m_oldDataHome);
     }
     // What a crashed run leaves in the folder `session`: the copy of a form
-    // of `library` holding a button, the work on `userFile`. Returns the form
-    // as Save Form writes it.
-    QByteArray leaveCrashedCopy(const char *session, int library, const char *name,
-                                const QString &userFile, const char *written)
+    // of `library` holding a button, the work on `userFile`.
+    void leaveCrashedCopy(const char *session, int library, const char *name,
+                          const QString &userFile, const char *written)
     {
-        TMainForm crashed(dir.filePath(QStringLiteral("crashed.ini")));
-        crashed.project().setLibrary(library);
-        DesignForm &form = crashed.formCommands().nuevoForm(QLatin1String(name));
-        crashed.project().setPressedTool(ControlKind::Button);
-        crashed.project().librarySupport().createControlAt(form, 20, 30, form.screen());
-        IniDocument copy;
-        writeForm(copy, form);
-        const QByteArray text = copy.toBytes();
-        copy.writeString(kRecoverySection, u"File", userFile);
-        copy.writeString(kRecoverySection, u"Written", QLatin1String(written));
         const QDir folder(QDir(RecoverySession::defaultFolder()).filePath(QLatin1String(session)));
         folder.mkpath(QStringLiteral("."));
-        copy.setPath(folder.filePath(QLatin1String(name) + QStringLiteral(".zsc")));
-        EXPECT_TRUE(copy.save());
-        return text;
+        QFile copy(folder.filePath(QLatin1String(name) + QStringLiteral(".zsc")));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write("[FORM]\nName=" + QByteArray(name) + "\nLib=" + QByteArray::number(library) +
+                   "\n[B]\nControl=Button\nName=B\nParent=panScreen\n[Zentiform Recovery]\nFile=" +
+                   userFile.toUtf8() + "\nWritten=" + written + "\n");
     }
     // Starts the main window while the modal windows it brings up (the
     // offer comes from a queued call) are handled by `actions`, in order.
@@ -121,16 +108,13 @@ protected:
 TEST_F(RecoveryOffer, TheOfferListsEveryFormAndRecoversTheChosenLibrary)
 {
     const QString ccFile = dir.filePath(QStringLiteral("Cc.zsc"));
-    const QByteArray cc =
-        leaveCrashedCopy("crashed-cc", kLibraryCControls, "Cc", ccFile, "2024-05-01T10:00:00");
+    leaveCrashedCopy("crashed-cc", kLibraryCControls, "Cc", ccFile, "2024-05-01T10:00:00");
     leaveCrashedCopy("crashed-pt", kLibraryPToolBox, "Pt", QString(), "2024-05-02T10:00:00");
     start({offer("butRecover", kLibraryCControls)});
     EXPECT_EQ(listed, (QStringList{"Pt|PToolboxLib|(never saved)", "Cc|CControls|" + ccFile}));
     ASSERT_EQ(window->project().forms().size(), 1u);
     EXPECT_EQ(window->project().library(), kLibraryCControls);
-    IniDocument recovered;
-    writeForm(recovered, *window->project().forms().front());
-    EXPECT_EQ(recovered.toBytes(), cc);
+    EXPECT_TRUE(window->project().forms().front()->findOwned(QStringLiteral("B")));
     EXPECT_TRUE(sessions().contains(QStringLiteral("crashed-pt")));
     EXPECT_FALSE(sessions().contains(QStringLiteral("crashed-cc")));
 }

@@ -116,7 +116,6 @@ TEST_F(GenerateWindowTest, GenerateShowsTheCoresTextsKeepsTheSettingsAndSaveWrit
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/AppEvents.pc"))), "ab\r\ncde\r\n");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("out/large1.bmp"))),
               AppIcons::defaultBitmap(IconSlot::Large1));
-    EXPECT_EQ(ui.texts().size(), 1); // the library is not beside the sources
 }
 
 TEST_F(PToolBoxGenerateWindowTest, ShowsTheKeptSettingsAndTheMemoTargetSavesDocFiles)

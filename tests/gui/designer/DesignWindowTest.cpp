@@ -1,4 +1,5 @@
 #include "WhenModal.h"
+#include "model/ModelFixture.h"
 #include "core/app/FormCommands.h"
 #include "core/ccontrols/ccontrols.h"
 #include "core/designer/Clipboard.h"
@@ -96,9 +97,7 @@ protected:
     }
     DesignObject *placeButton(DesignForm &target, int x, int y)
     {
-        project().setPressedTool(ControlKind::Button);
-        EXPECT_TRUE(project().librarySupport().createControlAt(target, x, y, target.screen()));
-        return project().selectedObject();
+        return test::placeControl(project(), target, ControlKind::Button, x, y);
     }
     DesignObject *placeWith(ControlKind kind, QPoint point)
     {

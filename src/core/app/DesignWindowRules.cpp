@@ -81,8 +81,9 @@ bool DesignWindowRules::doubleClicked(DesignForm &form)
 
 bool DesignWindowRules::kindDropped(DesignForm &form, ControlKind kind, QPoint point)
 {
+    const KindSpec *spec = form.project().librarySupport().spec(kind);
     DesignObject *target = objectAt(form, point);
-    if (!target)
+    if (!spec || !spec->onToolbox || !target)
         return false;
     // A control stands for its container; menus and the bar lie over the
     // screen, outside it.

@@ -60,8 +60,10 @@ public:
     // A kind dragged from the toolbox and let go at `point` of the window's
     // picture: placed as a click with its tool pressed would place it, on the
     // screen or in the dialog under the point (a control there stands for
-    // its container); a menu's topic goes where it is let go. Returns false
-    // when the point is off the screen.
+    // its container); a menu's topic goes where it is let go. Returns false,
+    // changing nothing, when the point is off the screen or the library's
+    // toolbox has no such kind (a drag from a program open on the other
+    // library).
     bool kindDropped(DesignForm &form, ControlKind kind, QPoint point);
 
     // An object picked outside the window, in the project tree: its form is

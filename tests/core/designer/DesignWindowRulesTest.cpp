@@ -47,13 +47,15 @@ TEST_F(DesignWindowRulesTest, AKindDroppedLandsInTheContainerUnderThePoint)
     auto *dialog = objectCast<TPTDialog>(placeKind(ControlKind::Dialog, 0, 0));
     DesignObject *inside = placeAt({4, 8, 40, 14}, dialog);
     const int steps = form->undoStack().count();
-    ASSERT_TRUE(rules.kindDropped(*form, ControlKind::Label, windowOrigin(*inside) + QPoint(9, 5)));
+    const QPoint overInside = windowOrigin(*inside) + QPoint(9, 5);
+    ASSERT_TRUE(rules.kindDropped(*form, ControlKind::Label, overInside));
     ASSERT_EQ(dialog->children().size(), 2);
     DesignObject *label = dialog->children().at(1);
     EXPECT_EQ(label->bounds().topLeft(), QPoint(12, 12));
     EXPECT_TRUE(project.selectedObject() == label && !project.pressedTool());
     EXPECT_EQ(form->undoStack().count(), steps + 1);
     EXPECT_FALSE(rules.kindDropped(*form, ControlKind::Label, {0, 0})); // the device's frame
+    EXPECT_FALSE(rules.kindDropped(*form, ControlKind::Field, overInside)); // a PToolBox kind
     EXPECT_FALSE(project.pressedTool());
     EXPECT_EQ(form->undoStack().count(), steps + 1);
     for (const int x : {60, 100}) {
